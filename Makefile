@@ -1,0 +1,29 @@
+# The two commands: `make run` and `make test`. Everything else is here to serve them.
+NATIVE := build/native
+WIN    := build/win
+
+.PHONY: run test deps native win prefix clean gallery bench
+
+run: win prefix
+	tools/run_clock.sh
+
+test: native win prefix
+	tools/run_tests.sh
+
+deps:
+	tools/install_deps.sh
+
+native: deps
+	@[ -f $(NATIVE)/build.ninja ] || cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTREL_SANITIZE=ON
+	cmake --build $(NATIVE)
+
+win: deps
+	@[ -f $(WIN)/build.ninja ] || cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WIN)
+
+prefix: deps
+	bash -c 'source tools/wine_env.sh && vistrel_prepare_prefix'
+
+clean:
+	rm -rf $(NATIVE) $(WIN)

@@ -1,0 +1,1 @@
+namespace vistrel { int CoreVersion() { return 210; } }

@@ -1,0 +1,2 @@
+// Resource identifiers shared by the .rc scripts and the code.
+#pragma once

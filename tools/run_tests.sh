@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs every test: the portable core natively (sanitizers on), then the Windows test program
+# and the whole-program tests under Wine on a virtual display. Exits non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+source tools/wine_env.sh
+
+failed=0
+passed_tests=0
+failed_tests=0
+log=build/test-step.log
+# Runs one step; counts gtest's cases where the step is a gtest program, else the step itself.
+step() {
+    local name="$1"; shift
+    echo "== $name"
+    # Into a file, not a pipe: Wine's helper processes may hold a pipe open after the test ends.
+    local rc=0
+    "$@" >"$log" 2>&1 </dev/null || rc=$?
+    cat "$log"
+    local p f
+    p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
+    f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -1)
+    if [ -n "$p$f" ]; then
+        passed_tests=$((passed_tests + ${p:-0})); failed_tests=$((failed_tests + ${f:-0}))
+    elif [ "$rc" -eq 0 ]; then
+        passed_tests=$((passed_tests + 1))
+    else
+        failed_tests=$((failed_tests + 1))
+    fi
+    if [ "$rc" -eq 0 ]; then echo "-- $name: ok"; else echo "-- $name: FAILED ($rc)"; failed=$((failed + 1)); fi
+}
+
+step "native tests" timeout 900 build/native/vistrel_tests --gtest_brief=1
+
+# One virtual display and one Wine server for all the Windows runs.
+export VISTREL_XVFB_LOG=build/xvfb.log
+source tools/xvfb.sh
+vistrel_start_xvfb
+wineserver -p >/dev/null 2>&1
+wineboot >/dev/null 2>&1 </dev/null
+
+step "windows tests (wine)" timeout 900 wine build/win/vistrel_tests.exe --gtest_brief=1
+
+for t in tests/e2e/*_e2e.sh; do
+    [ -e "$t" ] || continue
+    step "e2e $(basename "$t")" timeout 600 bash "$t"
+done
+
+wineserver -k >/dev/null 2>&1 || true
+vistrel_stop_xvfb
+
+echo "$passed_tests passed, $failed_tests failed"
+if [ "$failed" -ne 0 ]; then
+    echo "$failed test step(s) failed"
+    exit 1
+fi
+echo "all test steps passed"

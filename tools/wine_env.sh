@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Sourced by the run and test scripts: the project's own Wine prefix, quiet and without
+# Mono/Gecko prompts. Creates the prefix (with Japanese font replacements) the first time.
+VISTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="${WINEPREFIX:-$VISTREL_ROOT/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+vistrel_prepare_prefix() {
+    if [ -f "$WINEPREFIX/.vistrel-ready" ]; then
+        return 0
+    fi
+    echo "Preparing the Wine prefix in $WINEPREFIX (once)..."
+    mkdir -p "$WINEPREFIX"
+    wineboot -u >/dev/null 2>&1 || true
+    wineserver -w
+    local reg="$WINEPREFIX/vistrel-fonts.reg"
+    # regedit reads UTF-16 for version 5 files; the font names are Japanese.
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+        printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n'
+        printf '"MS PGothic"="IPAPGothic"\r\n'
+        printf '"ＭＳ ゴシック"="IPAGothic"\r\n'
+        printf '"MS Gothic"="IPAGothic"\r\n'
+        printf '"MS UI Gothic"="IPAPGothic"\r\n'
+        printf '"ＭＳ Ｐ明朝"="IPAPGothic"\r\n'
+        printf '"ＭＳ 明朝"="IPAGothic"\r\n'
+        printf '"MS Shell Dlg"="IPAPGothic"\r\n'
+        printf '"MS Shell Dlg 2"="IPAPGothic"\r\n'
+        printf '\r\n'
+    } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+    wine regedit /S "$reg" >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.vistrel-ready"
+}
