@@ -1,1 +1,0 @@
-namespace vistrel { int CoreVersion() { return 210; } }
