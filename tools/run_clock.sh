@@ -16,7 +16,8 @@ fi
 
 VISTREL_SCREEN=1024x768x24 vistrel_start_xvfb || exit 1
 # A coloured desktop, so that the see-through parts of the face can be seen.
-xsetroot -solid '#3a6ea5' 2>/dev/null || true
+source tools/desktop.sh
+vistrel_paint_desktop '#3a6ea5'
 wine "$run_dir/Vistrel.exe" "$@" >build/run/wine.log 2>&1 &
 sleep "${VISTREL_RUN_SECONDS:-6}"
 shot="$PWD/build/screenshot.png"

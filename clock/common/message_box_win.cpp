@@ -1,0 +1,43 @@
+#include "clock/common/message_box_win.h"
+
+#include "clock/common/message_box.h"
+#include "clock/common/wide_win.h"
+
+namespace vistrel {
+
+namespace {
+HWND g_owner = nullptr;
+
+UINT StyleOf(const MessageBoxCall& call) {
+    UINT style = MB_SETFOREGROUND;
+    switch (call.type) {
+    case MsgType::Plain: break;
+    case MsgType::Information: style |= MB_ICONINFORMATION; break;
+    case MsgType::Warning: style |= MB_ICONWARNING; break;
+    case MsgType::Error: style |= MB_ICONERROR; break;
+    case MsgType::Question: style |= MB_ICONQUESTION; break;
+    }
+    switch (call.buttons) {
+    case MsgButtons::Ok: style |= MB_OK; break;
+    case MsgButtons::OkCancel: style |= MB_OKCANCEL; break;
+    case MsgButtons::YesNo: style |= MB_YESNO; break;
+    }
+    return style;
+}
+} // namespace
+
+void SetMessageBoxOwner(HWND owner) { g_owner = owner; }
+
+namespace detail {
+MsgResult ShowPlatformMessageBox(const MessageBoxCall& call) {
+    const HWND owner = g_owner && IsWindow(g_owner) ? g_owner : nullptr;
+    switch (MessageBoxW(owner, Widen(call.text).c_str(), L"Vistrel", StyleOf(call))) {
+    case IDYES: return MsgResult::Yes;
+    case IDNO: return MsgResult::No;
+    case IDCANCEL: return MsgResult::Cancel;
+    default: return MsgResult::Ok;
+    }
+}
+} // namespace detail
+
+} // namespace vistrel

@@ -1,0 +1,88 @@
+#include "clock/common/window_win.h"
+
+#include <exception>
+
+#include "clock/common/error.h"
+#include "clock/common/message_box.h"
+
+namespace vistrel {
+
+Window::~Window() {
+    if (hwnd_) {
+        // Detach first: the object is going away, the messages of the destruction are not ours.
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        const HWND h = hwnd_;
+        hwnd_ = nullptr;
+        DestroyWindow(h);
+    }
+}
+
+void Window::RegisterClassOnce(const wchar_t* class_name, UINT class_style, HCURSOR cursor,
+                               HICON icon) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(instance, class_name, &existing)) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = class_style;
+    wc.lpfnWndProc = &Window::StaticProc;
+    wc.hInstance = instance;
+    wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = icon;
+    wc.lpszClassName = class_name;
+    if (!RegisterClassExW(&wc)) throw Error("RegisterClass failed");
+}
+
+void Window::CreateOf(const wchar_t* class_name, DWORD ex_style, const wchar_t* title,
+                      DWORD style, int x, int y, int width, int height, HWND owner) {
+    CreateWindowExW(ex_style, class_name, title, style, x, y, width, height, owner, nullptr,
+                    GetModuleHandleW(nullptr), this);
+    if (!hwnd_) throw Error("CreateWindow failed");
+}
+
+LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    Window* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(msg, wp, lp);
+    } catch (const std::exception& e) {
+        ShowErrorBox(e.what());
+    } catch (...) {
+        ShowErrorBox("unknown error");
+    }
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        try {
+            self->OnFinalMessage();
+        } catch (...) {
+        }
+    }
+    return result;
+}
+
+void ProcessMessages() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(m.wParam));
+            return;
+        }
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+}
+
+} // namespace vistrel

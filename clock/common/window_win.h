@@ -1,0 +1,42 @@
+// The one base class of the program's windows. The object is attached to its window at
+// WM_NCCREATE (so no early message is lost) and detached at WM_NCDESTROY. The static window
+// procedure is noexcept: an exception never crosses into the system; it reaches the
+// application's default error box instead.
+#pragma once
+
+#include <windows.h>
+
+namespace vistrel {
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+protected:
+    // Registers a window class of this program once per process.
+    static void RegisterClassOnce(const wchar_t* class_name, UINT class_style = 0,
+                                  HCURSOR cursor = nullptr, HICON icon = nullptr);
+    // Creates the window; throws Error when the system refuses.
+    void CreateOf(const wchar_t* class_name, DWORD ex_style, const wchar_t* title, DWORD style,
+                  int x, int y, int width, int height, HWND owner);
+
+    // Message dispatch of the derived window; unhandled messages go to Default.
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
+    // Called after the window is gone; a self-owning window may delete itself here.
+    virtual void OnFinalMessage() {}
+
+private:
+    static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    HWND hwnd_ = nullptr;
+};
+
+// Runs pending window messages (the long operations let the interface breathe between steps).
+void ProcessMessages();
+
+} // namespace vistrel
