@@ -1,0 +1,125 @@
+#include "clock/app/window_geometry.h"
+
+#include <cmath>
+#include <limits>
+
+namespace vistrel {
+
+int RoundHalfEven(double v) {
+    if (!std::isfinite(v)) return 0;
+    const double r = std::nearbyint(v); // the default rounding mode: halves to even
+    if (r >= static_cast<double>(std::numeric_limits<int>::max())) {
+        return std::numeric_limits<int>::max();
+    }
+    if (r <= static_cast<double>(std::numeric_limits<int>::min())) {
+        return std::numeric_limits<int>::min();
+    }
+    return static_cast<int>(r);
+}
+
+int EdgeMargin(const EdgeMarginInput& in) {
+    if (in.mojiban) {
+        // A numeral size of 17 or more would divide by zero or turn the band inside out: the
+        // band is then as wide as the numerals allow at their largest.
+        const int divisor = 17 - in.moji_size;
+        return RoundHalfEven(static_cast<double>(in.size) / (divisor >= 1 ? divisor : 1));
+    }
+    const int r = RoundHalfEven(in.size / 2.0);
+    const int f = RoundHalfEven(r * static_cast<double>(in.thick5_size) / 1000.0);
+    return r + 2 * f - static_cast<int>(std::trunc(r * static_cast<double>(in.thick_pos) / 100.0));
+}
+
+Edge EdgeAt(int x, int y, int width, int height, int margin) {
+    if (x < margin) return Edge::Left;
+    if (x > width - margin) return Edge::Right;
+    if (y < margin) return Edge::Top;
+    if (y > height - margin) return Edge::Bottom;
+    return Edge::None;
+}
+
+ResizeResult ResizeStep(const WinRect& rect, Edge edge, int last_x, int last_y, int px, int py) {
+    const int mx = px - last_x;
+    const int my = py - last_y;
+    WinRect r = rect;
+    int d = rect.width;
+    switch (edge) {
+    case Edge::Left:
+        d = rect.width - mx;
+        r.left += mx;
+        r.top += RoundHalfEven(mx / 2.0);
+        break;
+    case Edge::Right:
+        d = rect.width + mx;
+        r.top -= RoundHalfEven(mx / 2.0);
+        break;
+    case Edge::Top:
+        d = rect.width - my;
+        r.left += RoundHalfEven(my / 2.0);
+        r.top += my;
+        break;
+    case Edge::Bottom:
+        d = rect.width + my;
+        r.left -= RoundHalfEven(my / 2.0);
+        break;
+    case Edge::None: break;
+    }
+    if (d < kMinimumClockSize) return {false, rect};
+    r.width = r.height = d;
+    return {true, r};
+}
+
+Anchor UpdateAnchor(const WinRect& rect, int sw, int sh, Anchor previous) {
+    const int w = rect.width, h = rect.height;
+    const int cx = rect.left + w / 2;
+    const int cy = rect.top + h / 2;
+    const int from_right = sw - (rect.left + w);
+    const int from_bottom = sh - (rect.top + h);
+    if (cx < w && cy < h) return {Corner::TopLeft, rect.left, rect.top};
+    if (cx > sw - w && cy < h) return {Corner::TopRight, from_right, rect.top};
+    if (cx < w && cy > sh - h) return {Corner::BottomLeft, rect.left, from_bottom};
+    if (cx > sw - w && cy > sh - h) return {Corner::BottomRight, from_right, from_bottom};
+    previous.corner = Corner::None;
+    return previous;
+}
+
+WinRect PlaceFromAnchor(const WinRect& rect, const Anchor& a, int sw, int sh) {
+    WinRect r = rect;
+    switch (a.corner) {
+    case Corner::TopLeft: r.left = a.dx; r.top = a.dy; break;
+    case Corner::TopRight: r.left = sw - a.dx - rect.width; r.top = a.dy; break;
+    case Corner::BottomLeft: r.left = a.dx; r.top = sh - a.dy - rect.height; break;
+    case Corner::BottomRight:
+        r.left = sw - a.dx - rect.width;
+        r.top = sh - a.dy - rect.height;
+        break;
+    case Corner::None: break;
+    }
+    return r;
+}
+
+Offset MoveAway(const WinRect& win, int x, int y, int escape_speed) {
+    const int s = 90 - 15 * escape_speed;
+    const int L = win.left, T = win.top, W = win.width, H = win.height;
+    const auto in = [&](int x0, int x1, int y0, int y1) {
+        return x >= x0 && x < x1 && y >= y0 && y < y1;
+    };
+    struct Row {
+        int x0, x1, y0, y1, dx, dy;
+    };
+    const Row rows[] = {
+        {L + W / 3, L + 2 * (W / 3), T, T + H / 3, 0, +s},                 // top middle
+        {L, L + W / 3, T + H / 3, T + 2 * (H / 3), +s, 0},                 // left middle
+        {L + 2 * (W / 3), L + W, T + H / 3, T + 2 * (H / 3), -s, 0},       // right middle
+        {L + W / 3, L + 2 * (W / 3), T + 2 * (H / 3), T + H, 0, -s},       // bottom middle
+        {L, L + W / 2, T, T + H / 2, +s, +s},                              // upper left
+        {L, L + W / 2, T + H / 2, T + H, +s, -s},                          // lower left
+        {L + W / 2, L + W, T, T + H / 2, -s, +s},                          // upper right
+        {L + W / 2, L + W, T + H / 2, T + H, -s, -s},                      // lower right
+    };
+    for (const Row& r : rows) {
+        if (in(r.x0, r.x1, r.y0, r.y1)) return {r.dx, r.dy};
+    }
+    return {};
+}
+
+} // namespace vistrel

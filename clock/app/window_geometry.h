@@ -1,0 +1,64 @@
+// The arithmetic of the clock window's behaviours, kept apart from the window so that it can be
+// tested on its own: the edge margin of the hit test, the square resize, the corner anchor, and
+// the escape steps of the locked clock.
+#pragma once
+
+namespace vistrel {
+
+struct WinRect {
+    int left = 0, top = 0, width = 0, height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    bool Contains(int x, int y) const { return x >= left && x < right() && y >= top && y < bottom(); }
+};
+
+// Rounding of the window arithmetic: to the nearest integer, halves to the even neighbour.
+int RoundHalfEven(double v);
+
+// --- hit test ---
+enum class Edge { None, Left, Right, Top, Bottom };
+
+struct EdgeMarginInput {
+    int size = 133;
+    bool mojiban = false; // dial numerals shown
+    int moji_size = 5;
+    int thick_pos = 0;
+    int thick5_size = 0;
+};
+// Width of the band along the window's edges that resizes instead of moving.
+int EdgeMargin(const EdgeMarginInput& in);
+// Which edge band the client point (x, y) lies in; left wins over right over top over bottom.
+Edge EdgeAt(int x, int y, int width, int height, int margin);
+
+// --- resize ---
+inline constexpr int kMinimumClockSize = 50;
+struct ResizeResult {
+    bool accepted = false; // false: the move would make the clock smaller than allowed
+    WinRect rect;
+};
+// One resize step from `rect` while `edge` is dragged from the last point to (px, py). The window
+// stays square and keeps its centre on the axis that is not dragged.
+ResizeResult ResizeStep(const WinRect& rect, Edge edge, int last_x, int last_y, int px, int py);
+
+// --- anchor ---
+enum class Corner { TopRight = 0, BottomRight = 1, TopLeft = 2, BottomLeft = 3, None = 4 };
+struct Anchor {
+    Corner corner = Corner::None;
+    int dx = 0, dy = 0; // distances from that corner's two screen edges
+};
+Anchor UpdateAnchor(const WinRect& rect, int screen_width, int screen_height, Anchor previous);
+// Where the window goes when the screen size changes; a window with no corner stays.
+WinRect PlaceFromAnchor(const WinRect& rect, const Anchor& anchor, int screen_width,
+                        int screen_height);
+
+// --- lock ---
+// The lock applies when locked and the temporary key is not held, or unlocked and it is held.
+inline bool LockApplies(bool locked, bool temp_key_held) { return locked != temp_key_held; }
+
+struct Offset {
+    int dx = 0, dy = 0;
+};
+// One escape step: moves the window away from the side the cursor is on.
+Offset MoveAway(const WinRect& window, int cursor_x, int cursor_y, int escape_speed);
+
+} // namespace vistrel
