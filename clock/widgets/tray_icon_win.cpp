@@ -1,0 +1,69 @@
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cwchar>
+
+#include "clock/common/wide_win.h"
+#include "clock/widgets/tray_icon_win.h"
+
+namespace vistrel {
+
+TrayIcon::TrayIcon(HWND owner, UINT id, UINT callback_message)
+    : owner_(owner), id_(id), callback_(callback_message) {}
+
+TrayIcon::~TrayIcon() { Hide(); }
+
+NOTIFYICONDATAW TrayIcon::Data() const {
+    NOTIFYICONDATAW d{};
+    d.cbSize = sizeof d;
+    d.hWnd = owner_;
+    d.uID = id_;
+    d.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    d.uCallbackMessage = callback_;
+    d.hIcon = icon_;
+    std::wcsncpy(d.szTip, tip_.c_str(), std::size(d.szTip) - 1);
+    return d;
+}
+
+bool TrayIcon::Add() {
+    NOTIFYICONDATAW d = Data();
+    return Shell_NotifyIconW(NIM_ADD, &d) != FALSE;
+}
+
+void TrayIcon::Show(HICON icon, const std::string& tip) {
+    icon_ = icon;
+    tip_ = Widen(tip);
+    NOTIFYICONDATAW d = Data();
+    if (visible_) {
+        Shell_NotifyIconW(NIM_MODIFY, &d);
+        return;
+    }
+    visible_ = Add();
+}
+
+void TrayIcon::Hide() {
+    if (!visible_) return;
+    NOTIFYICONDATAW d = Data();
+    Shell_NotifyIconW(NIM_DELETE, &d);
+    visible_ = false;
+}
+
+void TrayIcon::OnTaskbarCreated() {
+    if (visible_) visible_ = Add();
+}
+
+UINT TrayIcon::TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+void TrayIcon::TrackMenu(HWND owner, HMENU menu) {
+    POINT p;
+    GetCursorPos(&p);
+    SetForegroundWindow(owner);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, p.x, p.y, 0, owner, nullptr);
+    PostMessageW(owner, WM_NULL, 0, 0);
+}
+
+} // namespace vistrel

@@ -1,0 +1,43 @@
+// The notification-area icon. Identified by its number (not a GUID, which breaks when the
+// program moves); added again when the shell restarts ("TaskbarCreated").
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace vistrel {
+
+class TrayIcon {
+public:
+    // Mouse events arrive at `owner` as `callback_message` with the mouse message in lParam.
+    TrayIcon(HWND owner, UINT id, UINT callback_message);
+    ~TrayIcon();
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    void Show(HICON icon, const std::string& tip);
+    void Hide();
+    bool visible() const { return visible_; }
+
+    // The shell's notification area was (re)created: put the icon back.
+    void OnTaskbarCreated();
+    static UINT TaskbarCreatedMessage();
+
+    // Opens a pop-up menu at the cursor the way the notification area needs it: the owner is
+    // brought to the foreground first, or the menu would not close when the user clicks away.
+    static void TrackMenu(HWND owner, HMENU menu);
+
+private:
+    bool Add();
+    NOTIFYICONDATAW Data() const;
+
+    HWND owner_;
+    UINT id_;
+    UINT callback_;
+    HICON icon_ = nullptr;
+    std::wstring tip_;
+    bool visible_ = false;
+};
+
+} // namespace vistrel
