@@ -50,7 +50,14 @@ void ScanRow(const std::uint8_t* row, int width, int y, std::uint8_t bg, RunList
 
 RunList ScanMaskRuns(const MaskView& mask) {
     RunList out;
-    if (mask.pixels == nullptr || mask.width <= 0 || mask.height <= 0) return out;
+    ScanMaskRuns(mask, out);
+    return out;
+}
+
+void ScanMaskRuns(const MaskView& mask, RunList& out) {
+    out.rects.clear();
+    out.bounds = {};
+    if (mask.pixels == nullptr || mask.width <= 0 || mask.height <= 0) return;
     const auto rowAt = [&](int y) { return mask.pixels + static_cast<std::ptrdiff_t>(y) * mask.stride; };
     const std::uint8_t bg = rowAt(mask.height - 1)[0];
     for (int y = 0; y < mask.height; ++y) ScanRow(rowAt(y), mask.width, y, bg, out);
@@ -62,7 +69,6 @@ RunList ScanMaskRuns(const MaskView& mask) {
         }
         out.bounds = b;
     }
-    return out;
 }
 
 Rect HoleBox(Point cursor, int size, int holeSize) {

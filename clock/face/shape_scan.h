@@ -32,6 +32,10 @@ inline constexpr const char* kBadShapeMessage = "ﾋﾞｯﾄﾏｯﾌﾟの形�
 
 // Throws Error(kBadShapeMessage) for a row with too many runs.
 RunList ScanMaskRuns(const MaskView& mask);
+// The same into `out`, whose storage is reused: a renderer that keeps one RunList between
+// renders scans without allocating. `out` holds only the new runs afterwards, also on failure
+// (then the rows before the failing one).
+void ScanMaskRuns(const MaskView& mask, RunList& out);
 
 // The box of the see-through circle around the cursor (client coordinates): its diameter is
 // holeSize percent (held in 10..100) of the clock size.
