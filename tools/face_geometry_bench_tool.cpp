@@ -54,7 +54,8 @@ std::size_t ComputeDefaultFace(int size) {
     const Colour colours[] = {65535, 16711680, 52479};
     for (int i = 0; i < 3; ++i)
         items += DrawHand(MakeHandSpec(face, hands[i], angles[i]), face.centre, colours[i], 0,
-                          face.radius).clippedFills.size();
+                          face.radius)
+                     .clippedFills.size();
 
     TickStyleValues t;
     t.majorThick = t.minorThick = t.gradation = t.colorChange = true;
@@ -80,7 +81,8 @@ std::size_t ComputeDefaultFace(int size) {
 
     items += DrawFrame(face, {true, kFrameOctagon, 0, 1}).region.parts.size();
     const TDateTime now = EncodeDateTime(2026, 12, 8, 10, 8, 37, 0);
-    const std::vector<AlarmMarkSource> alarms = {{1, 255, now + 5.0 / 1440}, {2, 65280, now + 9.0 / 1440}};
+    const std::vector<AlarmMarkSource> alarms = {{1, 255, now + 5.0 / 1440},
+                                                 {2, 65280, now + 9.0 / 1440}};
     items += DrawAlarmMarks(face, {true, 1, 10, 0}, alarms, now).marks.size();
     return items;
 }
@@ -97,18 +99,20 @@ std::vector<std::uint8_t> FaceMask(int size) {
     TickStyleValues t;
     t.majorThick = t.minorThick = true;
     t.thickStyle = kTickSquareSimple;
-    for (const Rect& r : LayoutTicks(face, t).maskBoxes) fill(r);
+    for (const Rect& r : LayoutTicks(face, t).maskBoxes)
+        fill(r);
     const int glyph = std::max(2, size / 20);
     for (int h = 1; h <= 12; ++h) {
         const Point p = PolarPoint(30 * h, face.numeralRing - glyph, face.centre);
         // Glyph-like: a few vertical strokes per numeral.
         for (int s = 0; s < (h >= 10 ? 4 : 2); ++s)
-            fill({p.x - glyph + s * glyph / 2, p.y - glyph, p.x - glyph + s * glyph / 2 + glyph / 4 + 1,
-                  p.y + glyph});
+            fill({p.x - glyph + s * glyph / 2, p.y - glyph,
+                  p.x - glyph + s * glyph / 2 + glyph / 4 + 1, p.y + glyph});
     }
     for (int s = 0; s < 16; ++s) // the date: sixteen strokes under the centre
         fill({face.centre.x - 8 * glyph / 2 + s * glyph / 2, face.centre.y + glyph,
-              face.centre.x - 8 * glyph / 2 + s * glyph / 2 + glyph / 4 + 1, face.centre.y + 3 * glyph});
+              face.centre.x - 8 * glyph / 2 + s * glyph / 2 + glyph / 4 + 1,
+              face.centre.y + 3 * glyph});
     return mask;
 }
 
@@ -118,8 +122,10 @@ double MedianMicros(int rounds, int batch, const std::function<void()>& work) {
     times.reserve(static_cast<std::size_t>(rounds));
     for (int r = 0; r < rounds; ++r) {
         const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < batch; ++i) work();
-        const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
+        for (int i = 0; i < batch; ++i)
+            work();
+        const std::chrono::duration<double, std::micro> took =
+            std::chrono::steady_clock::now() - start;
         times.push_back(took.count() / batch);
     }
     std::nth_element(times.begin(), times.begin() + rounds / 2, times.end());

@@ -9,18 +9,24 @@ namespace {
 std::int64_t HorizonMs(const AlarmMarkSettings& s, TDateTime now) {
     const std::int64_t nowMs = ToMilliseconds(now);
     switch (s.join) {
-    case 1: return nowMs + static_cast<std::int64_t>(s.mRange) * 60'000;
-    case 2: return nowMs + static_cast<std::int64_t>(s.hRange) * 3'600'000;
-    default: return nowMs;
+    case 1:
+        return nowMs + static_cast<std::int64_t>(s.mRange) * 60'000;
+    case 2:
+        return nowMs + static_cast<std::int64_t>(s.hRange) * 3'600'000;
+    default:
+        return nowMs;
     }
 }
 
 int MarkAngle(int join, TDateTime next) {
     const TimeParts t = DecodeTime(next);
     switch (join) {
-    case 1: return t.minute * 6;
-    case 2: return t.hour * 30 + t.minute / 2; // trunc(hour x 30 + minute x 0.5)
-    default: return 0;
+    case 1:
+        return t.minute * 6;
+    case 2:
+        return t.hour * 30 + t.minute / 2; // trunc(hour x 30 + minute x 0.5)
+    default:
+        return 0;
     }
 }
 
@@ -30,7 +36,8 @@ AlarmMarksDrawing DrawAlarmMarks(const FaceMetrics& face, const AlarmMarkSetting
                                  std::span<const AlarmMarkSource> alarms, TDateTime now) {
     AlarmMarksDrawing d;
     d.shadowOffset = face.shadowOffset;
-    if (!s.alarmUse) return d;
+    if (!s.alarmUse)
+        return d;
     const std::int64_t horizon = HorizonMs(s, now);
     const std::int64_t r = face.radius;
     const int rim = NearestRatio(r * 97, 100);
@@ -40,8 +47,10 @@ AlarmMarksDrawing DrawAlarmMarks(const FaceMetrics& face, const AlarmMarkSetting
     RegionRecipe unshifted;
     // The list is sorted, so the first alarm beyond the horizon ends the walk.
     for (const AlarmMarkSource& alarm : alarms) {
-        if (ToMilliseconds(alarm.next) > horizon) break;
-        if (alarm.mark != 1 && alarm.mark != 2) continue;
+        if (ToMilliseconds(alarm.next) > horizon)
+            break;
+        if (alarm.mark != 1 && alarm.mark != 2)
+            continue;
         AlarmMark m;
         m.kind = alarm.mark;
         m.angle = MarkAngle(s.join, alarm.next);

@@ -21,16 +21,16 @@ struct AlarmMarkSource {
 
 struct AlarmMarkSettings {
     bool alarmUse = false;
-    int join = 0;   // 1 minutes ahead (mRange), 2 hours ahead (hRange), else only due alarms
+    int join = 0; // 1 minutes ahead (mRange), 2 hours ahead (hRange), else only due alarms
     int mRange = 0;
     int hRange = 0;
 };
 
 struct AlarmMark {
-    int kind = 0;      // 1 triangle, 2 dot
+    int kind = 0; // 1 triangle, 2 dot
     int angle = 0;
-    Polygon triangle;  // kind 1
-    Rect dot;          // kind 2, the circle's box
+    Polygon triangle; // kind 1
+    Rect dot;         // kind 2, the circle's box
     Colour colour = 0;
 };
 

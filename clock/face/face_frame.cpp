@@ -7,7 +7,9 @@ namespace vistrel {
 namespace {
 
 // trunc(r / 0.93): an octagon with its corners there has its sides at about r.
-int OctagonCornerDistance(int r) { return static_cast<int>(static_cast<std::int64_t>(r) * 100 / 93); }
+int OctagonCornerDistance(int r) {
+    return static_cast<int>(static_cast<std::int64_t>(r) * 100 / 93);
+}
 
 } // namespace
 
@@ -21,7 +23,8 @@ Polygon OctagonPoints(Point centre, int distance) {
 FrameDrawing DrawFrame(const FaceMetrics& face, const FrameStyleValues& v) {
     FrameDrawing d;
     d.fill = v.fill;
-    if (!v.show) return d;
+    if (!v.show)
+        return d;
     const int fr = face.frameRadius;
     const int fi = std::max(0, fr - face.frameWidth);
     const int cx = face.centre.x, cy = face.centre.y;
@@ -39,9 +42,11 @@ FrameDrawing DrawFrame(const FaceMetrics& face, const FrameStyleValues& v) {
         d.region.CutPolygon(
             OctagonPoints(face.centre, std::max(0, OctagonCornerDistance(fr - face.frameWidth))));
         break;
-    default: return d;
+    default:
+        return d;
     }
-    if (v.fill != v.edgeColour) d.edge = v.edgeColour;
+    if (v.fill != v.edgeColour)
+        d.edge = v.edgeColour;
     return d;
 }
 

@@ -6,7 +6,15 @@
 
 namespace vistrel {
 
-enum class FaceLayer { AlarmMarks = 0, Hands = 1, Ticks = 2, Numerals = 3, Date = 4, Frame = 5, Time = 6 };
+enum class FaceLayer {
+    AlarmMarks = 0,
+    Hands = 1,
+    Ticks = 2,
+    Numerals = 3,
+    Date = 4,
+    Frame = 5,
+    Time = 6
+};
 
 inline constexpr int kLayerCount = 7;
 

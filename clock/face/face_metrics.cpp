@@ -12,7 +12,8 @@ FaceMetrics ComputeFaceMetrics(const FaceMeasures& in) {
     m.centre = {NearestRatio(ClampTo(in.clientWidth, 0, kMaxClockSize), 2),
                 NearestRatio(ClampTo(in.clientHeight, 0, kMaxClockSize), 2)};
     m.shadowOffset = NearestRatio(m.size, 150);
-    if (m.shadowOffset == 0) m.shadowOffset = 1;
+    if (m.shadowOffset == 0)
+        m.shadowOffset = 1;
     m.tick5Half = NearestRatio(r * ClampTo(in.thick5Size, 0, 100), 1000);
     m.tickHalf = NearestRatio(r * ClampTo(in.thickSize, 0, 100), 1000);
     m.tickRing = NearestRatio(r * ClampTo(in.thickPos, 0, 100), 100);
@@ -29,8 +30,7 @@ int CaptionFontPoints(int size, int captionSize) {
 }
 
 int NumeralFontPoints(int size, int mojiSize) {
-    return NearestRatio(ClampTo(size, kMinClockSize, kMaxClockSize),
-                        15 - ClampTo(mojiSize, 0, 10));
+    return NearestRatio(ClampTo(size, kMinClockSize, kMaxClockSize), 15 - ClampTo(mojiSize, 0, 10));
 }
 
 int NarrowCharWidth(int charHeight, int pitchWidth) {

@@ -13,25 +13,25 @@ inline constexpr int kMaxClockSize = 16384;
 
 // The style values that the face measures depend on, in their style units.
 struct FaceMeasures {
-    int size = 0;                       // clock edge in pixels
+    int size = 0; // clock edge in pixels
     int clientWidth = 0, clientHeight = 0;
-    int thickPos = 0;                   // percent of R
-    int thick5Size = 0, thickSize = 0;  // per mille of R
-    int mojiBanPos = 0;                 // 0..20
-    int framePos = 0, frameWidth = 0;   // percent of R
+    int thickPos = 0;                  // percent of R
+    int thick5Size = 0, thickSize = 0; // per mille of R
+    int mojiBanPos = 0;                // 0..20
+    int framePos = 0, frameWidth = 0;  // percent of R
 };
 
 struct FaceMetrics {
     int size = 0;
-    int radius = 0;         // R
-    Point centre;           // CX, CY
-    int shadowOffset = 0;   // d, at least 1
-    int tick5Half = 0;      // H5
-    int tickHalf = 0;       // H1
-    int tickRing = 0;       // RT
-    int numeralRing = 0;    // RN
-    int frameRadius = 0;    // FR
-    int frameWidth = 0;     // FW
+    int radius = 0;       // R
+    Point centre;         // CX, CY
+    int shadowOffset = 0; // d, at least 1
+    int tick5Half = 0;    // H5
+    int tickHalf = 0;     // H1
+    int tickRing = 0;     // RT
+    int numeralRing = 0;  // RN
+    int frameRadius = 0;  // FR
+    int frameWidth = 0;   // FW
 };
 
 // Values outside the style ranges are first brought into them (size into

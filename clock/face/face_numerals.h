@@ -19,14 +19,14 @@ struct TextExtent {
 using MeasureNumeral = std::function<TextExtent(const std::string& text, bool narrowed)>;
 
 struct NumeralStyleValues {
-    bool show = false;      // MojiBan
-    bool all = false;       // all twelve, else only 3, 6, 9 and 12
-    int type = 0;           // 0 decimal, 1 Roman, 2 circled, 3 twenty-four hours; held in 0..3
-    bool pitch = false;     // narrow the two-character numerals
+    bool show = false;  // MojiBan
+    bool all = false;   // all twelve, else only 3, 6, 9 and 12
+    int type = 0;       // 0 decimal, 1 Roman, 2 circled, 3 twenty-four hours; held in 0..3
+    bool pitch = false; // narrow the two-character numerals
     bool shadow = false;
     bool gradation = false; // Guradeshon and a screen of at least 16 bits per pixel
     Colour first = 0, last = 0, shadowFirst = 0, shadowLast = 0;
-    int hour = 0;           // 0..23, for the twenty-four hour set
+    int hour = 0; // 0..23, for the twenty-four hour set
 };
 
 // The text of numeral n (1..12) of a set at an hour.
@@ -36,7 +36,7 @@ struct NumeralPlacement {
     int number = 0;
     std::string text;
     bool narrowed = false;
-    Point topLeft;          // at offset 0; the shadow goes shadowOffset further right and down
+    Point topLeft; // at offset 0; the shadow goes shadowOffset further right and down
     Colour colour = 0;
     Colour shadowColour = 0;
 };

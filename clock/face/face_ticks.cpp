@@ -4,8 +4,12 @@ namespace vistrel {
 
 namespace {
 
-Rect BoxAround(Point c, int h) { return {c.x - h, c.y - h, c.x + h, c.y + h}; }
-Rect Moved(const Rect& r, int d) { return {r.left + d, r.top + d, r.right + d, r.bottom + d}; }
+Rect BoxAround(Point c, int h) {
+    return {c.x - h, c.y - h, c.x + h, c.y + h};
+}
+Rect Moved(const Rect& r, int d) {
+    return {r.left + d, r.top + d, r.right + d, r.bottom + d};
+}
 
 Colour TickColour(const TickStyleValues& v, int i, bool five) {
     const Colour first = five ? v.color5 : v.colorT;
@@ -19,7 +23,8 @@ TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v) {
     TickLayout layout;
     layout.style = ClampTo(v.thickStyle, 0, 3);
     layout.shadowOffset = face.shadowOffset;
-    if (!v.majorThick) return layout;
+    if (!v.majorThick)
+        return layout;
     // The five-minute ticks touch the ring from inside; the minute ticks share their centres.
     const int centreRadius = face.tickRing - face.tick5Half;
     for (int i = 0; i < 60; ++i) {
@@ -27,7 +32,8 @@ TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v) {
         m.index = i;
         m.fiveMinute = i % 5 == 0;
         m.currentSecond = v.colorChange && i == v.currentSecond;
-        if (!m.fiveMinute && !v.minorThick && !m.currentSecond) continue;
+        if (!m.fiveMinute && !v.minorThick && !m.currentSecond)
+            continue;
         m.centre = PolarPoint(6 * i, centreRadius, face.centre);
         m.half = m.fiveMinute ? face.tick5Half : face.tickHalf;
         m.box = BoxAround(m.centre, m.half);
@@ -36,8 +42,12 @@ TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v) {
     }
     for (const TickMark& m : layout.marks) {
         switch (layout.style) {
-        case kTickCircle3D: layout.region.AddEllipse(m.box); break;
-        case kTickSquare3D: layout.region.AddRect(m.box); break;
+        case kTickCircle3D:
+            layout.region.AddEllipse(m.box);
+            break;
+        case kTickSquare3D:
+            layout.region.AddRect(m.box);
+            break;
         default:
             layout.maskBoxes.push_back(Moved(m.box, face.shadowOffset));
             layout.maskBoxes.push_back(m.box);
@@ -56,7 +66,8 @@ std::vector<TickBox> SimpleTickPaint(const TickLayout& layout) {
         else
             paint.push_back({Moved(m.box, layout.shadowOffset), kBlack});
     }
-    for (const TickMark& m : layout.marks) paint.push_back({m.box, m.colour});
+    for (const TickMark& m : layout.marks)
+        paint.push_back({m.box, m.colour});
     return paint;
 }
 

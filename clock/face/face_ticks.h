@@ -10,26 +10,31 @@
 
 namespace vistrel {
 
-enum TickStyle { kTickCircle3D = 0, kTickSquare3D = 1, kTickCircleSimple = 2, kTickSquareSimple = 3 };
+enum TickStyle {
+    kTickCircle3D = 0,
+    kTickSquare3D = 1,
+    kTickCircleSimple = 2,
+    kTickSquareSimple = 3
+};
 
 struct TickStyleValues {
-    bool majorThick = false;   // ticks at all
-    bool minorThick = false;   // the minute ticks too
-    int thickStyle = 0;        // 0..3, held there
-    bool gradation = false;    // ThickGuradeshon and a screen of at least 16 bits per pixel
+    bool majorThick = false; // ticks at all
+    bool minorThick = false; // the minute ticks too
+    int thickStyle = 0;      // 0..3, held there
+    bool gradation = false;  // ThickGuradeshon and a screen of at least 16 bits per pixel
     Colour color5 = 0, color52 = 0, colorT = 0, colorT2 = 0;
-    bool colorChange = false;  // mark the tick of the current second
+    bool colorChange = false; // mark the tick of the current second
     Colour colorThickChange = 0;
     int currentSecond = -1;
 };
 
 struct TickMark {
-    int index = 0;            // 0..59, at angle 6 x index
+    int index = 0; // 0..59, at angle 6 x index
     bool fiveMinute = false;
     bool currentSecond = false; // drawn plainly in colorThickChange, unshifted, in every style
     Point centre;
     int half = 0;
-    Rect box;                 // (x - h, y - h) to (x + h, y + h)
+    Rect box; // (x - h, y - h) to (x + h, y + h)
     Colour colour = 0;
 };
 

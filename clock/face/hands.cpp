@@ -6,22 +6,26 @@ namespace vistrel {
 
 namespace {
 
-int Held(int v) { return ClampTo(v, 0, kMaxHandMeasure); }
+int Held(int v) {
+    return ClampTo(v, 0, kMaxHandMeasure);
+}
 
 int Degrees0To359(int angle) {
     const int a = angle % 360;
     return a < 0 ? a + 360 : a;
 }
 
-bool IsEmptyStyle(int style) { return style == 2 || style == 5 || style == 8; }
-bool IsFlatStyle(int style) { return style == 1 || style == 4 || style == 7; }
+bool IsEmptyStyle(int style) {
+    return style == 2 || style == 5 || style == 8;
+}
+bool IsFlatStyle(int style) {
+    return style == 1 || style == 4 || style == 7;
+}
 
 HandFamily FamilyOf(int style) {
     // 0..8 run through the families in threes, 9..11 are their simple versions.
     const int index = style <= 8 ? style / 3 : style - 9;
-    return index == 0 ? HandFamily::Normal
-           : index == 1 ? HandFamily::Square
-                        : HandFamily::Diamond;
+    return index == 0 ? HandFamily::Normal : index == 1 ? HandFamily::Square : HandFamily::Diamond;
 }
 
 // The spec with every measure inside 0..kMaxHandMeasure and the angle on the dial.
@@ -83,9 +87,12 @@ void AddSquareFacets(HandDrawing& d, const HandSpec& s, Point centre, Colour bas
 OutlineMeasures FlatFaceMeasures(HandFamily family, const HandSpec& s) {
     const int h = s.width / 2;
     switch (family) {
-    case HandFamily::Normal: return InnerMeasures(family, s);
-    case HandFamily::Square: return {s.longLen - h, s.shortLen - h, h};
-    case HandFamily::Diamond: return {s.longLen - h, s.shortLen - h, NearestRatio(6LL * s.width, 10)};
+    case HandFamily::Normal:
+        return InnerMeasures(family, s);
+    case HandFamily::Square:
+        return {s.longLen - h, s.shortLen - h, h};
+    case HandFamily::Diamond:
+        return {s.longLen - h, s.shortLen - h, NearestRatio(6LL * s.width, 10)};
     }
     return {};
 }
@@ -110,9 +117,9 @@ void DrawFamilyHand(HandDrawing& d, const HandSpec& s, Point centre, Colour base
     else
         AddHalves(d, s, centre, base);
     if (IsFlatStyle(s.style)) {
-        d.overlayFills.push_back(
-            {HandPart::FlatFace,
-             HandOutline(family, s.angle, FlatFaceMeasures(family, s), centre), base, -1});
+        d.overlayFills.push_back({HandPart::FlatFace,
+                                  HandOutline(family, s.angle, FlatFaceMeasures(family, s), centre),
+                                  base, -1});
     }
 }
 
@@ -129,13 +136,15 @@ void DrawArrow(HandDrawing& d, const HandSpec& s, Point centre, Colour base) {
     d.clippedFills.push_back({HandPart::Shaft,
                               {HandPoint(s.angle, 90, -2, tip), HandPoint(s.angle, 90, 2, tip),
                                HandPoint(s.angle, 90, 2, tail), HandPoint(s.angle, 90, -2, tail)},
-                              base, -1});
+                              base,
+                              -1});
 }
 
 // Triangle (13) and rhombus (14) stand on a base D that falls in front of the centre when
 // the tail is shorter than 15 percent of R.
 void DrawPointedShape(HandDrawing& d, const HandSpec& s, Point centre, Colour base, int radius) {
-    const int baseDistance = 2 * s.shortLen - NearestRatio(static_cast<std::int64_t>(radius) * 30, 100);
+    const int baseDistance =
+        2 * s.shortLen - NearestRatio(static_cast<std::int64_t>(radius) * 30, 100);
     const Point tip = HandPoint(s.angle, 0, s.longLen, centre);
     Polygon shape;
     if (s.style == 13) {
@@ -160,8 +169,9 @@ HandSpec MakeHandSpec(const FaceMetrics& face, const HandMeasures& hand, int ang
     s.angle = angle;
     s.longLen = NearestRatio(r * ClampTo(hand.longLen, 0, 100), 100);
     s.shortLen = NearestRatio(r * ClampTo(hand.shortLen, 0, 30), 100);
-    s.width = NearestRatio(r, 100) +
-              NearestRatio(static_cast<std::int64_t>(face.size) * ClampTo(hand.needleW, 0, 100), 1000);
+    s.width =
+        NearestRatio(r, 100) +
+        NearestRatio(static_cast<std::int64_t>(face.size) * ClampTo(hand.needleW, 0, 100), 1000);
     return s;
 }
 
@@ -174,7 +184,8 @@ HandAngles HandAnglesAt(int hour, int minute, int second) {
 }
 
 HandStyles ChooseHandStyles(int style, bool sepStyle, int mStyle, int sStyle) {
-    if (!sepStyle) return {style, style, style};
+    if (!sepStyle)
+        return {style, style, style};
     return {style, mStyle, sStyle};
 }
 
@@ -183,12 +194,13 @@ Polygon HandOutline(HandFamily family, int angle, const OutlineMeasures& m, Poin
     const Point tail = HandPoint(angle, 180, m.shortLen, centre);
     switch (family) {
     case HandFamily::Normal:
-        return {tip, HandPoint(angle, 90, m.side, centre), tail, HandPoint(angle, 270, m.side, centre)};
+        return {tip, HandPoint(angle, 90, m.side, centre), tail,
+                HandPoint(angle, 270, m.side, centre)};
     case HandFamily::Square:
         return {HandPoint(angle, 90, m.side, tip), HandPoint(angle, 270, m.side, tip),
                 HandPoint(angle, 270, m.side, tail), HandPoint(angle, 90, m.side, tail)};
     case HandFamily::Diamond:
-        return {HandPoint(angle, 225, m.side, tip), tip, HandPoint(angle, 135, m.side, tip),
+        return {HandPoint(angle, 225, m.side, tip), tip,  HandPoint(angle, 135, m.side, tip),
                 HandPoint(angle, 45, m.side, tail), tail, HandPoint(angle, 315, m.side, tail)};
     }
     return {};
@@ -200,7 +212,8 @@ OutlineMeasures InnerMeasures(HandFamily family, const HandSpec& s) {
     case HandFamily::Normal:
         return {NearestRatio(7LL * s.longLen, 10), NearestRatio(7LL * s.shortLen, 10),
                 NearestRatio(7LL * s.width, 10)};
-    case HandFamily::Square: return {s.longLen - h, s.shortLen - h, h};
+    case HandFamily::Square:
+        return {s.longLen - h, s.shortLen - h, h};
     case HandFamily::Diamond:
         return {NearestRatio(9LL * s.longLen, 10), s.shortLen - h, NearestRatio(6LL * s.width, 10)};
     }
@@ -209,28 +222,39 @@ OutlineMeasures InnerMeasures(HandFamily family, const HandSpec& s) {
 
 HalfShades HalfShadesAt(int angle) {
     const int a = Degrees0To359(angle);
-    if (a >= 1 && a <= 90) return {0, 3};
-    if (a >= 91 && a <= 135) return {1, 2};
-    if (a >= 136 && a <= 180) return {2, 1};
-    if (a >= 181 && a <= 270) return {3, 0};
-    if (a >= 271 && a <= 315) return {2, 1};
+    if (a >= 1 && a <= 90)
+        return {0, 3};
+    if (a >= 91 && a <= 135)
+        return {1, 2};
+    if (a >= 136 && a <= 180)
+        return {2, 1};
+    if (a >= 181 && a <= 270)
+        return {3, 0};
+    if (a >= 271 && a <= 315)
+        return {2, 1};
     return {1, 2}; // 0 and 316..359 (360 is 0)
 }
 
 SquareShades SquareShadesAt(int angle) {
     const int a = Degrees0To359(angle);
     // The light falls from the upper left: facets facing up and left get the lower numbers.
-    if (a >= 1 && a <= 90) return {1, 0, 3, 1};
-    if (a >= 91 && a <= 135) return {3, 1, 2, 0};
-    if (a >= 136 && a <= 180) return {3, 2, 1, 0};
-    if (a >= 181 && a <= 270) return {1, 3, 0, 1};
-    if (a >= 271 && a <= 315) return {0, 2, 1, 3};
+    if (a >= 1 && a <= 90)
+        return {1, 0, 3, 1};
+    if (a >= 91 && a <= 135)
+        return {3, 1, 2, 0};
+    if (a >= 136 && a <= 180)
+        return {3, 2, 1, 0};
+    if (a >= 181 && a <= 270)
+        return {1, 3, 0, 1};
+    if (a >= 271 && a <= 315)
+        return {0, 2, 1, 3};
     return {0, 1, 2, 3};
 }
 
 HandDrawing DrawHand(const HandSpec& raw, Point centre, Colour base, Colour edge, int radius) {
     HandDrawing d;
-    if (raw.style < 0 || raw.style >= kHandStyleCount) return d;
+    if (raw.style < 0 || raw.style >= kHandStyleCount)
+        return d;
     const HandSpec s = Sanitised(raw);
     if (s.style <= 11) {
         DrawFamilyHand(d, s, centre, base, edge);

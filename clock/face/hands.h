@@ -63,16 +63,16 @@ enum class HandPart { Left, Right, TipFacet, TailFacet, FlatFace, Body, ArrowHea
 
 struct HandFill {
     HandPart part = HandPart::Body;
-    Polygon points;    // filled with pen and brush in `colour`
+    Polygon points; // filled with pen and brush in `colour`
     Colour colour = 0;
-    int shade = -1;    // the shade number 0..3 of a facet, -1 otherwise
+    int shade = -1; // the shade number 0..3 of a facet, -1 otherwise
 };
 
 struct HandDrawing {
-    RegionRecipe region;                 // joins the window outline
-    std::vector<HandFill> clippedFills;  // painted in order, clipped to `region`
-    std::vector<HandFill> overlayFills;  // painted in order afterwards, not clipped
-    std::optional<Colour> edge;          // one-pixel line along the region's boundary
+    RegionRecipe region;                // joins the window outline
+    std::vector<HandFill> clippedFills; // painted in order, clipped to `region`
+    std::vector<HandFill> overlayFills; // painted in order afterwards, not clipped
+    std::optional<Colour> edge;         // one-pixel line along the region's boundary
     bool IsEmpty() const { return region.parts.empty(); }
 };
 

@@ -27,13 +27,19 @@ struct RegionPart {
 struct RegionRecipe {
     std::vector<RegionPart> parts;
 
-    void AddRect(const Rect& r) { parts.push_back({RegionOp::Union, RegionShape::Rectangle, r, {}}); }
-    void AddEllipse(const Rect& r) { parts.push_back({RegionOp::Union, RegionShape::Ellipse, r, {}}); }
+    void AddRect(const Rect& r) {
+        parts.push_back({RegionOp::Union, RegionShape::Rectangle, r, {}});
+    }
+    void AddEllipse(const Rect& r) {
+        parts.push_back({RegionOp::Union, RegionShape::Ellipse, r, {}});
+    }
     void AddPolygon(Polygon p) {
         parts.push_back({RegionOp::Union, RegionShape::Polygon, {}, std::move(p)});
     }
     void CutRect(const Rect& r) { parts.push_back({RegionOp::Cut, RegionShape::Rectangle, r, {}}); }
-    void CutEllipse(const Rect& r) { parts.push_back({RegionOp::Cut, RegionShape::Ellipse, r, {}}); }
+    void CutEllipse(const Rect& r) {
+        parts.push_back({RegionOp::Cut, RegionShape::Ellipse, r, {}});
+    }
     void CutPolygon(Polygon p) {
         parts.push_back({RegionOp::Cut, RegionShape::Polygon, {}, std::move(p)});
     }

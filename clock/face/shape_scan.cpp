@@ -17,10 +17,12 @@ const std::uint8_t* SkipBackground(const std::uint8_t* p, const std::uint8_t* en
     while (end - p >= 8) {
         std::uint64_t word;
         std::memcpy(&word, p, sizeof word);
-        if (word != pattern) break;
+        if (word != pattern)
+            break;
         p += 8;
     }
-    while (p < end && *p == bg) ++p;
+    while (p < end && *p == bg)
+        ++p;
     return p;
 }
 
@@ -35,14 +37,17 @@ void ScanRow(const std::uint8_t* row, int width, int y, std::uint8_t bg, RunList
     const std::uint8_t* p = row;
     int runs = 0;
     while (p < end) {
-        if (runs >= kMaxRunsPerRow) throw Error(kBadShapeMessage);
+        if (runs >= kMaxRunsPerRow)
+            throw Error(kBadShapeMessage);
         p = SkipBackground(p, end, bg);
-        if (p == end) return;
+        if (p == end)
+            return;
         const std::uint8_t* const start = p;
         p = FindBackground(p, end, bg);
         out.rects.push_back({static_cast<int>(start - row), y, static_cast<int>(p - row), y + 1});
         ++runs;
-        if (p < end) ++p; // the pixel that ended the run is background
+        if (p < end)
+            ++p; // the pixel that ended the run is background
     }
 }
 
@@ -57,10 +62,14 @@ RunList ScanMaskRuns(const MaskView& mask) {
 void ScanMaskRuns(const MaskView& mask, RunList& out) {
     out.rects.clear();
     out.bounds = {};
-    if (mask.pixels == nullptr || mask.width <= 0 || mask.height <= 0) return;
-    const auto rowAt = [&](int y) { return mask.pixels + static_cast<std::ptrdiff_t>(y) * mask.stride; };
+    if (mask.pixels == nullptr || mask.width <= 0 || mask.height <= 0)
+        return;
+    const auto rowAt = [&](int y) {
+        return mask.pixels + static_cast<std::ptrdiff_t>(y) * mask.stride;
+    };
     const std::uint8_t bg = rowAt(mask.height - 1)[0];
-    for (int y = 0; y < mask.height; ++y) ScanRow(rowAt(y), mask.width, y, bg, out);
+    for (int y = 0; y < mask.height; ++y)
+        ScanRow(rowAt(y), mask.width, y, bg, out);
     if (!out.rects.empty()) {
         Rect b{mask.width, out.rects.front().top, 0, out.rects.back().bottom};
         for (const Rect& r : out.rects) {
@@ -72,9 +81,10 @@ void ScanMaskRuns(const MaskView& mask, RunList& out) {
 }
 
 Rect HoleBox(Point cursor, int size, int holeSize) {
-    const int r = NearestRatio(static_cast<std::int64_t>(ClampTo(size, kMinClockSize, kMaxClockSize)) *
-                                   ClampTo(holeSize, 10, 100),
-                               200);
+    const int r =
+        NearestRatio(static_cast<std::int64_t>(ClampTo(size, kMinClockSize, kMaxClockSize)) *
+                         ClampTo(holeSize, 10, 100),
+                     200);
     return {cursor.x - r, cursor.y - r, cursor.x + r, cursor.y + r};
 }
 

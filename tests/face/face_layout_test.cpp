@@ -51,13 +51,15 @@ NumeralStyleValues DefaultNumerals(int hour = 10) {
 // A font of 6-pixel characters, 4 when narrowed, 12 pixels high.
 TextExtent FixedFont(const std::string& text, bool narrowed) {
     int chars = 0;
-    for (const char c : text) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    for (const char c : text)
+        chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return {chars * (narrowed ? 4 : 6), 12};
 }
 
 std::vector<std::string> Texts(const NumeralLayout& l) {
     std::vector<std::string> out;
-    for (const NumeralPlacement& p : l.numerals) out.push_back(p.text);
+    for (const NumeralPlacement& p : l.numerals)
+        out.push_back(p.text);
     return out;
 }
 
@@ -281,8 +283,10 @@ TEST(FaceFrame, ThreeShapesAsRings) {
         EXPECT_EQ(d.edge, std::optional<Colour>(0u));
     }
     // Corners: only the square reaches into them.
-    EXPECT_TRUE(RegionContains(DrawFrame(face, {true, kFrameSquare, 0, 1}).region, c.x - 63, c.y - 63));
-    EXPECT_FALSE(RegionContains(DrawFrame(face, {true, kFrameCircle, 0, 1}).region, c.x - 63, c.y - 63));
+    EXPECT_TRUE(
+        RegionContains(DrawFrame(face, {true, kFrameSquare, 0, 1}).region, c.x - 63, c.y - 63));
+    EXPECT_FALSE(
+        RegionContains(DrawFrame(face, {true, kFrameCircle, 0, 1}).region, c.x - 63, c.y - 63));
 }
 
 TEST(FaceFrame, WideFrameFillsAndOddValuesDrawNothing) {

@@ -118,12 +118,13 @@ TEST(HandFacets, FlatStylesLayAFaceInTheBaseColourOnTop) {
         EXPECT_EQ(d.overlayFills[0].part, HandPart::FlatFace);
         // The face is smaller than the outline: its tip is nearer the centre.
         const Point c = test_support::DefaultFace().centre;
-        const Polygon outline = HandOutline(style == 1 ? HandFamily::Normal
+        const Polygon outline = HandOutline(style == 1   ? HandFamily::Normal
                                             : style == 4 ? HandFamily::Square
                                                          : HandFamily::Diamond,
                                             200, {33, 10, 7}, c);
         EXPECT_EQ(d.region.parts[0].points, outline);
-        for (const HandFill& f : d.clippedFills) EXPECT_NE(f.colour, kColorH) << style;
+        for (const HandFill& f : d.clippedFills)
+            EXPECT_NE(f.colour, kColorH) << style;
     }
 }
 
@@ -137,7 +138,8 @@ TEST(HandOutlines, EmptyStylesLeaveTheMiddleSeeThrough) {
         EXPECT_FALSE(RegionContains(d.region, c.x, c.y - 15)) << style;
         // The rim along the side of the hand is still there.
         bool rim = false;
-        for (int x = c.x - 8; x <= c.x + 8; ++x) rim = rim || RegionContains(d.region, x, c.y - 15);
+        for (int x = c.x - 8; x <= c.x + 8; ++x)
+            rim = rim || RegionContains(d.region, x, c.y - 15);
         EXPECT_TRUE(rim) << style;
     }
     const HandDrawing solid = Draw(DefaultHourHand(0, 0));
@@ -158,10 +160,12 @@ TEST(HandOutlines, SimpleStylesFillOneColourAndDrawAnEdge) {
         const HandDrawing d = Draw(DefaultHourHand(style, 30));
         ASSERT_TRUE(d.edge.has_value()) << style;
         EXPECT_EQ(*d.edge, kEdge);
-        for (const HandFill& f : d.clippedFills) EXPECT_EQ(f.colour, kColorH) << style;
+        for (const HandFill& f : d.clippedFills)
+            EXPECT_EQ(f.colour, kColorH) << style;
         EXPECT_TRUE(d.overlayFills.empty());
     }
-    for (int style = 0; style <= 8; ++style) EXPECT_FALSE(Draw(DefaultHourHand(style, 30)).edge);
+    for (int style = 0; style <= 8; ++style)
+        EXPECT_FALSE(Draw(DefaultHourHand(style, 30)).edge);
 }
 
 TEST(HandOutlines, ArrowIsAHeadOnAThinShaft) {
@@ -191,8 +195,9 @@ TEST(HandOutlines, HostileValuesNeverCrash) {
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();
     const HandSpec hostile[] = {
-        {0, 0, 0, 0, 0},     {0, kMin, kMax, kMax, kMax}, {0, kMax, -5, -5, -5},
-        {0, -725, 40, 30, kMax}, {0, 90, 0, 0, 1},
+        {0, 0, 0, 0, 0},       {0, kMin, kMax, kMax, kMax},
+        {0, kMax, -5, -5, -5}, {0, -725, 40, 30, kMax},
+        {0, 90, 0, 0, 1},
     };
     for (int style = 0; style < kHandStyleCount; ++style) {
         for (HandSpec spec : hostile) {

@@ -10,7 +10,8 @@ bool InPolygon(const Polygon& poly, double x, double y) {
         const Point a = poly[i], b = poly[j];
         if ((a.y > y) != (b.y > y)) {
             const double crossX = a.x + (y - a.y) * (b.x - a.x) / static_cast<double>(b.y - a.y);
-            if (x < crossX) inside = !inside;
+            if (x < crossX)
+                inside = !inside;
         }
     }
     return inside;
@@ -18,7 +19,8 @@ bool InPolygon(const Polygon& poly, double x, double y) {
 
 bool InEllipse(const Rect& r, double x, double y) {
     const double rx = (r.right - r.left) / 2.0, ry = (r.bottom - r.top) / 2.0;
-    if (rx <= 0 || ry <= 0) return false;
+    if (rx <= 0 || ry <= 0)
+        return false;
     const double dx = (x - (r.left + rx)) / rx, dy = (y - (r.top + ry)) / ry;
     return dx * dx + dy * dy <= 1.0;
 }
@@ -27,8 +29,10 @@ bool InPart(const RegionPart& part, double x, double y) {
     switch (part.shape) {
     case RegionShape::Rectangle:
         return x >= part.box.left && x < part.box.right && y >= part.box.top && y < part.box.bottom;
-    case RegionShape::Ellipse: return InEllipse(part.box, x, y);
-    case RegionShape::Polygon: return !part.points.empty() && InPolygon(part.points, x, y);
+    case RegionShape::Ellipse:
+        return InEllipse(part.box, x, y);
+    case RegionShape::Polygon:
+        return !part.points.empty() && InPolygon(part.points, x, y);
     }
     return false;
 }
