@@ -60,16 +60,24 @@ RunList ScanMaskRuns(const MaskView& mask) {
 }
 
 void ScanMaskRuns(const MaskView& mask, RunList& out) {
+    if (mask.pixels == nullptr || mask.width <= 0 || mask.height <= 0) {
+        out.rects.clear();
+        out.bounds = {};
+        return;
+    }
+    const std::uint8_t corner =
+        mask.pixels[static_cast<std::ptrdiff_t>(mask.height - 1) * mask.stride];
+    ScanMaskRuns(mask, corner, out);
+}
+
+void ScanMaskRuns(const MaskView& mask, std::uint8_t background, RunList& out) {
     out.rects.clear();
     out.bounds = {};
     if (mask.pixels == nullptr || mask.width <= 0 || mask.height <= 0)
         return;
-    const auto rowAt = [&](int y) {
-        return mask.pixels + static_cast<std::ptrdiff_t>(y) * mask.stride;
-    };
-    const std::uint8_t bg = rowAt(mask.height - 1)[0];
     for (int y = 0; y < mask.height; ++y)
-        ScanRow(rowAt(y), mask.width, y, bg, out);
+        ScanRow(mask.pixels + static_cast<std::ptrdiff_t>(y) * mask.stride, mask.width, y,
+                background, out);
     if (!out.rects.empty()) {
         Rect b{mask.width, out.rects.front().top, 0, out.rects.back().bottom};
         for (const Rect& r : out.rects) {

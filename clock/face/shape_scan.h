@@ -36,6 +36,10 @@ RunList ScanMaskRuns(const MaskView& mask);
 // renders scans without allocating. `out` holds only the new runs afterwards, also on failure
 // (then the rows before the failing one).
 void ScanMaskRuns(const MaskView& mask, RunList& out);
+// The scan against a background value the caller knows. The shape image is cleared to black
+// before anything is drawn, so black is its background even when a caption or a frame covers
+// the bottom left pixel; taking that pixel's colour then would turn the outline inside out.
+void ScanMaskRuns(const MaskView& mask, std::uint8_t background, RunList& out);
 
 // The box of the see-through circle around the cursor (client coordinates): its diameter is
 // holeSize percent (held in 10..100) of the clock size.

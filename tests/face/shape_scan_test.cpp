@@ -105,6 +105,20 @@ TEST(ShapeScan, BackgroundIsTheBottomLeftPixel) {
     EXPECT_EQ(runs.rects[3], (Rect{1, 2, 10, 3}));
 }
 
+TEST(ShapeScan, AKnownBackgroundKeepsTheOutlineWhenTheCornerIsDrawnOn) {
+    Mask m(12, 3, kBlack);
+    for (int x = 0; x < 4; ++x)
+        m.at(x, 2) = kWhite; // a caption running into the bottom left corner
+    m.at(8, 0) = kWhite;
+    RunList byCorner, byBlack;
+    ScanMaskRuns(m.view(), byCorner);
+    ScanMaskRuns(m.view(), kBlack, byBlack);
+    EXPECT_EQ(byCorner.rects.front(), (Rect{0, 0, 8, 1})); // inside out: the empty face
+    ASSERT_EQ(byBlack.rects.size(), 2u);
+    EXPECT_EQ(byBlack.rects[0], (Rect{8, 0, 9, 1}));
+    EXPECT_EQ(byBlack.rects[1], (Rect{0, 2, 4, 3}));
+}
+
 TEST(ShapeScan, BottomUpImagesReadThroughANegativeStride) {
     Mask m(21, 4, kBlack);
     m.at(5, 0) = m.at(6, 0) = m.at(20, 3) = m.at(1, 1) = kWhite;
