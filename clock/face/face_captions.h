@@ -13,7 +13,8 @@ bool DateSideFor(int dateCharPos, int hour, bool previous);
 bool TimeSideFor(int timeCharPos, bool dateSide, bool previous);
 
 // The top left corner of a caption of extent `text`, centred across the window, `inOut`
-// twentieths (held in 0..20) of the free radius away from the centre line.
+// twentieths (held in 0..20) of the free radius away from the centre line. This is the place
+// at offset 0; the shadow and its white copy in the shape image go d further right and down.
 Point CaptionTopLeft(const FaceMetrics& face, TextExtent text, int inOut, bool above);
 
 } // namespace vistrel
