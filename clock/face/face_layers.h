@@ -16,7 +16,7 @@ enum class FaceLayer {
     Time = 6
 };
 
-inline constexpr int kLayerCount = 7;
+inline constexpr int kFaceLayerCount = 7;
 
 // The layers in drawing order, backmost first, from the style's order which lists layer codes
 // front to back. A code outside 0..6 leaves its position empty; a code listed twice is drawn
