@@ -1,5 +1,5 @@
 // Test helper: writes the command line it was started with (UTF-8) to the file named by its
-// first argument. With "--slow" among its arguments it waits 1.5 s first, so that a test can
+// first argument. With "--slow" among its arguments it waits 2 s first, so that a test can
 // tell whether its starter waited for it.
 #include <windows.h>
 
@@ -19,7 +19,7 @@ int main() {
     bool slow = false;
     for (int i = 2; i < count; ++i) slow = slow || std::wstring(args[i]) == L"--slow";
     LocalFree(args);
-    if (slow) Sleep(1500);
+    if (slow) Sleep(2000);
     try {
         vistrel::WriteFileAtomic(target, vistrel::Narrow(command_line));
     } catch (...) {

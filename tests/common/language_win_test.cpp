@@ -45,11 +45,15 @@ TEST_F(LanguageWinTest, ReadsPresentTextsAndEmptyForMissingNumbers) {
 }
 
 TEST_F(LanguageWinTest, NoCodeOfTheLibraryIsLoaded) {
+    const std::string folder = TestLangFolder();
     UseTestLibrary();
     const auto library = LanguageLibrary::Open();
     ASSERT_TRUE(library);
     // Mapped as resources only, it is no loaded module of the process.
     EXPECT_EQ(GetModuleHandleW(L"Lang.dll"), nullptr);
+    // The test library itself is an ordinary library too, as the real ones are.
+    const UniqueModule ordinary(LoadLibraryW(Widen(folder + "Lang.dll").c_str()));
+    EXPECT_TRUE(ordinary);
 }
 
 TEST_F(LanguageWinTest, InitVocabularyTakesTheLibrarysTexts) {
