@@ -15,16 +15,17 @@ AdjustTimeHandler& AdjustHandler() {
     return handler;
 }
 
+template <class Names>
+int IndexIn(const Names& names, const std::string& command) {
+    const auto found = std::find(names.begin(), names.end(), command);
+    return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+}
+
 // The index of command in CommandNames (the built-in names while the list is not filled yet),
 // or -1 when it names no built-in action.
 int BuiltInIndex(const std::string& command) {
-    if (CommandNames.empty()) {
-        const auto* found = std::find(kBuiltInCommandNames.begin(), kBuiltInCommandNames.end(), command);
-        return found == kBuiltInCommandNames.end() ? -1
-                                                   : static_cast<int>(found - kBuiltInCommandNames.begin());
-    }
-    const auto found = std::find(CommandNames.begin(), CommandNames.end(), command);
-    return found == CommandNames.end() ? -1 : static_cast<int>(found - CommandNames.begin());
+    return CommandNames.empty() ? IndexIn(kBuiltInCommandNames, command)
+                                : IndexIn(CommandNames, command);
 }
 
 unsigned ExitFlagsFor(int index) {

@@ -11,16 +11,15 @@ static_assert(kExitShutdown == EWX_SHUTDOWN && kExitReboot == EWX_REBOOT &&
 namespace {
 
 SYSTEMTIME ToSystemTime(TDateTime local) {
-    // Split the exact millisecond count, so that 23:59:59.9996 cannot become a time of 24:00
-    // on the old day.
-    const TDateTime exact = FromMilliseconds(ToMilliseconds(local));
-    const DateParts d = DecodeDate(exact);
-    const TimeParts t = DecodeTime(exact);
+    // Date and time both come from the same rounded millisecond count, so a time just before
+    // midnight cannot turn into 24:00 of the old day.
+    const DateParts d = DecodeDate(local);
+    const TimeParts t = DecodeTime(local);
     SYSTEMTIME st{};
     st.wYear = static_cast<WORD>(d.year);
     st.wMonth = static_cast<WORD>(d.month);
     st.wDay = static_cast<WORD>(d.day);
-    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(exact) - 1);
+    st.wDayOfWeek = static_cast<WORD>(DayOfWeek(local) - 1);
     st.wHour = static_cast<WORD>(t.hour);
     st.wMinute = static_cast<WORD>(t.minute);
     st.wSecond = static_cast<WORD>(t.second);

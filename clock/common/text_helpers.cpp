@@ -2,7 +2,8 @@
 
 namespace vistrel {
 
-std::string ReplaceFirst(std::string_view text, std::string_view part, std::string_view replacement) {
+std::string ReplaceFirst(std::string_view text, std::string_view part,
+                         std::string_view replacement) {
     const std::size_t at = part.empty() ? std::string_view::npos : text.find(part);
     if (at == std::string_view::npos) return std::string(text);
     std::string out;

@@ -34,11 +34,11 @@ std::string_view Trim(std::string_view text) {
 
 bool WeekdayFlagFromText(std::string_view text, bool current) {
     std::string_view digits = Trim(text);
-    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
-    const bool all_digits = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
-    if (!all_digits) return current;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        digits.remove_prefix(1);
+    }
+    const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), is_digit)) return current;
     // Judged by its digits, so that a number too long for any integer type still counts.
     return digits.find_first_not_of('0') != std::string_view::npos;
 }
