@@ -1,0 +1,39 @@
+// A stand-in for the system actions that records what was asked of it and does nothing.
+// Install it with ScopedSystemActions; every test program also runs under a guard that fails any
+// test reaching the system actions without a stand-in of its own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "clock/common/system_actions.h"
+
+namespace vistrel::test {
+
+class RecordingSystemActions : public SystemActions {
+public:
+    // "privilege", "exit <flags>", "clock <yyyy/mm/dd hh:mm:ss.zzz>", "screensaver".
+    std::vector<std::string> calls;
+    std::vector<TDateTime> clock_settings;
+    bool answer = true; // what SetLocalClock and EndSession report
+
+    bool SetLocalClock(TDateTime local) override;
+    void EnableShutdownPrivilege() override;
+    bool EndSession(unsigned flags) override;
+    void StartScreenSaver(void* window) override;
+};
+
+// Puts a stand-in in place for one scope and restores the one before (normally the guard).
+class ScopedSystemActions {
+public:
+    explicit ScopedSystemActions(SystemActions& actions)
+        : previous_(SetSystemActionsForTests(&actions)) {}
+    ~ScopedSystemActions() { SetSystemActionsForTests(previous_); }
+    ScopedSystemActions(const ScopedSystemActions&) = delete;
+    ScopedSystemActions& operator=(const ScopedSystemActions&) = delete;
+
+private:
+    SystemActions* previous_;
+};
+
+} // namespace vistrel::test
