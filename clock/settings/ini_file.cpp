@@ -220,18 +220,22 @@ void IniFile::CheckWritable(std::string_view section, std::string_view key,
     if (HasLineBreak(value)) refuse("the value holds a line break");
 }
 
-void IniFile::KeepEncodable(std::string_view text) {
-    if (utf8_ || IsAscii(text) || Utf8ToSjis(text)) return;
+std::optional<std::string> IniFile::EncodedLine(const std::string& text) {
+    if (utf8_ || IsAscii(text)) return std::nullopt;
+    if (auto sjis = Utf8ToSjis(text)) return sjis;
     // Shift-JIS cannot hold the text: the whole file becomes UTF-8 with a byte-order mark
     // rather than losing a character.
     utf8_ = true;
     for (auto& line : lines_) line.raw.reset();
+    return std::nullopt;
 }
 
 void IniFile::Insert(std::size_t at, std::string text) {
+    auto raw = EncodedLine(text);
     if (at > 0 && lines_[at - 1].eol == Eol::None) lines_[at - 1].eol = Eol::CrLf;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
-                  MakeLine(std::move(text), Eol::CrLf));
+    const auto it = lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                                  MakeLine(std::move(text), Eol::CrLf));
+    it->raw = std::move(raw);
     modified_ = true;
 }
 
@@ -241,24 +245,21 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
     const std::string quoted = QuoteIniValue(value);
     const auto header = FindSection(section);
     if (!header) {
-        KeepEncodable(section);
-        KeepEncodable(key);
-        KeepEncodable(quoted);
         Insert(lines_.size(), "[" + std::string(section) + "]");
         Insert(lines_.size(), std::string(key) + "=" + quoted);
         return;
     }
     if (const auto found = FindKey(*header, key)) {
+        if (lines_[*found].Value() == value) return; // unchanged: the line keeps its exact bytes
+        // The key keeps the spelling it has in the file.
+        std::string text = std::string(lines_[*found].Name()) + "=" + quoted;
+        auto raw = EncodedLine(text);
         Line& line = lines_[*found];
-        if (line.Value() == value) return; // unchanged: the line keeps its exact bytes
-        KeepEncodable(quoted);
-        const std::string name(line.Name()); // the spelling already in the file
-        line = MakeLine(name + "=" + quoted, line.eol);
+        line = MakeLine(std::move(text), line.eol);
+        line.raw = std::move(raw);
         modified_ = true;
         return;
     }
-    KeepEncodable(key);
-    KeepEncodable(quoted);
     // A new key follows the last key of its section, ahead of any trailing blank or comment.
     std::size_t after = *header;
     for (std::size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
@@ -279,15 +280,8 @@ std::string IniFile::Bytes() const {
     std::string out;
     if (utf8_) out.append(kUtf8Bom);
     for (const auto& line : lines_) {
-        if (line.raw) {
-            out.append(*line.raw);
-        } else if (utf8_ || IsAscii(line.text)) {
-            out.append(line.text);
-        } else {
-            // Every changed line was checked by KeepEncodable, so this cannot fail; the
-            // fallback only guards against a broken converter.
-            out.append(Utf8ToSjis(line.text).value_or(line.text));
-        }
+        // Without raw bytes a line is ASCII or the file is UTF-8: the text is its bytes.
+        out.append(line.raw ? *line.raw : line.text);
         switch (line.eol) {
         case Eol::CrLf: out.append("\r\n"); break;
         case Eol::Lf: out.append("\n"); break;

@@ -63,7 +63,9 @@ private:
     enum class Eol : std::uint8_t { None, CrLf, Lf, Cr };
     struct Line {
         std::string text;               // UTF-8, without the line ending
-        std::optional<std::string> raw; // the bytes read from disk, while they differ from text
+        // The line's bytes in a Shift-JIS file when it is not plain ASCII: as read from disk,
+        // or as encoded when written. Without them the text is the line's bytes.
+        std::optional<std::string> raw;
         Eol eol = Eol::CrLf;
         Kind kind = Kind::Other;
         // Where the section or key name and the key's value lie in text.
@@ -82,7 +84,9 @@ private:
     void Insert(std::size_t at, std::string text);
     void CheckWritable(std::string_view section, std::string_view key,
                        std::string_view value) const;
-    void KeepEncodable(std::string_view text);
+    // The Shift-JIS bytes of a new line, or nothing when its text is its bytes (ASCII, or a
+    // UTF-8 file). Turns the file into UTF-8 when Shift-JIS cannot hold the text.
+    std::optional<std::string> EncodedLine(const std::string& text);
 
     std::string path_;
     std::vector<Line> lines_;
