@@ -6,8 +6,9 @@ namespace vistrel {
 
 namespace {
 
-
-void Clamp(int& value, int low, int high) { value = std::clamp(value, low, high); }
+void Clamp(int& value, int low, int high) {
+    value = std::clamp(value, low, high);
+}
 
 } // namespace
 
@@ -23,9 +24,9 @@ TOptionItem ClampedForDrawing(const TOptionItem& option) {
     Clamp(o.TimeSize, 0, 10);
     Clamp(o.MojiSize, 0, 10);
     Clamp(o.MojiBanPitchWidth, 20, 50);
-    for (int TOptionItem::*w : {&TOptionItem::HNeedleW, &TOptionItem::MNeedleW,
-                                &TOptionItem::SNeedleW, &TOptionItem::HLongLen,
-                                &TOptionItem::MLongLen, &TOptionItem::SLongLen}) {
+    for (int TOptionItem::*w :
+         {&TOptionItem::HNeedleW, &TOptionItem::MNeedleW, &TOptionItem::SNeedleW,
+          &TOptionItem::HLongLen, &TOptionItem::MLongLen, &TOptionItem::SLongLen}) {
         Clamp(o.*w, 0, 100);
     }
     for (int TOptionItem::*len :

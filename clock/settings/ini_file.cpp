@@ -17,19 +17,22 @@ constexpr std::string_view kBlanks = " \t\v\f";
 
 std::string_view Trim(std::string_view s) {
     const auto first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     const auto last = s.find_last_not_of(kBlanks);
     return s.substr(first, last - first + 1);
 }
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Names compare without regard to ASCII case. The text is UTF-8, whose multi-byte sequences
 // never contain ASCII bytes, so folding byte by byte cannot join two different characters.
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldAscii(x) == FoldAscii(y);
+           });
 }
 
 bool IsAscii(std::string_view s) {
@@ -37,12 +40,15 @@ bool IsAscii(std::string_view s) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+bool HasLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
 
 // Concatenation by append: GCC 12 warns falsely (-Wrestrict) about "literal" + std::string.
 std::string Joined(std::initializer_list<std::string_view> parts) {
     std::string out;
-    for (const auto part : parts) out.append(part);
+    for (const auto part : parts)
+        out.append(part);
     return out;
 }
 
@@ -62,7 +68,8 @@ std::string_view UnquoteIniValue(std::string_view value) {
 }
 
 std::string QuoteIniValue(std::string_view value) {
-    if (UnquoteIniValue(value) == value) return std::string(value);
+    if (UnquoteIniValue(value) == value)
+        return std::string(value);
     // Blanks at either end, or quotes around the whole, would be stripped on reading: one more
     // pair of quotes keeps the value as it is.
     return Joined({"\"", value, "\""});
@@ -72,17 +79,20 @@ std::optional<int> ParseIniInteger(std::string_view text) {
     text = Trim(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') return std::nullopt;
+        if (!text.empty() && text.front() == '-')
+            return std::nullopt;
     }
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
     const auto bytes = ReadFileBytes(path_);
-    if (bytes) Parse(*bytes);
+    if (bytes)
+        Parse(*bytes);
 }
 
 IniFile::IniFile(std::string path, std::string_view bytes) : path_(std::move(path)) {
@@ -131,10 +141,12 @@ IniFile::Line IniFile::MakeLine(std::string text, Eol eol) {
     line.eol = eol;
     const std::string_view whole = line.text;
     const std::string_view t = Trim(whole);
-    if (t.empty() || t.front() == ';') return line;
+    if (t.empty() || t.front() == ';')
+        return line;
     if (t.front() == '[') {
         const auto close = t.rfind(']');
-        if (close == std::string_view::npos || close == 0) return line;
+        if (close == std::string_view::npos || close == 0)
+            return line;
         const auto name = t.substr(1, close - 1);
         line.kind = Kind::Section;
         line.name_at = Offset(whole, name);
@@ -142,9 +154,11 @@ IniFile::Line IniFile::MakeLine(std::string text, Eol eol) {
         return line;
     }
     const auto eq = t.find('=');
-    if (eq == std::string_view::npos) return line;
+    if (eq == std::string_view::npos)
+        return line;
     const auto name = Trim(t.substr(0, eq));
-    if (name.empty()) return line;
+    if (name.empty())
+        return line;
     const auto value = UnquoteIniValue(t.substr(eq + 1));
     line.kind = Kind::Key;
     line.name_at = Offset(whole, name);
@@ -156,24 +170,29 @@ IniFile::Line IniFile::MakeLine(std::string text, Eol eol) {
 
 std::optional<std::size_t> IniFile::FindSection(std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && SameName(lines_[i].Name(), section)) return i;
+        if (lines_[i].kind == Kind::Section && SameName(lines_[i].Name(), section))
+            return i;
     }
     return std::nullopt;
 }
 
 std::optional<std::size_t> IniFile::FindKey(std::size_t header, std::string_view key) const {
     for (std::size_t i = header + 1; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section) break;
-        if (lines_[i].kind == Kind::Key && SameName(lines_[i].Name(), key)) return i;
+        if (lines_[i].kind == Kind::Section)
+            break;
+        if (lines_[i].kind == Kind::Key && SameName(lines_[i].Name(), key))
+            return i;
     }
     return std::nullopt;
 }
 
 std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
     const auto header = FindSection(section);
-    if (!header) return std::nullopt;
+    if (!header)
+        return std::nullopt;
     const auto line = FindKey(*header, key);
-    if (!line) return std::nullopt;
+    if (!line)
+        return std::nullopt;
     return std::string(lines_[*line].Value());
 }
 
@@ -189,7 +208,8 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
     const auto value = Find(section, key);
-    if (!value) return def;
+    if (!value)
+        return def;
     return ParseIniInteger(*value).value_or(def);
 }
 
@@ -200,13 +220,15 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 std::int32_t IniFile::ReadColor(std::string_view section, std::string_view key,
                                 std::int32_t def) const {
     const auto value = Find(section, key);
-    if (!value) return def;
-    if (const auto signed_value = ParseIniInteger(*value)) return *signed_value;
+    if (!value)
+        return def;
+    if (const auto signed_value = ParseIniInteger(*value))
+        return *signed_value;
     const std::string_view text = Trim(*value);
     std::uint32_t unsigned_value = 0;
-    const auto [end, ec] =
-        std::from_chars(text.data(), text.data() + text.size(), unsigned_value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return def;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), unsigned_value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        return def;
     return static_cast<std::int32_t>(unsigned_value);
 }
 
@@ -216,7 +238,8 @@ void IniFile::CheckWritable(std::string_view section, std::string_view key,
         throw Error("Cannot write [" + std::string(section) + "] " + std::string(key) + " to " +
                     path_ + ": " + why);
     };
-    if (oversized_) refuse("the file is too large to be a settings file");
+    if (oversized_)
+        refuse("the file is too large to be a settings file");
     if (section.empty() || Trim(section) != section || section.find(']') != section.npos ||
         HasLineBreak(section)) {
         refuse("invalid section name");
@@ -225,30 +248,34 @@ void IniFile::CheckWritable(std::string_view section, std::string_view key,
         key.front() == ';' || HasLineBreak(key)) {
         refuse("invalid key name");
     }
-    if (HasLineBreak(value)) refuse("the value holds a line break");
+    if (HasLineBreak(value))
+        refuse("the value holds a line break");
 }
 
 std::optional<std::string> IniFile::EncodedLine(const std::string& text) {
-    if (utf8_ || IsAscii(text)) return std::nullopt;
-    if (auto sjis = Utf8ToSjis(text)) return sjis;
+    if (utf8_ || IsAscii(text))
+        return std::nullopt;
+    if (auto sjis = Utf8ToSjis(text))
+        return sjis;
     // Shift-JIS cannot hold the text: the whole file becomes UTF-8 with a byte-order mark
     // rather than losing a character.
     utf8_ = true;
-    for (auto& line : lines_) line.raw.reset();
+    for (auto& line : lines_)
+        line.raw.reset();
     return std::nullopt;
 }
 
 void IniFile::Insert(std::size_t at, std::string text) {
     auto raw = EncodedLine(text);
-    if (at > 0 && lines_[at - 1].eol == Eol::None) lines_[at - 1].eol = Eol::CrLf;
+    if (at > 0 && lines_[at - 1].eol == Eol::None)
+        lines_[at - 1].eol = Eol::CrLf;
     const auto it = lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
                                   MakeLine(std::move(text), Eol::CrLf));
     it->raw = std::move(raw);
     modified_ = true;
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key,
-                          std::string_view value) {
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     CheckWritable(section, key, value);
     const std::string quoted = QuoteIniValue(value);
     const auto header = FindSection(section);
@@ -258,7 +285,8 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
         return;
     }
     if (const auto found = FindKey(*header, key)) {
-        if (lines_[*found].Value() == value) return; // unchanged: the line keeps its exact bytes
+        if (lines_[*found].Value() == value)
+            return; // unchanged: the line keeps its exact bytes
         // The key keeps the spelling it has in the file.
         std::string text = Joined({lines_[*found].Name(), "=", quoted});
         auto raw = EncodedLine(text);
@@ -271,7 +299,8 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
     // A new key follows the last key of its section, ahead of any trailing blank or comment.
     std::size_t after = *header;
     for (std::size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
-        if (lines_[i].kind == Kind::Key) after = i;
+        if (lines_[i].kind == Kind::Key)
+            after = i;
     }
     Insert(after + 1, Joined({key, "=", quoted}));
 }
@@ -286,15 +315,23 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 
 std::string IniFile::Bytes() const {
     std::string out;
-    if (utf8_) out.append(kUtf8Bom);
+    if (utf8_)
+        out.append(kUtf8Bom);
     for (const auto& line : lines_) {
         // Without raw bytes a line is ASCII or the file is UTF-8: the text is its bytes.
         out.append(line.raw ? *line.raw : line.text);
         switch (line.eol) {
-        case Eol::CrLf: out.append("\r\n"); break;
-        case Eol::Lf: out.append("\n"); break;
-        case Eol::Cr: out.append("\r"); break;
-        case Eol::None: break;
+        case Eol::CrLf:
+            out.append("\r\n");
+            break;
+        case Eol::Lf:
+            out.append("\n");
+            break;
+        case Eol::Cr:
+            out.append("\r");
+            break;
+        case Eol::None:
+            break;
         }
     }
     return out;
@@ -302,7 +339,8 @@ std::string IniFile::Bytes() const {
 
 void IniFile::UpdateFile() {
     // Nothing to save also covers an oversized file, which no write can change.
-    if (!modified_) return;
+    if (!modified_)
+        return;
     WriteFileAtomic(path_, Bytes());
     modified_ = false;
 }

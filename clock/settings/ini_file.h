@@ -18,7 +18,7 @@
 namespace vistrel {
 
 class IniFile {
-public:
+  public:
     // Files beyond this size are not settings files; they read as empty and are never
     // overwritten (UpdateFile throws), so nothing in them is lost.
     static constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
@@ -58,11 +58,11 @@ public:
     // Saves atomically when something changed. Throws Error naming the file on failure.
     void UpdateFile();
 
-private:
+  private:
     enum class Kind : std::uint8_t { Other, Section, Key };
     enum class Eol : std::uint8_t { None, CrLf, Lf, Cr };
     struct Line {
-        std::string text;               // UTF-8, without the line ending
+        std::string text; // UTF-8, without the line ending
         // The line's bytes in a Shift-JIS file when it is not plain ASCII: as read from disk,
         // or as encoded when written. Without them the text is the line's bytes.
         std::optional<std::string> raw;

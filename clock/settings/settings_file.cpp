@@ -21,7 +21,9 @@ constexpr const char* kLook = "Look";
 constexpr int kDateFormatInsertedVersion = 176;
 constexpr int kFirstMovedDateFormat = 3;
 
-bool PerUser(bool multi_user, int ver) { return multi_user && ver >= kSettingsVersion; }
+bool PerUser(bool multi_user, int ver) {
+    return multi_user && ver >= kSettingsVersion;
+}
 
 std::string ExistingFolderOr(const std::string& folder, const std::string& fallback) {
     return !folder.empty() && DirectoryExists(folder) ? folder : fallback;
@@ -30,7 +32,8 @@ std::string ExistingFolderOr(const std::string& folder, const std::string& fallb
 void ReadPlacement(const IniFile& ini, const SettingsEnvironment& env, WindowSettings& window) {
     const WindowSettings d;
     window.Size = ini.ReadInteger(kCommon, "Size", d.Size);
-    if (window.Size < kMinimumClockSize) window.Size = kMinimumClockSize;
+    if (window.Size < kMinimumClockSize)
+        window.Size = kMinimumClockSize;
     // Without a stored position the clock sits in the top-right corner of the screen.
     window.PointX = ini.ReadInteger(kCommon, "PointX", env.screen_width - window.Size);
     window.PointY = ini.ReadInteger(kCommon, "PointY", d.PointY);
@@ -149,13 +152,15 @@ std::string SharedSettingsPath(const std::string& program_folder) {
 
 std::string SettingsFileName(const std::string& program_folder, const std::string& user_name,
                              bool multi_user, int ver) {
-    if (!PerUser(multi_user, ver)) return SharedSettingsPath(program_folder);
+    if (!PerUser(multi_user, ver))
+        return SharedSettingsPath(program_folder);
     return program_folder + user_name + ".Ini";
 }
 
 std::string AlarmFilePath(const std::string& program_folder, const std::string& user_name,
                           bool multi_user, int ver) {
-    if (!PerUser(multi_user, ver)) return program_folder + kSharedAlarmName;
+    if (!PerUser(multi_user, ver))
+        return program_folder + kSharedAlarmName;
     return program_folder + user_name + ".CSV";
 }
 

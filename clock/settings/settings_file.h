@@ -36,14 +36,17 @@ void ReadSharedSettings(const std::string& shared_path, TOptionItem& option,
 
 // What the platform tells ReadSettings.
 struct SettingsEnvironment {
-    std::string program_folder; // with a trailing separator
-    int screen_width = 0;       // for the default position at the top-right corner
+    std::string program_folder;    // with a trailing separator
+    int screen_width = 0;          // for the default position at the top-right corner
     bool layered_available = true; // translucency needs layered windows
 };
 
 // Reads the program settings from the file at path (per user or shared, see SettingsFileName).
 // window.Ver must already hold the shared file's version: older layouts are converted by it.
 // Missing keys, or text that does not convert, give the defaults; nothing is reported.
+// The caller then applies what takes effect at once: the window's place and size, layering with
+// option.Trans when option.UseTrans, topmost when window.StayOnTop, and the lock command (which
+// sets option.Locked) when window.Lock.
 void ReadSettings(const std::string& path, const SettingsEnvironment& env, TOptionItem& option,
                   WindowSettings& window);
 
@@ -63,6 +66,8 @@ void WriteSettings(const std::string& program_folder, const std::string& user_na
                    std::optional<WindowPoint> escaped_home = std::nullopt);
 
 // The version to hold after start-up: files of older layouts are rewritten in this one.
-inline int RaisedSettingsVersion(int ver) { return ver < kSettingsVersion ? kSettingsVersion : ver; }
+inline int RaisedSettingsVersion(int ver) {
+    return ver < kSettingsVersion ? kSettingsVersion : ver;
+}
 
 } // namespace vistrel

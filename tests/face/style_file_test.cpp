@@ -15,7 +15,9 @@ using vistrel::test::WriteBytes;
 
 namespace {
 
-IniFile Parsed(const std::string& bytes) { return IniFile("unused.vsy", bytes); }
+IniFile Parsed(const std::string& bytes) {
+    return IniFile("unused.vsy", bytes);
+}
 
 // A record whose every style field differs from its default.
 TOptionItem UnusualStyle() {
@@ -23,13 +25,13 @@ TOptionItem UnusualStyle() {
     o.DSPOrder = {6, 5, 4, 3, 2, 1, 0};
     int colour = -16777211; // a system colour first
     for (TColor TOptionItem::*c :
-         {&TOptionItem::ColorH, &TOptionItem::ColorM, &TOptionItem::ColorS, &TOptionItem::ColorHF,
-          &TOptionItem::ColorMF, &TOptionItem::ColorSF, &TOptionItem::Color5, &TOptionItem::ColorT,
-          &TOptionItem::Color52, &TOptionItem::ColorT2, &TOptionItem::ColorD,
-          &TOptionItem::ColorDS, &TOptionItem::ColorB1, &TOptionItem::ColorB2,
-          &TOptionItem::ColorBS1, &TOptionItem::ColorBS2, &TOptionItem::ColorFrame,
-          &TOptionItem::ColorFrameE, &TOptionItem::ColorTime, &TOptionItem::ColorTimeS,
-          &TOptionItem::ColorThickChange}) {
+         {&TOptionItem::ColorH,    &TOptionItem::ColorM,     &TOptionItem::ColorS,
+          &TOptionItem::ColorHF,   &TOptionItem::ColorMF,    &TOptionItem::ColorSF,
+          &TOptionItem::Color5,    &TOptionItem::ColorT,     &TOptionItem::Color52,
+          &TOptionItem::ColorT2,   &TOptionItem::ColorD,     &TOptionItem::ColorDS,
+          &TOptionItem::ColorB1,   &TOptionItem::ColorB2,    &TOptionItem::ColorBS1,
+          &TOptionItem::ColorBS2,  &TOptionItem::ColorFrame, &TOptionItem::ColorFrameE,
+          &TOptionItem::ColorTime, &TOptionItem::ColorTimeS, &TOptionItem::ColorThickChange}) {
         o.*c = colour;
         colour += 1000003;
     }
@@ -56,7 +58,8 @@ TOptionItem UnusualStyle() {
 TEST(StyleFile, EmptyOrMissingFileGivesExactlyTheDefaults) {
     ScratchFolder dir;
     for (const std::string& path : {dir.File("missing.vsy"), dir.File("empty.vsy")}) {
-        if (path == dir.File("empty.vsy")) WriteBytes(path, "");
+        if (path == dir.File("empty.vsy"))
+            WriteBytes(path, "");
         TOptionItem o = UnusualStyle();
         o.Mode = 3; // a program setting: a style read leaves it alone
         EXPECT_EQ(ReadStyle(path, o), 0);
@@ -145,8 +148,9 @@ TEST(StyleFile, WriteThenReadReproducesEveryStyleFieldAndTheFileIsStable) {
     EXPECT_EQ(back, style);
     EXPECT_EQ(IniFile(path).ReadInteger("Common", "StyleVer", 0), 210);
     // The Japanese font name is stored as Shift-JIS.
-    EXPECT_NE(first.find("DateChar=\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        first.find("DateChar=\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\n"),
+        std::string::npos);
 }
 
 TEST(StyleFile, AFreshFileHoldsTheSectionsInTheirOrder) {
@@ -177,8 +181,7 @@ TEST(StyleFile, WritingIntoTheSettingsFileLeavesTheSettingsKeysAlone) {
     WriteBytes(path, settings);
     WriteStyle(path, UnusualStyle());
     const std::string bytes = ReadBytes(path);
-    EXPECT_EQ(bytes.rfind("[Common]\r\nMultiUser=1\r\nVer=202\r\n  Size = 133 \r\nStyleVer=210",
-                          0),
+    EXPECT_EQ(bytes.rfind("[Common]\r\nMultiUser=1\r\nVer=202\r\n  Size = 133 \r\nStyleVer=210", 0),
               0u)
         << bytes;
     EXPECT_NE(bytes.find("[Thick]\r\nColorChange=1\r\nMajorThick=0\r\n"), std::string::npos);

@@ -24,11 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         WriteStyle(ini, style);
     } catch (const Error&) {
         // Only a file too large to be a settings file may refuse the write.
-        if (size <= IniFile::kMaxFileBytes) std::abort();
+        if (size <= IniFile::kMaxFileBytes)
+            std::abort();
         return 0;
     }
     TOptionItem back;
     ReadStyle(IniFile("fuzz.ini", ini.Bytes()), back, 202);
-    if (!(back == style)) std::abort();
+    if (!(back == style))
+        std::abort();
     return 0;
 }

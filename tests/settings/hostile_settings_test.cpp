@@ -17,29 +17,48 @@ namespace {
 // Pieces a damaged file is made of: real keys with wild values, and plain junk.
 std::string RandomLine(std::mt19937& rng) {
     static const std::vector<std::string> keys = {
-        "Size", "PointX", "DateCharForm", "ThickSize", "HNeedleW", "StyleVer", "DSPOrder_0",
-        "DSPOrder_6", "Style", "MStyle", "DateSize", "MojiSize", "ColorH", "Dir", "LastDate",
-        "DateChar", "Server", "MultiUser", "Ver"};
-    static const std::vector<std::string> values = {
-        "", "-1", "-50", "0", "1", "20", "74", "211", "2147483647", "-2147483648",
-        "99999999999999999999", "4294967295", "1e9", " 12 ", "\"q\"", "2024/02/30",
-        "9999/12/31 23:59:59", "\xFF\xFE\x81", "ＭＳ Ｐゴシック"};
-    static const std::vector<std::string> sections = {"[Common]", "[Color]", "[Thick]", "[Font]",
-                                                      "[Needle]", "[Frame]", "[NTP]", "[Alarm]",
-                                                      "[", "]", "[]", "[[Common]]"};
+        "Size",       "PointX",   "DateCharForm", "ThickSize", "HNeedleW", "StyleVer", "DSPOrder_0",
+        "DSPOrder_6", "Style",    "MStyle",       "DateSize",  "MojiSize", "ColorH",   "Dir",
+        "LastDate",   "DateChar", "Server",       "MultiUser", "Ver"};
+    static const std::vector<std::string> values = {"",
+                                                    "-1",
+                                                    "-50",
+                                                    "0",
+                                                    "1",
+                                                    "20",
+                                                    "74",
+                                                    "211",
+                                                    "2147483647",
+                                                    "-2147483648",
+                                                    "99999999999999999999",
+                                                    "4294967295",
+                                                    "1e9",
+                                                    " 12 ",
+                                                    "\"q\"",
+                                                    "2024/02/30",
+                                                    "9999/12/31 23:59:59",
+                                                    "\xFF\xFE\x81",
+                                                    "ＭＳ Ｐゴシック"};
+    static const std::vector<std::string> sections = {
+        "[Common]", "[Color]", "[Thick]", "[Font]", "[Needle]", "[Frame]",
+        "[NTP]",    "[Alarm]", "[",       "]",      "[]",       "[[Common]]"};
     std::uniform_int_distribution<int> kind(0, 9);
     auto pick = [&rng](const std::vector<std::string>& from) {
         return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
     };
     switch (kind(rng)) {
-    case 0: return pick(sections);
+    case 0:
+        return pick(sections);
     case 1: { // binary junk, NUL bytes included
         std::string junk(std::uniform_int_distribution<int>(1, 64)(rng), '\0');
-        for (auto& c : junk) c = static_cast<char>(rng());
+        for (auto& c : junk)
+            c = static_cast<char>(rng());
         return junk;
     }
-    case 2: return pick(keys) + " " + pick(values); // no '='
-    default: return pick(keys) + "=" + pick(values);
+    case 2:
+        return pick(keys) + " " + pick(values); // no '='
+    default:
+        return pick(keys) + "=" + pick(values);
     }
 }
 

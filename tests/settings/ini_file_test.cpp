@@ -13,8 +13,12 @@ using vistrel::test::ScratchFolder;
 using vistrel::test::WriteBytes;
 
 namespace {
-IniFile Parsed(const std::string& bytes) { return IniFile("unused.ini", bytes); }
-std::string KeyNumber(std::size_t i) { return std::string("k").append(std::to_string(i)); }
+IniFile Parsed(const std::string& bytes) {
+    return IniFile("unused.ini", bytes);
+}
+std::string KeyNumber(std::size_t i) {
+    return std::string("k").append(std::to_string(i));
+}
 } // namespace
 
 TEST(IniFileRead, FindsKeysTheWayThePrivateProfileFunctionsDo) {
@@ -112,8 +116,9 @@ TEST(IniFileWrite, ChangesOnlyTheKeyWrittenAndKeepsEverythingElseByteForByte) {
 
 TEST(IniFileWrite, ValuesReadBackExactlyAsWritten) {
     IniFile ini("unused.ini");
-    const std::vector<std::string> values = {"", "plain", "  padded  ", "\"quoted\"", "'single'",
-                                             "\"", "a=b", "tab\tinside", "C:\\Program Files\\"};
+    const std::vector<std::string> values = {"",           "plain",       "  padded  ",
+                                             "\"quoted\"", "'single'",    "\"",
+                                             "a=b",        "tab\tinside", "C:\\Program Files\\"};
     for (std::size_t i = 0; i < values.size(); ++i) {
         ini.WriteString("V", KeyNumber(i), values[i]);
     }
@@ -144,8 +149,9 @@ TEST(IniFileEncoding, JapaneseIsShiftJisOnDiskAndReadsBack) {
     IniFile ini(path);
     ini.WriteString("Font", "DateChar", "ＭＳ Ｐゴシック");
     ini.UpdateFile();
-    EXPECT_EQ(ReadBytes(path),
-              "[Font]\r\nDateChar=\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\n");
+    EXPECT_EQ(
+        ReadBytes(path),
+        "[Font]\r\nDateChar=\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\n");
     EXPECT_EQ(IniFile(path).ReadString("Font", "DateChar", ""), "ＭＳ Ｐゴシック");
 }
 
