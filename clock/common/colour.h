@@ -6,7 +6,8 @@
 
 namespace vistrel {
 
-using TColor = std::uint32_t;
+// Signed, because the files hold colours as signed decimal numbers.
+using TColor = std::int32_t;
 
 // The low 24 bits inverted, the top byte unchanged.
 TColor InvertColour(TColor colour);

@@ -7,13 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "clock/common/colour.h"
 #include "clock/common/date_time.h"
 
 namespace vistrel {
-
-// A colour 0x00BBGGRR (red in the low byte); a top byte 0xFF names a system colour by the index
-// in the low byte. Signed, because the files hold colours as signed decimal numbers.
-using TColor = std::int32_t;
 
 inline constexpr int kLayerCount = 7;
 inline constexpr const char* kDefaultFontName = "Times New Roman";

@@ -7,14 +7,17 @@
 using namespace vistrel;
 
 namespace {
-constexpr TColor Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+constexpr TColor C(std::uint32_t v) { return static_cast<TColor>(v); }
+constexpr TColor Rgb(unsigned r, unsigned g, unsigned b) {
+    return static_cast<TColor>(r | (g << 8) | (b << 16));
+}
 } // namespace
 
 TEST(ColourHelpers, InvertKeepsTheTopByte) {
     EXPECT_EQ(InvertColour(Rgb(0, 0, 0)), Rgb(255, 255, 255));
     EXPECT_EQ(InvertColour(Rgb(20, 30, 200)), Rgb(235, 225, 55));
-    EXPECT_EQ(InvertColour(0x02123456u), 0x02EDCBA9u);
-    EXPECT_EQ(InvertColour(InvertColour(0xFF00000Fu)), 0xFF00000Fu);
+    EXPECT_EQ(InvertColour(C(0x02123456u)), C(0x02EDCBA9u));
+    EXPECT_EQ(InvertColour(InvertColour(C(0xFF00000Fu))), C(0xFF00000Fu));
 }
 
 TEST(ColourHelpers, ContrastIsInverseOnDarkColoursElseBlack) {
@@ -24,7 +27,7 @@ TEST(ColourHelpers, ContrastIsInverseOnDarkColoursElseBlack) {
     EXPECT_EQ(ContrastColour(Rgb(20, 30, 200)), Rgb(235, 225, 55));
     EXPECT_EQ(ContrastColour(Rgb(99, 99, 255)), Rgb(156, 156, 0));   // 99 is dark, 100 is not
     EXPECT_EQ(ContrastColour(Rgb(100, 100, 0)), 0u);
-    EXPECT_EQ(ContrastColour(0x01000080u), 0x01FFFF7Fu);             // top byte kept
+    EXPECT_EQ(ContrastColour(C(0x01000080u)), C(0x01FFFF7Fu));             // top byte kept
 }
 
 TEST(TextHelpers, ReplaceFirstReplacesOnlyTheFirstOccurrence) {
