@@ -189,7 +189,10 @@ AlarmProcResult AlarmProc(AlarmList& list, TDateTime now, const AlarmProcSetting
     if (settings.alarm_use && SameSecond(EarlySoundTime(head.next_time, head.before_seconds), now)) {
         result.sound = head.sound;
     }
-    if (!SameSecond(head.next_time, now)) return result;
+    // A head whose second went by unseen (a late tick, a clock set a little forward) fires now:
+    // left waiting it would never match again and would hold back every alarm behind it.
+    // Anything older than the current minute has already been moved on by the catch-up pass.
+    if (SecondOf(head.next_time) > SecondOf(now)) return result;
 
     TAlarmItem copy = head;
     result.fired = true;
@@ -197,7 +200,9 @@ AlarmProcResult AlarmProc(AlarmList& list, TDateTime now, const AlarmProcSetting
         Reschedule(list, now);
     } catch (const std::exception& e) {
         // The record could not be moved on: it must not stay due in this second.
-        if (!list.empty() && SameSecond(list.front().next_time, now)) list.erase(list.begin());
+        if (!list.empty() && SecondOf(list.front().next_time) <= SecondOf(now)) {
+            list.erase(list.begin());
+        }
         result.error = std::string("unknown error(AlarmProc)\r\nErrorMessage : ") + e.what();
     }
     if (settings.alarm_use) {

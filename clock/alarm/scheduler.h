@@ -69,7 +69,8 @@ struct AlarmProcResult {
     std::string error;
 };
 
-// Examines the head of the list at now. A fired repeating alarm moves to its next time and the
+// Examines the head of the list at now. It fires when its second has come, or has gone by
+// unseen since the last catch-up pass. A fired repeating alarm moves to its next time and the
 // list is re-sorted; a fired timer, or a record that cannot move past now, leaves the list. So
 // no record fires twice in one second, and calling again until nothing fires always ends.
 AlarmProcResult AlarmProc(AlarmList& list, TDateTime now, const AlarmProcSettings& settings);

@@ -344,3 +344,24 @@ TEST(AlarmProc, ADayOfTicksFiresEachAlarmExactlyWhenDue) {
     EXPECT_EQ(list.back().message, "monthly");
     EXPECT_EQ(Ms(list.back().next_time), Ms(At(2027, 1, 8, 23, 59)));
 }
+
+TEST(AlarmProc, AHeadWhoseSecondWasMissedFiresLateInsteadOfBlockingTheList) {
+    // Started at 08:00:10: the catch-up pass keeps an alarm of this minute, so it must fire.
+    const TDateTime start = At(2026, 12, 8, 8, 0, 10);
+    TAlarmItem kept = Alarm(akTimer, 8, 0, "kept");
+    kept.next_time = At(2026, 12, 8, 8, 0, 0);
+    TAlarmItem behind = Alarm(akDaily, 8, 1, "behind");
+    behind.next_time = At(2026, 12, 8, 8, 1, 0);
+    AlarmList list{kept, behind};
+    CatchUpAlarms(list, start);
+    ASSERT_EQ(list.size(), 2u);
+    auto calls = Tick(list, start);
+    ASSERT_EQ(Fired(calls), 1);
+    EXPECT_EQ(calls[0].announce->item.message, "kept");
+
+    // A tick that came late, after the firing second: the alarm behind still fires.
+    calls = Tick(list, At(2026, 12, 8, 8, 1, 2));
+    ASSERT_EQ(Fired(calls), 1);
+    EXPECT_EQ(calls[0].announce->item.message, "behind");
+    EXPECT_EQ(Ms(list[0].next_time), Ms(At(2026, 12, 9, 8, 1)));
+}
