@@ -2,6 +2,7 @@
 // one list of them, always sorted ascending by next firing time.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -32,7 +32,9 @@ int DaysInMonth(TDateTime x) {
 }
 
 TDateTime ChangeMonth(int delta, TDateTime x) {
-    if (delta < -12 || delta > 12) throw Error("Delta is Over in TernDateTime.ChangeMonth function");
+    if (delta < -12 || delta > 12) {
+        throw Error("Delta is Over in TernDateTime.ChangeMonth function");
+    }
     DateParts d = DecodeDate(DatePart(x));
     d.month += delta;
     if (d.month > 12) {

@@ -107,7 +107,8 @@ TDateTime EarlySoundTime(TDateTime next, std::int32_t lead) {
 // the second it fired in.
 void Reschedule(AlarmList& list, TDateTime now) {
     TAlarmItem& head = list.front();
-    if (head.kind != akTimer && CalcNextTime(head, now) && SecondOf(head.next_time) > SecondOf(now)) {
+    if (head.kind != akTimer && CalcNextTime(head, now) &&
+        SecondOf(head.next_time) > SecondOf(now)) {
         SortAlarms(list);
     } else {
         list.erase(list.begin());
@@ -186,7 +187,8 @@ AlarmProcResult AlarmProc(AlarmList& list, TDateTime now, const AlarmProcSetting
     AlarmProcResult result;
     if (list.empty()) return result;
     const TAlarmItem& head = list.front();
-    if (settings.alarm_use && SameSecond(EarlySoundTime(head.next_time, head.before_seconds), now)) {
+    const TDateTime early = EarlySoundTime(head.next_time, head.before_seconds);
+    if (settings.alarm_use && SameSecond(early, now)) {
         result.sound = head.sound;
     }
     // A head whose second went by unseen (a late tick, a clock set a little forward) fires now:

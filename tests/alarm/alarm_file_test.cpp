@@ -137,7 +137,8 @@ TEST_F(AlarmFile, LongTextsAreCutAt255ShiftJisBytesOnWholeCharacters) {
 
 TEST_F(AlarmFile, OptionalAndOlderFieldsReadAsDesigned) {
     // 13 fields: no lead time; empty action and sound: the first names of the lists.
-    WriteSjis("a.CSV", "0,2,0,1,255,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",hi,9,,\r\n");
+    WriteSjis("a.CSV",
+              "0,2,0,1,255,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",hi,9,,\r\n");
     AlarmList list = Load("a.CSV");
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].before_seconds, 0);
@@ -213,8 +214,10 @@ TEST_F(AlarmFile, BadLinesStopTheReadWithAClearError) {
     for (const Case& c : std::vector<Case>{
              {"0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",,9,", "12 fields"},
              {"", "0 fields"},
-             {"0,x,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08\",,9,,,0", "'x' is not a valid integer"},
-             {"0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08\",,9,,,99999999999", "valid integer"},
+             {"0,x,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08\",,9,,,0",
+              "'x' is not a valid integer"},
+             {"0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08\",,9,,,99999999999",
+              "valid integer"},
          }) {
         WriteSjis("bad.CSV", good + "\r\n" + good + "\r\n" + c.third + "\r\n" + good + "\r\n");
         AlarmList list;
@@ -231,8 +234,11 @@ TEST_F(AlarmFile, BadLinesStopTheReadWithAClearError) {
 }
 
 TEST_F(AlarmFile, BadDateAtStartUpRecoversToDefaultBak) {
-    const std::string good = "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",,9,,,0\r\n";
-    WriteSjis("Default.CSV", good + good + "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026-12-08 7時\",,9,,,0\r\n");
+    const std::string good =
+        "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",,9,,,0\r\n";
+    const std::string bad =
+        "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026-12-08 7時\",,9,,,0\r\n";
+    WriteSjis("Default.CSV", good + good + bad);
     const std::string path = folder.Path("Default.CSV");
     const std::string bad_bytes = *ReadFileBytes(path);
     AlarmList list;

@@ -23,14 +23,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     AlarmList again;
-    ReadAlarmText(EncodeTextFile(FormatAlarmText(list)), "again.CSV", {202, "(なし)", "(なし)"}, again);
+    ReadAlarmText(EncodeTextFile(FormatAlarmText(list)), "again.CSV", {202, "(なし)", "(なし)"},
+                  again);
     if (!(again == list)) std::abort();
-    // The scheduler must cope with whatever a file can hold, in bounded time.
+    // The scheduler must cope with whatever a file can hold: each record fires at most once in
+    // a second, so the tick's loop ends, on the caught-up list and on the raw one alike.
     const TDateTime now = EncodeDateTime(2026, 12, 8, 7, 0, 0, 0);
     CatchUpAlarms(list, now);
-    for (std::size_t i = 0; i <= again.size() + 1; ++i) {
-        if (!AlarmProc(again, now, {}).fired) break;
-        if (i == again.size() + 1 && !again.empty()) std::abort();
+    for (AlarmList* l : {&list, &again}) {
+        const std::size_t most = l->size();
+        std::size_t fired = 0;
+        while (AlarmProc(*l, now, {}).fired) {
+            if (++fired > most) std::abort();
+        }
     }
     return 0;
 }
