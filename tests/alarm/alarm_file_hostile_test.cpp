@@ -6,6 +6,7 @@
 #include <string>
 
 #include "clock/alarm/alarm_file.h"
+#include "clock/alarm/scheduler.h"
 #include "clock/common/text_encoding.h"
 
 using namespace vistrel;
@@ -30,6 +31,14 @@ void CheckSurvives(const std::string& bytes, int ver) {
         << text;
     // The second read ran the current format without the older kind numbers.
     ASSERT_EQ(again, first) << text;
+    // Whatever the fields hold, the scheduler fires each record at most once in a second.
+    const TDateTime now = EncodeDateTime(2026, 12, 8, 7, 0, 0, 0);
+    CatchUpAlarms(again, now);
+    for (AlarmList* list : {&first, &again}) {
+        const std::size_t most = list->size();
+        std::size_t fired = 0;
+        while (AlarmProc(*list, now, {}).fired) ASSERT_LE(++fired, most) << text;
+    }
 }
 
 std::string RandomBytes(std::mt19937& rng, std::size_t n, const std::string& alphabet) {
