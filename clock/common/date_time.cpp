@@ -17,7 +17,7 @@ int MonthDays(int y, int m) {
 }
 
 // Days from 0001-01-01 to the date (proleptic Gregorian), as the serial's base.
-std::int64_t DaysFromCivil(int y, int m, int d) {
+constexpr std::int64_t DaysFromCivil(int y, int m, int d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -26,7 +26,8 @@ std::int64_t DaysFromCivil(int y, int m, int d) {
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468; // days since 1970-01-01
 }
 
-const std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
+// A constant, so that date-time values initialised in other files before main see it.
+constexpr std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 DateParts CivilFromDays(std::int64_t z) {
     z += 719468;
@@ -39,6 +40,11 @@ DateParts CivilFromDays(std::int64_t z) {
     const unsigned d = doy - (153 * mp + 2) / 5 + 1;
     const unsigned m = mp < 10 ? mp + 3 : mp - 9;
     return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
+}
+
+// Days before a millisecond count, rounded down: -1.25 (1899-12-29 06:00) lies in day -1.
+std::int64_t WholeDays(std::int64_t ms) {
+    return ms >= 0 ? ms / 86400000LL : -((-ms + 86399999LL) / 86400000LL);
 }
 
 // Skips spaces; reads 1..max_digits digits.
@@ -117,13 +123,12 @@ TDateTime FromMilliseconds(std::int64_t ms) {
 }
 
 DateParts DecodeDate(TDateTime t) {
-    std::int64_t ms = ToMilliseconds(t);
-    return CivilFromDays(ms / 86400000LL + kEpochOffset);
+    return CivilFromDays(WholeDays(ToMilliseconds(t)) + kEpochOffset);
 }
 
 TimeParts DecodeTime(TDateTime t) {
-    std::int64_t ms = ToMilliseconds(t) % 86400000LL;
-    if (ms < 0) ms = -ms;
+    const std::int64_t all = ToMilliseconds(t);
+    std::int64_t ms = all - WholeDays(all) * 86400000LL;
     TimeParts p;
     p.ms = static_cast<int>(ms % 1000);
     ms /= 1000;
@@ -135,7 +140,7 @@ TimeParts DecodeTime(TDateTime t) {
 }
 
 int DayOfWeek(TDateTime t) {
-    const std::int64_t days = ToMilliseconds(t) / 86400000LL; // 1899-12-30 was a Saturday
+    const std::int64_t days = WholeDays(ToMilliseconds(t)); // 1899-12-30 was a Saturday
     const std::int64_t w = ((days + 6) % 7 + 7) % 7;           // 0 = Sunday
     return static_cast<int>(w) + 1;
 }

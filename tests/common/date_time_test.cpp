@@ -48,3 +48,16 @@ TEST(DateTime, BadTextIsRefused) {
     EXPECT_EQ(*TextToTime("7:05"), EncodeTime(7, 5, 0, 0));
     EXPECT_FALSE(TextToTime("7").has_value());
 }
+
+TEST(DateTime, ValuesBeforeTheBaseDateDecodeToTheirOwnDay) {
+    // -1.25 is 1899-12-29 06:00: the whole days count back, the fraction forward.
+    const TDateTime t = EncodeDateTime(1899, 12, 29, 6, 0, 0, 0);
+    EXPECT_DOUBLE_EQ(t, -1.25);
+    EXPECT_EQ(DecodeDate(t).day, 29);
+    EXPECT_EQ(DecodeTime(t).hour, 6);
+    EXPECT_EQ(DayOfWeek(t), 6); // a Friday
+    EXPECT_EQ(DateTimeToText(t), "1899/12/29 06:00:00");
+    EXPECT_EQ(*TextToDateTime(DateTimeToText(t)), t);
+    const TDateTime old = EncodeDateTime(1800, 3, 1, 23, 59, 58, 0);
+    EXPECT_EQ(DateTimeToText(old), "1800/03/01 23:59:58");
+}

@@ -1,0 +1,213 @@
+#include "clock/alarm/alarm_line.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+#include "clock/common/text_encoding.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr std::size_t kCurrentFields = 14;
+constexpr std::size_t kRequiredFields = 13;
+constexpr int kFirstQuotingVer = 69; // older files wrote bare fields with commas only
+constexpr int kFirstTimerVer = 73;   // older files had no timer kind: 1, 2, 3 were daily...
+
+bool IsGap(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsGap(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsGap(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Reads a quoted field starting at the quote; returns the position after the closing quote.
+std::size_t ReadQuoted(std::string_view line, std::size_t i, std::string& out) {
+    ++i;
+    while (i < line.size()) {
+        if (line[i] == '"') {
+            if (i + 1 < line.size() && line[i + 1] == '"') {
+                out += '"';
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        out += line[i++];
+    }
+    return i;
+}
+
+// Older files: 13 comma-separated fields without quoting; the last is the rest of the line.
+std::vector<std::string> SplitLegacyFields(std::string_view line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (fields.size() + 1 < kRequiredFields) {
+        const std::size_t comma = line.find(',', start);
+        if (comma == std::string_view::npos) break;
+        fields.emplace_back(Trim(line.substr(start, comma - start)));
+        start = comma + 1;
+    }
+    const std::string_view rest = line.substr(start);
+    fields.emplace_back(fields.size() + 1 == kRequiredFields ? rest : Trim(rest));
+    return fields;
+}
+
+std::string Where(std::size_t line_number) { return " (line " + std::to_string(line_number) + ")"; }
+
+std::int64_t ParseInteger(std::string_view field, std::int64_t lo, std::int64_t hi,
+                          std::size_t line_number) {
+    std::string_view s = Trim(field);
+    if (s.size() > 1 && s[0] == '+' && s[1] != '-') s.remove_prefix(1);
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < lo || value > hi) {
+        throw AlarmFileError("'" + std::string(field) + "' is not a valid integer value" +
+                             Where(line_number));
+    }
+    return value;
+}
+
+std::int32_t ParseInt32(std::string_view field, std::size_t line_number) {
+    return static_cast<std::int32_t>(ParseInteger(field, std::numeric_limits<std::int32_t>::min(),
+                                                  std::numeric_limits<std::int32_t>::max(),
+                                                  line_number));
+}
+
+// Colours are written signed; an unsigned form of the same 32 bits is read as well.
+std::uint32_t ParseColour(std::string_view field, std::size_t line_number) {
+    return static_cast<std::uint32_t>(ParseInteger(
+        field, std::numeric_limits<std::int32_t>::min(),
+        std::numeric_limits<std::uint32_t>::max(), line_number));
+}
+
+TDateTime ParseDateTime(std::string_view field, bool warn, const std::string& path,
+                        std::size_t line_number) {
+    if (auto t = TextToDateTime(field)) return *t;
+    std::string warning;
+    if (warn) warning = path + "の日付時刻文字列が不正です。" + "\r\n" + std::string(field);
+    throw AlarmFileError("'" + std::string(field) + "' is not a valid date and time" +
+                             Where(line_number),
+                         std::move(warning));
+}
+
+std::string StoredText(std::string_view text) {
+    // A UTF-8 text is never shorter than its Shift-JIS form, so short texts need no cutting.
+    if (text.size() <= kAlarmTextBytes) return std::string(text);
+    return CutToSjisBytes(text, kAlarmTextBytes);
+}
+
+// A line break inside a field would split the record in two on the next read.
+std::string OneLine(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<std::string> SplitAlarmFields(std::string_view line, std::size_t max_fields) {
+    std::vector<std::string> fields;
+    std::size_t i = 0;
+    while (i < line.size() && IsGap(line[i])) ++i;
+    while (i < line.size() && fields.size() < max_fields) {
+        std::string field;
+        if (line[i] == '"') {
+            i = ReadQuoted(line, i, field);
+        } else {
+            const std::size_t start = i;
+            while (i < line.size() && !IsGap(line[i]) && line[i] != ',') ++i;
+            field.assign(line.substr(start, i - start));
+        }
+        fields.push_back(std::move(field));
+        while (i < line.size() && IsGap(line[i])) ++i;
+        if (i < line.size() && line[i] == ',') {
+            ++i;
+            while (i < line.size() && IsGap(line[i])) ++i;
+            if (i == line.size() && fields.size() < max_fields) fields.emplace_back();
+        }
+    }
+    return fields;
+}
+
+std::string QuoteAlarmField(std::string_view field) {
+    bool quote = false;
+    for (char c : field) {
+        if (IsGap(c) || c == ',' || c == '"') {
+            quote = true;
+            break;
+        }
+    }
+    if (!quote) return std::string(field);
+    std::string out = "\"";
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+TAlarmItem ParseAlarmLine(std::string_view line, const AlarmLineOptions& options,
+                          const std::string& path, std::size_t line_number) {
+    const bool current = options.ver >= kFirstQuotingVer;
+    const std::vector<std::string> f =
+        current ? SplitAlarmFields(line, kCurrentFields) : SplitLegacyFields(line);
+    if (f.size() < kRequiredFields) {
+        throw AlarmFileError("Line " + std::to_string(line_number) + " has " +
+                             std::to_string(f.size()) + " fields where 13 are needed");
+    }
+    TAlarmItem a;
+    a.reserved = ParseInt32(f[0], line_number);
+    a.kind = ParseInt32(f[1], line_number);
+    a.reserved2 = ParseInt32(f[2], line_number);
+    a.mark = ParseInt32(f[3], line_number);
+    a.colour = ParseColour(f[4], line_number);
+    a.set_time = ParseDateTime(f[5], current, path, line_number);
+    a.day_of_month = ParseInt32(f[6], line_number);
+    a.weekday = ParseInt32(f[7], line_number);
+    a.next_time = ParseDateTime(f[8], current, path, line_number);
+    a.message = StoredText(f[9]);
+    a.font_size = ParseInt32(f[10], line_number);
+    a.action = StoredText(f[11]);
+    a.sound = StoredText(f[12]);
+    a.before_seconds = current && f.size() > 13 ? ParseInt32(f[13], line_number) : 0;
+
+    if (a.action.empty()) a.action = options.no_action;
+    if (a.sound.empty()) a.sound = options.no_sound;
+    if (options.ver < kFirstTimerVer && a.kind >= akHourly &&
+        a.kind < std::numeric_limits<std::int32_t>::max()) {
+        ++a.kind;
+    }
+    return a;
+}
+
+std::string FormatAlarmLine(const TAlarmItem& a) {
+    const auto number = [](std::int64_t v) { return std::to_string(v); };
+    const auto text = [](const std::string& s) {
+        return QuoteAlarmField(OneLine(StoredText(s)));
+    };
+    std::string line;
+    line.reserve(128 + a.message.size() + a.action.size() + a.sound.size());
+    line += number(a.reserved) + ',';
+    line += number(a.kind) + ',';
+    line += number(a.reserved2) + ',';
+    line += number(a.mark) + ',';
+    line += number(static_cast<std::int32_t>(a.colour)) + ',';
+    line += QuoteAlarmField(DateTimeToText(a.set_time)) + ',';
+    line += number(a.day_of_month) + ',';
+    line += number(a.weekday) + ',';
+    line += QuoteAlarmField(DateTimeToText(a.next_time)) + ',';
+    line += text(a.message) + ',';
+    line += number(a.font_size) + ',';
+    line += text(a.action) + ',';
+    line += text(a.sound) + ',';
+    line += number(a.before_seconds);
+    return line;
+}
+
+} // namespace vistrel
