@@ -44,11 +44,6 @@ constexpr const char* kRecoveryLead =
 
 } // namespace
 
-std::string AlarmFilePath(bool multi_user, int ver, const std::string& user_name) {
-    if (!multi_user || ver < kFirstPerUserVer) return ProgramFolder() + "Default.CSV";
-    return ProgramFolder() + (user_name.empty() ? std::string("Vistrel") : user_name) + ".CSV";
-}
-
 void ReadAlarmText(std::string_view bytes, const std::string& path,
                    const AlarmLineOptions& options, AlarmList& list) {
     const std::string text = DecodeTextFile(bytes);

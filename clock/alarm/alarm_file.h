@@ -15,10 +15,6 @@ namespace vistrel {
 // The kinds of message box that the alarm file's results ask for.
 enum class AlarmNotice { None, Plain, Warning, Error };
 
-// The working alarm file: program folder + "Default.CSV", or + user name + ".CSV" when settings
-// are kept per user and "Ver" is above 201. An empty user name stands for "Vistrel".
-std::string AlarmFilePath(bool multi_user, int ver, const std::string& user_name);
-
 // Appends the records of a file's bytes (already read) to list. Throws AlarmFileError at the
 // first line that cannot become a record; the records before it stay in the list.
 void ReadAlarmText(std::string_view bytes, const std::string& path,

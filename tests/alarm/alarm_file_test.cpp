@@ -275,11 +275,3 @@ TEST_F(AlarmFile, AFailedWriteReportsAndKeepsTheOldFile) {
     EXPECT_EQ(r.notice, AlarmNotice::Error);
     EXPECT_EQ(r.message, "ｱﾗｰﾑ情報ﾌｧｲﾙ:" + path + "\r\nの出力に失敗しました。");
 }
-
-TEST_F(AlarmFile, WorkingFileFollowsMultiUserAndVersion) {
-    const std::string dir = folder.Path("");
-    EXPECT_EQ(AlarmFilePath(false, 202, "user1"), dir + "Default.CSV");
-    EXPECT_EQ(AlarmFilePath(true, 202, "user1"), dir + "user1.CSV");
-    EXPECT_EQ(AlarmFilePath(true, 201, "user1"), dir + "Default.CSV");
-    EXPECT_EQ(AlarmFilePath(true, 202, ""), dir + "Vistrel.CSV");
-}
