@@ -9,7 +9,6 @@ namespace vistrel {
 
 namespace {
 
-constexpr int kFirstPerUserVer = 202;
 
 // Calls f with each line of text, without its end (CR LF, LF or CR). A final line end does not
 // start another line.
