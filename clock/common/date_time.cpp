@@ -17,7 +17,7 @@ int MonthDays(int y, int m) {
 }
 
 // Days from 0001-01-01 to the date (proleptic Gregorian), as the serial's base.
-std::int64_t DaysFromCivil(int y, int m, int d) {
+constexpr std::int64_t DaysFromCivil(int y, int m, int d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -26,7 +26,8 @@ std::int64_t DaysFromCivil(int y, int m, int d) {
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468; // days since 1970-01-01
 }
 
-const std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
+// Constant-initialised: date-times built during other files' static initialisation need it.
+constexpr std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 DateParts CivilFromDays(std::int64_t z) {
     z += 719468;
