@@ -76,14 +76,6 @@ TEST(SntpQuery, SoundReplyGivesTheServerTime) {
     EXPECT_EQ(server.Requests(), 1);
 }
 
-TEST(SntpQuery, UnusableOrMissingRepliesGiveNothing) {
-    for (const BadServer& bad : BadServers()) {
-        TestNtpServer server(bad.respond);
-        EXPECT_EQ(QueryServerTime("127.0.0.1", kWaitMs, server.Port()), 0.0) << bad.what;
-        EXPECT_EQ(server.Requests(), 1) << bad.what;
-    }
-}
-
 TEST(SntpQuery, ForeignDatagramsAreSkippedWhileWaitingGoesOn) {
     TestNtpServer server([](const auto& request) {
         auto forged = SoundNtpReply(request);
@@ -122,20 +114,6 @@ TEST(SntpAdjustLoopback, BadServersLeaveTheClockAlone) {
         EXPECT_EQ(log.lines.back(), "NTPｻｰﾊﾞｰから時刻の取得に失敗しました。") << bad.what;
         EXPECT_TRUE(log.finished) << bad.what;
         EXPECT_TRUE(clock.set.empty()) << bad.what;
+        EXPECT_EQ(server.Requests(), 1) << bad.what; // one request, however the reply fails
     }
-}
-
-TEST(SntpAdjustLoopback, SoundServerSetsTheRecorder) {
-    TestNtpServer server(Sound);
-    LoopbackNetwork network(server.Port());
-    RecordingLog log;
-    FakeDialUp ras;
-    ClockRecorder clock;
-    AdjustSettings settings;
-    settings.server = "127.0.0.1";
-    ASSERT_TRUE(RunAdjustTime(settings, log, network, ras, clock.Setter()));
-    ASSERT_EQ(clock.set.size(), 1u);
-    EXPECT_LT(MsBetween(clock.set[0], Now()), 50.0);
-    EXPECT_EQ(log.lines[0], "Pinging 127.0.0.1");
-    EXPECT_EQ(log.lines[10].rfind("Server = ", 0), 0u);
 }
