@@ -12,8 +12,9 @@ chronyd="$dir/root/usr/sbin/chronyd"
 if [ ! -x "$chronyd" ]; then
     mkdir -p "$dir"
     rm -f "$dir"/chrony_*.deb
-    (cd "$dir" && { apt-get download chrony >/dev/null 2>&1 ||
-                    { apt-get update -qq >/dev/null 2>&1 && apt-get download chrony >/dev/null 2>&1; }; })
+    fetch() { (cd "$dir" && apt-get download chrony >/dev/null 2>&1); }
+    # A fresh machine may not have the package lists yet.
+    fetch || { apt-get update -qq >/dev/null 2>&1 && fetch; }
     dpkg-deb -x "$dir"/chrony_*.deb "$dir/root"
 fi
 

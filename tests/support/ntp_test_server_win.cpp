@@ -36,7 +36,9 @@ std::vector<std::uint8_t> SoundNtpReply(const std::vector<std::uint8_t>& request
     std::vector<std::uint8_t> reply(48, 0);
     reply[0] = 0x24;
     reply[1] = 2;
-    if (request.size() >= 48) std::copy(request.begin() + 40, request.begin() + 48, reply.begin() + 24);
+    if (request.size() >= 48) {
+        std::copy(request.begin() + 40, request.begin() + 48, reply.begin() + 24);
+    }
     FILETIME ft{};
     GetSystemTimePreciseAsFileTime(&ft);
     const std::uint64_t ticks = (std::uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime;

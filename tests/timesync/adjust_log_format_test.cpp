@@ -5,7 +5,8 @@
 using namespace vistrel;
 
 TEST(AdjustLogFormat, TimeStamps) {
-    EXPECT_EQ(FormatLogTime(EncodeDateTime(2026, 12, 7, 20, 40, 10, 123)), "26/12/07 20:40:10 123ms");
+    EXPECT_EQ(FormatLogTime(EncodeDateTime(2026, 12, 7, 20, 40, 10, 123)),
+              "26/12/07 20:40:10 123ms");
     EXPECT_EQ(FormatLogTime(EncodeDateTime(2009, 1, 2, 3, 4, 5, 6)), "09/01/02 03:04:05 006ms");
     EXPECT_EQ(FormatLogTime(EncodeDateTime(2100, 3, 1, 0, 0, 0, 0)), "00/03/01 00:00:00 000ms");
     EXPECT_EQ(FormatLogTime(EncodeDateTime(2026, 12, 31, 23, 59, 59, 999)),
