@@ -3,6 +3,7 @@
 // GetGuiResources does not answer).
 #pragma once
 
+#include <winsock2.h>
 #include <windows.h>
 
 #include <atomic>
@@ -91,6 +92,12 @@ struct MenuTraits {
     static bool Valid(HMENU h) { return h != nullptr; }
     static void Close(HMENU h) { DestroyMenu(h); }
 };
+struct SocketTraits {
+    static constexpr bool kCounted = false;
+    static SOCKET Invalid() { return INVALID_SOCKET; }
+    static bool Valid(SOCKET s) { return s != INVALID_SOCKET; }
+    static void Close(SOCKET s) { closesocket(s); }
+};
 struct IconTraits {
     static constexpr bool kCounted = false;
     static HICON Invalid() { return nullptr; }
@@ -110,6 +117,7 @@ using UniqueMemoryDc = detail::UniqueResource<HDC, detail::MemoryDcTraits>;
 using UniqueModule = detail::UniqueResource<HMODULE, detail::ModuleTraits>;
 using UniqueMenu = detail::UniqueResource<HMENU, detail::MenuTraits>;
 using UniqueIcon = detail::UniqueResource<HICON, detail::IconTraits>;
+using UniqueSocket = detail::UniqueResource<SOCKET, detail::SocketTraits>;
 
 // A window's device context, released on scope exit.
 class WindowDc {

@@ -1,0 +1,211 @@
+#include "clock/timesync/sntp_info_win.h"
+
+#include <commctrl.h>
+
+#include "clock/common/error.h"
+#include "clock/common/handles_win.h"
+#include "clock/common/wide_win.h"
+#include "clock/timesync/info_placement.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TfrmSNTPInfo";
+constexpr int kClientWidth = 189;
+constexpr int kClientHeight = 160;
+constexpr UINT_PTR kCloseTimer = 1;
+constexpr UINT_PTR kMemoSubclass = 1;
+
+class TfrmSNTPInfo {
+public:
+    TfrmSNTPInfo(HWND clock_window, UINT close_after_ms)
+        : clock_window_(clock_window), close_after_ms_(close_after_ms) {}
+
+    static TfrmSNTPInfo* Create(HWND owner, HWND clock_window, UINT close_after_ms);
+
+    std::weak_ptr<bool> AliveToken() const { return alive_; }
+    HWND Handle() const { return hwnd_; }
+
+    void Show();
+    void AddInfoLine(const std::string& line);
+    void FinishInfo();
+    void Close() { DestroyWindow(hwnd_); }
+
+private:
+    static void RegisterClassOnce();
+    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    static LRESULT CALLBACK MemoProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+    void FormCreate();
+    void FormShow();
+    void OnPaint();
+    void tmrCloseTimer() { Close(); }
+    void mmoInfoDblClick() { ShowWindow(hwnd_, SW_HIDE); }
+
+    HWND hwnd_ = nullptr;
+    HWND mmoInfo_ = nullptr;
+    HWND clock_window_;
+    UINT close_after_ms_;
+    UniqueFont font_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+void TfrmSNTPInfo::RegisterClassOnce() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kClassName;
+        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    if (!registered) throw Error("TfrmSNTPInfo: window class cannot be registered");
+}
+
+TfrmSNTPInfo* TfrmSNTPInfo::Create(HWND owner, HWND clock_window, UINT close_after_ms) {
+    RegisterClassOnce();
+    auto* form = new TfrmSNTPInfo(clock_window, close_after_ms);
+    // From WM_NCCREATE on the window owns the object and frees it at WM_NCDESTROY.
+    if (!CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, kClientWidth,
+                         kClientHeight, owner, nullptr, GetModuleHandleW(nullptr), form)) {
+        if (!form->hwnd_) delete form; // never attached to a window, so nobody else frees it
+        throw Error("TfrmSNTPInfo: window cannot be created");
+    }
+    return form;
+}
+
+LRESULT CALLBACK TfrmSNTPInfo::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    try {
+        auto* form = reinterpret_cast<TfrmSNTPInfo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (msg == WM_NCCREATE) {
+            form = static_cast<TfrmSNTPInfo*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+            form->hwnd_ = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        }
+        if (!form) return DefWindowProcW(hwnd, msg, wp, lp);
+        if (msg == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            delete form;
+            return DefWindowProcW(hwnd, msg, wp, lp);
+        }
+        return form->HandleMessage(msg, wp, lp);
+    } catch (...) {
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+}
+
+LRESULT CALLBACK TfrmSNTPInfo::MemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                        DWORD_PTR data) noexcept {
+    if (msg == WM_LBUTTONDBLCLK) {
+        reinterpret_cast<TfrmSNTPInfo*>(data)->mmoInfoDblClick();
+        return 0;
+    }
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, MemoProc, kMemoSubclass);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+LRESULT TfrmSNTPInfo::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CREATE:
+        FormCreate();
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_TIMER:
+        if (wp == kCloseTimer) tmrCloseTimer();
+        return 0;
+    default:
+        return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
+}
+
+void TfrmSNTPInfo::FormCreate() {
+    font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
+    // Inside a one-pixel lowered bevel.
+    mmoInfo_ = CreateWindowExW(0, L"EDIT", L"",
+                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                               1, 1, kClientWidth - 2, kClientHeight - 2, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (font_) SendMessageW(mmoInfo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SetWindowSubclass(mmoInfo_, MemoProc, kMemoSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TfrmSNTPInfo::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT r{0, 0, kClientWidth, kClientHeight};
+    DrawEdge(dc, &r, BDR_SUNKENINNER, BF_RECT);
+    EndPaint(hwnd_, &ps);
+}
+
+void TfrmSNTPInfo::FormShow() {
+    ScreenRect clock;
+    RECT r;
+    if (clock_window_ && GetWindowRect(clock_window_, &r)) {
+        clock = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
+    const ScreenPoint p =
+        PlaceInfoWindow(clock, kClientWidth, kClientHeight, GetSystemMetrics(SM_CYSCREEN));
+    SetWindowPos(hwnd_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
+void TfrmSNTPInfo::Show() {
+    if (!IsWindowVisible(hwnd_)) FormShow();
+}
+
+void TfrmSNTPInfo::AddInfoLine(const std::string& line) {
+    const int end = GetWindowTextLengthW(mmoInfo_);
+    const std::wstring text = (end > 0 ? L"\r\n" : L"") + Widen(line);
+    SendMessageW(mmoInfo_, EM_SETSEL, end, end);
+    SendMessageW(mmoInfo_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TfrmSNTPInfo::FinishInfo() {
+    SetTimer(hwnd_, kCloseTimer, close_after_ms_, nullptr);
+    Show();
+}
+
+// One run's view of its window; it never reaches a window that has closed.
+class SntpInfoLog : public AdjustLog {
+public:
+    explicit SntpInfoLog(TfrmSNTPInfo* form) : form_(form), alive_(form->AliveToken()) {}
+    void Show() override {
+        if (Form()) form_->Show();
+    }
+    void AddInfoLine(const std::string& line) override {
+        if (Form()) form_->AddInfoLine(line);
+    }
+    void FinishInfo() override {
+        if (Form()) form_->FinishInfo();
+    }
+    void Close() override {
+        if (Form()) form_->Close();
+    }
+    HWND Window() const { return Form() ? form_->Handle() : nullptr; }
+
+private:
+    TfrmSNTPInfo* Form() const { return alive_.expired() ? nullptr : form_; }
+    TfrmSNTPInfo* form_;
+    std::weak_ptr<bool> alive_;
+};
+
+} // namespace
+
+std::unique_ptr<AdjustLog> CreateSntpInfo(HWND owner, HWND clock_window, UINT close_after_ms) {
+    return std::make_unique<SntpInfoLog>(TfrmSNTPInfo::Create(owner, clock_window, close_after_ms));
+}
+
+HWND SntpInfoWindowOf(const AdjustLog& log) {
+    const auto* info = dynamic_cast<const SntpInfoLog*>(&log);
+    return info ? info->Window() : nullptr;
+}
+
+} // namespace vistrel
