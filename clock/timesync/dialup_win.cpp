@@ -4,8 +4,10 @@
 
 #include <vector>
 
+#include "clock/common/fpu.h"
 #include "clock/common/handles_win.h"
-#include "clock/common/wide_win.h"
+#include "clock/common/message_box.h"
+#include "clock/common/system_info.h"
 
 namespace vistrel {
 
@@ -34,18 +36,15 @@ UniqueModule LoadRasLibrary() {
     const UINT old_mode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     UniqueModule module(LoadLibraryW(L"rasapi32.dll"));
     SetErrorMode(old_mode);
+    // Loading it is one of the moments a library may change the control word.
+    ResetFpu();
     return module;
 }
 
 } // namespace
 
 void DefaultDialUpNotice(const std::string& text, UINT type) {
-    MessageBoxW(nullptr, Widen(text).c_str(), L"Vistrel", type);
-}
-
-bool RasAvailable() {
-    const UniqueModule ras = LoadRasLibrary();
-    return ras && FindRasEnum(ras.get()) != nullptr;
+    ShowMessageBox(text, (type & MB_ICONWARNING) ? MsgType::Warning : MsgType::Plain);
 }
 
 int RasConnectionCount(const DialUpNotice& notice) {

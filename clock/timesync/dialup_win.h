@@ -11,13 +11,10 @@
 
 namespace vistrel {
 
-// Shows a message box (text, MB_* type). Until the program's one message-box function exists
-// this goes straight to MessageBoxW; tests install a recorder.
+// Shows a message box (text, MB_* type): by default through the program's message-box seam.
 using DialUpNotice = std::function<void(const std::string& text, UINT type)>;
 void DefaultDialUpNotice(const std::string& text, UINT type);
 
-// "rasapi32.dll" loads and exports "RasEnumConnectionsA"; nothing stays loaded.
-bool RasAvailable();
 // Active remote-access connections; 0 after telling the user why they cannot be counted.
 int RasConnectionCount(const DialUpNotice& notice = DefaultDialUpNotice);
 

@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "clock/common/system_info.h"
 #include "clock/timesync/dialup_win.h"
 #include "clock/timesync/host_lookup_win.h"
 #include "clock/timesync/icmp_echo_win.h"
