@@ -56,6 +56,8 @@ LRESULT AppWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT AppWindow::OnSysCommand(WPARAM wp, LPARAM lp) {
     switch (wp & 0xFFF0) {
     case SC_MINIMIZE:
+        if (IsIconic(hwnd())) return 0;
+        if (on_minimize) on_minimize();
         ShowOwnedPopups(hwnd(), FALSE);
         ShowWindow(hwnd(), SW_MINIMIZE);
         return 0;

@@ -25,6 +25,7 @@ public:
     // Hooks of the main window.
     std::function<void()> on_activate;   // the application became active
     std::function<void()> on_deactivate; // the application lost activation
+    std::function<void()> on_minimize;   // about to be minimised to the task-bar button
     std::function<void()> on_restore;    // restored from the task-bar button
     std::function<void()> on_close;      // the task-bar button's Close
 

@@ -2,28 +2,31 @@
 
 #include <exception>
 
+#include "clock/alarm/alarm_file.h"
+#include "clock/alarm/alarm_line.h"
+#include "clock/app/cursors_win.h"
 #include "clock/app/single_instance_win.h"
-#include "clock/common/clock_source.h"
 #include "clock/common/error.h"
 #include "clock/common/file_io.h"
+#include "clock/common/fpu.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/message_box.h"
+#include "clock/common/run_command.h"
+#include "clock/common/system_info.h"
+#include "clock/common/vocabulary.h"
+#include "clock/face/style_file.h"
+#include "clock/settings/settings_file.h"
 
 namespace vistrel {
 
-namespace {
-constexpr UINT_PTR kTickTimer = 1;
-// The local time advances in steps of about 15 ms; aiming a little past the second boundary
-// makes sure the new second is already there when the timer fires.
-constexpr int kTickMarginMs = 20;
-} // namespace
-
 TfrmVistrel::TfrmVistrel(AppWindow& app, StartupFlags flags) : app_(app), flags_(flags) {}
+
+TfrmVistrel::~TfrmVistrel() = default;
 
 void TfrmVistrel::Create() {
     RegisterClassOnce(kMainWindowClass, CS_DBLCLKS);
-    const int x = GetSystemMetrics(SM_CXSCREEN) - size_;
-    CreateOf(kMainWindowClass, 0, L"Vistrel", WS_POPUP, x, 0, size_, size_, app_.hwnd());
+    // The size before the settings give the real one.
+    CreateOf(kMainWindowClass, 0, L"Vistrel", WS_POPUP, 0, 0, 162, 149, app_.hwnd());
     try {
         FormCreate();
     } catch (const std::exception& e) {
@@ -36,7 +39,14 @@ void TfrmVistrel::Create() {
 
 void TfrmVistrel::FormCreate() {
     minimized_ = false;
+    WeekdayAfterDate = true;
+    {
+        std::vector<TextReplacement> texts = menu_texts_.Replacements();
+        InitVocabulary(texts);
+    }
     if (flags_.wait_seconds > 0) Sleep(static_cast<DWORD>(flags_.wait_seconds) * 1000);
+    SetResetFpu(flags_.reset_fpu);
+    ResetFpu();
 
     // Translucency exists where the layered-window call exists.
     if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
@@ -44,12 +54,45 @@ void TfrmVistrel::FormCreate() {
             reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
     }
 
+    user_name_ = CurrentUserName();
+    ReadSharedSettings(SharedSettingsPath(ProgramFolder()), option_, window_);
+    LoadAlarmsAtStart();
+
+    app_.on_activate = [] {}; // the text formats of this program are fixed; nothing to renew
+    app_.on_deactivate = [this] { app_.SetTopmost(window_.StayOnTop); };
+    app_.on_minimize = [this] {
+        minimized_ = true;
+        app_.SetTaskbarButton(true);
+        ProcessMessages();
+    };
     app_.on_restore = [this] {
         minimized_ = false;
         app_.SetTaskbarButton(false);
+        app_.SetTitle("Vistrel");
+        Redraw();
     };
     app_.on_close = [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); };
 
+    ReadAllSettings();
+
+    if (IsWindows95() && flags_.start_nappo) {
+        try {
+            RunCommand(ProgramFolder() + "Nappo.exe", option_);
+        } catch (const std::exception& e) {
+            ShowMessageBox(std::string("ｽｸﾘｰﾝｾｰﾊﾞｰﾏﾈｰｼﾞｬが起動できません。\r\nErrorMessage : ") +
+                               e.what(),
+                           MsgType::Warning);
+            flags_.start_nappo = false;
+        }
+    }
+
+    ReadStyle(SharedSettingsPath(ProgramFolder()), option_, window_.Ver);
+    window_.Ver = RaisedSettingsVersion(window_.Ver);
+
+    tray_ = std::make_unique<TrayIcon>(hwnd(), 1, kTrayMessage);
+    UpdateTrayIcon();
+    tick_.last_minute = 0;
+    UpdateAnchor();
     EnsureDataFolders();
     {
         UniqueModule ws2(LoadLibraryW(L"ws2_32.dll"));
@@ -58,9 +101,36 @@ void TfrmVistrel::FormCreate() {
     StartTick();
 }
 
-void TfrmVistrel::FormShow() {
-    app_.SetTaskbarButton(false);
-    Timer1Timer();
+void TfrmVistrel::LoadAlarmsAtStart() {
+    alarms_.clear();
+    const std::string path = AlarmFile();
+    const AlarmLineOptions options{window_.Ver, CommandNames[0], SoundNames[0]};
+    bool may_save = true;
+    try {
+        LoadAlarmFile(path, alarms_, options);
+    } catch (const std::exception& e) {
+        if (const auto* bad = dynamic_cast<const AlarmFileError*>(&e); bad && !bad->warning().empty()) {
+            ShowMessageBox(bad->warning(), MsgType::Warning);
+        }
+        const AlarmRecovery recovery = RecoverAlarmFile(path, e.what(), alarms_);
+        ShowMessageBox(recovery.message, MsgType::Warning);
+        // Without a copy of the failed file, writing the empty list over it would lose the
+        // user's alarms for good.
+        may_save = recovery.backup_saved;
+    }
+    if (may_save) SaveAlarms();
+}
+
+void TfrmVistrel::ReadAllSettings() {
+    const SettingsEnvironment env{ProgramFolder(), GetSystemMetrics(SM_CXSCREEN),
+                                  set_layered_ != nullptr};
+    ReadSettings(SettingsFileName(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver),
+                 env, option_, window_);
+    PlaceWindow({window_.PointX, window_.PointY, window_.Size, window_.Size});
+    ApplyTranslucency();
+    if (window_.StayOnTop) app_.SetTopmost(true);
+    option_.Locked = false;
+    if (window_.Lock) LockCmd1();
 }
 
 void TfrmVistrel::EnsureDataFolders() {
@@ -70,48 +140,108 @@ void TfrmVistrel::EnsureDataFolders() {
     }
 }
 
-void TfrmVistrel::StartTick() {
-    ticking_ = true;
-    ScheduleNextTick();
+void TfrmVistrel::FormShow() {
+    app_.SetTaskbarButton(false);
+    Timer1Timer();
 }
 
-void TfrmVistrel::ScheduleNextTick() {
-    const int ms_into_second = DecodeTime(Now()).ms;
-    SetTimer(hwnd(), kTickTimer, static_cast<UINT>(1000 - ms_into_second + kTickMarginMs), nullptr);
+std::string TfrmVistrel::AlarmFile() const {
+    return AlarmFilePath(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver);
 }
 
-void TfrmVistrel::Timer1Timer() {
-    if (ticking_) ScheduleNextTick();
+WinRect TfrmVistrel::Bounds() const {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-void TfrmVistrel::OnPaint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(hwnd(), &ps);
-    UniqueBrush brush(CreateSolidBrush(RGB(32, 32, 48)));
-    RECT rc;
-    GetClientRect(hwnd(), &rc);
-    FillRect(dc, &rc, brush.get());
-    EndPaint(hwnd(), &ps);
+void TfrmVistrel::PlaceWindow(const WinRect& r) {
+    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.width, r.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TfrmVistrel::ApplyTranslucency() {
+    LONG_PTR ex = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    const bool layered = option_.UseTrans && set_layered_;
+    ex = layered ? (ex | WS_EX_LAYERED) : (ex & ~WS_EX_LAYERED);
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex);
+    if (layered) {
+        const int alpha = option_.Trans < 0 ? 0 : option_.Trans > 255 ? 255 : option_.Trans;
+        set_layered_(hwnd(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+    }
+}
+
+void TfrmVistrel::SaveAlarms() {
+    const AlarmSaveResult r = SaveAlarmFile(AlarmFile(), alarms_);
+    if (!r.saved && !r.message.empty()) {
+        ShowMessageBox(r.message, r.notice == AlarmNotice::Error ? MsgType::Error : MsgType::Plain);
+    }
 }
 
 void TfrmVistrel::SaveAll() {
     // The alarm file first, then the settings: a failure of one must not cost the other.
+    SaveAlarms();
+    const WinRect r = Bounds();
+    window_.PointX = r.left;
+    window_.PointY = r.top;
+    window_.Size = r.width;
+    std::optional<WindowPoint> home;
+    if (home_rect_) home = WindowPoint{home_rect_->left, home_rect_->top};
+    try {
+        WriteSettings(ProgramFolder(), user_name_, option_, window_, home);
+    } catch (const std::exception& e) {
+        ShowErrorBox(e.what());
+    }
 }
 
 void TfrmVistrel::FormClose() { SaveAll(); }
 
 void TfrmVistrel::FormDestroy() {
-    KillTimer(hwnd(), kTickTimer);
-    ticking_ = false;
+    StopTick();
+    tray_.reset();
+    SetWindowRgn(hwnd(), nullptr, FALSE);
+    alarms_.clear();
+    if (IsWindows95() && flags_.start_nappo) {
+        try {
+            RunCommand(ProgramFolder() + "Nappo.exe /e", option_);
+        } catch (const std::exception&) {
+            // Ending the manager is best effort: the clock is going away.
+        }
+    }
 }
 
 LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == TrayIcon::TaskbarCreatedMessage() && tray_) {
+        tray_->OnTaskbarCreated();
+        return 0;
+    }
     switch (msg) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_TIMER:
         if (wp == kTickTimer) Timer1Timer();
         return 0;
+    case kTrayMessage: OnTrayMessage(lp); return 0;
+    case WM_NCHITTEST: return OnNcHitTest(lp);
+    case WM_NCLBUTTONDOWN: return OnNcLButtonDown(wp, lp);
+    case WM_LBUTTONDOWN: OnLButtonDown(lp); return 0;
+    case WM_MOUSEMOVE: return OnMouseMove(wp, lp);
+    case WM_LBUTTONUP: return OnLButtonUp(wp, lp);
+    case WM_LBUTTONDBLCLK: DoubleClickAction(); return 0;
+    case WM_RBUTTONUP:
+    case WM_NCRBUTTONDOWN: ShowPopupMenu(); return 0;
+    case WM_SETCURSOR:
+        if (OnSetCursor(lp)) return TRUE;
+        return Default(msg, wp, lp);
+    case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
+    case WM_DISPLAYCHANGE: OnDisplayChange(LOWORD(lp), HIWORD(lp)); return 0;
+    case WM_TIMECHANGE:
+        // The system time was set: aim the tick at the new second boundary at once.
+        if (ticking_) ScheduleNextTick();
+        return 0;
+    case WM_POWERBROADCAST:
+        if (wp == PBT_APMRESUMEAUTOMATIC && ticking_) Timer1Timer();
+        return TRUE;
     case WM_CLOSE:
         FormClose();
         DestroyWindow(hwnd());

@@ -3,15 +3,29 @@
 // clock that still shows itself and saves nothing broken.
 #pragma once
 
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "clock/alarm/alarm_item.h"
 #include "clock/app/app_window_win.h"
 #include "clock/app/command_line.h"
+#include "clock/app/popup_menu_win.h"
+#include "clock/app/tick.h"
+#include "clock/app/window_geometry.h"
 #include "clock/common/window_win.h"
+#include "clock/settings/option_item.h"
+#include "clock/widgets/tray_icon_win.h"
 
 namespace vistrel {
 
 class TfrmVistrel : public Window {
 public:
+    static constexpr UINT_PTR kTickTimer = 1;
+    static constexpr UINT kTrayMessage = WM_APP + 1;
+
     TfrmVistrel(AppWindow& app, StartupFlags flags);
+    ~TfrmVistrel() override;
     // Runs the creation sequence and shows the window.
     void Create();
 
@@ -19,27 +33,78 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // --- creation and teardown (main_window_win.cpp)
     void FormCreate();
     void FormShow();
     void FormClose();
     void FormDestroy();
-    void SaveAll();
-
+    void LoadAlarmsAtStart();
+    void ReadAllSettings();
     void EnsureDataFolders();
+    void SaveAlarms();
+    void SaveAll();
+    std::string AlarmFile() const;
+    WinRect Bounds() const;
+    void PlaceWindow(const WinRect& r);
+    void ApplyTranslucency();
+
+    // --- the tick, the icon and the anchor (main_window_tick_win.cpp)
     void StartTick();
+    void StopTick();
     void ScheduleNextTick();
     void Timer1Timer();
+    void UpdateTrayIcon();
+    void UpdateAnchor();
+    void OnDisplayChange(int width, int height);
+    void OnTrayMessage(LPARAM lp);
     void OnPaint();
+    void Redraw();
+
+    // --- the mouse, the menu and the commands (main_window_mouse_win.cpp)
+    LRESULT OnNcHitTest(LPARAM lp);
+    LRESULT OnNcLButtonDown(WPARAM wp, LPARAM lp);
+    void OnLButtonDown(LPARAM lp);
+    LRESULT OnMouseMove(WPARAM wp, LPARAM lp);
+    LRESULT OnLButtonUp(WPARAM wp, LPARAM lp);
+    bool OnSetCursor(LPARAM lp);
+    void ShowPopupMenu();
+    void OnCommand(UINT id);
+    void DoubleClickAction();
+    void MinimizeCmd1();
+    void LockCmd1();
+    void MoveToCorner(UINT command);
+    bool LockAppliesNow() const;
 
     using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
     AppWindow& app_;
     StartupFlags flags_;
+    TOptionItem option_;
+    WindowSettings window_;
+    AlarmList alarms_;
+    MenuTexts menu_texts_;
+    std::string user_name_;
+    std::unique_ptr<TrayIcon> tray_;
     SetLayeredFn set_layered_ = nullptr;
+
+    TickState tick_;
+    Anchor anchor_;
     bool minimized_ = false;
     bool ticking_ = false;
     bool set_time_available_ = false;
-    int size_ = 133;
+
+    // moving and resizing
+    POINT drag_start_{};
+    bool dragging_ = false;
+    bool resizing_ = false;
+    Edge resize_edge_ = Edge::None;
+    // A resize is computed from where it started, so that the centre does not drift by a
+    // rounding with every mouse move.
+    POINT resize_start_{};
+    WinRect resize_start_rect_;
+
+    // escape of the locked clock: the rectangle to come back to
+    std::optional<WinRect> home_rect_;
 };
 
 } // namespace vistrel

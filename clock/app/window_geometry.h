@@ -3,6 +3,8 @@
 // the escape steps of the locked clock.
 #pragma once
 
+#include "clock/settings/settings_file.h"
+
 namespace vistrel {
 
 struct WinRect {
@@ -31,7 +33,6 @@ int EdgeMargin(const EdgeMarginInput& in);
 Edge EdgeAt(int x, int y, int width, int height, int margin);
 
 // --- resize ---
-inline constexpr int kMinimumClockSize = 50;
 struct ResizeResult {
     bool accepted = false; // false: the move would make the clock smaller than allowed
     WinRect rect;

@@ -1,0 +1,96 @@
+// The tick, the notification-area icon and the corner anchor of the clock window.
+#include "clock/app/main_window_win.h"
+
+#include "clock/common/clock_source.h"
+#include "clock/common/date_format.h"
+#include "clock/common/fpu.h"
+#include "clock/common/handles_win.h"
+#include "resources/resource.h"
+
+namespace vistrel {
+
+namespace {
+// The local time advances in steps of about 15 ms; aiming a little past the second boundary
+// makes sure the new second is already there when the timer fires.
+constexpr int kTickMarginMs = 20;
+} // namespace
+
+void TfrmVistrel::StartTick() {
+    ticking_ = true;
+    ScheduleNextTick();
+}
+
+void TfrmVistrel::StopTick() {
+    ticking_ = false;
+    if (hwnd()) KillTimer(hwnd(), kTickTimer);
+}
+
+void TfrmVistrel::ScheduleNextTick() {
+    SetTimer(hwnd(), kTickTimer, static_cast<UINT>(MillisecondsToNextSecond(Now(), kTickMarginMs)),
+             nullptr);
+}
+
+void TfrmVistrel::Timer1Timer() {
+    if (ticking_) ScheduleNextTick();
+    const TDateTime now = Now();
+    const SecondsShown shown{option_.SNeedle, option_.ColorChange,
+                             option_.TimeChar && option_.TimeCharForm <= 2};
+    const TickResult r = RunTick(tick_, now, shown, minimized_);
+    if (!r.new_second) return;
+    ResetFpu();
+    // Alarm catch-up and firing join the tick with the alarm windows; until then the list is
+    // kept as loaded and saved back unchanged.
+    if (r.redraw) Redraw();
+    app_.SetTitle(minimized_ ? FormatDateTime("yyyy/mm/dd hh:nn:ss", tick_.display.value)
+                             : std::string("Vistrel"));
+}
+
+void TfrmVistrel::Redraw() {
+    if (!minimized_) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void TfrmVistrel::OnPaint() {
+    // A plain face until the painter takes the window over.
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(hwnd(), &ps);
+    UniqueBrush brush(CreateSolidBrush(RGB(32, 32, 48)));
+    RECT rc;
+    GetClientRect(hwnd(), &rc);
+    FillRect(dc, &rc, brush.get());
+    EndPaint(hwnd(), &ps);
+}
+
+void TfrmVistrel::UpdateTrayIcon() {
+    if (!tray_) return;
+    const bool shown = option_.ShowTray || (option_.Locked && option_.TempKey == 0);
+    if (!shown) {
+        tray_->Hide();
+        return;
+    }
+    static const HICON icon = static_cast<HICON>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON,
+        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    tray_->Show(icon, "Vistrel");
+}
+
+void TfrmVistrel::OnTrayMessage(LPARAM lp) {
+    switch (static_cast<UINT>(lp)) {
+    case WM_RBUTTONUP: ShowPopupMenu(); break;
+    case WM_LBUTTONUP:
+        if (minimized_) SendMessageW(app_.hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        break;
+    case WM_LBUTTONDBLCLK: DoubleClickAction(); break;
+    default: break;
+    }
+}
+
+void TfrmVistrel::UpdateAnchor() {
+    anchor_ = vistrel::UpdateAnchor(Bounds(), GetSystemMetrics(SM_CXSCREEN),
+                                    GetSystemMetrics(SM_CYSCREEN), anchor_);
+}
+
+void TfrmVistrel::OnDisplayChange(int width, int height) {
+    PlaceWindow(PlaceFromAnchor(Bounds(), anchor_, width, height));
+}
+
+} // namespace vistrel
