@@ -5,6 +5,9 @@
 
 #include "clock/app/cursors_win.h"
 #include "clock/common/message_box.h"
+#include "clock/common/system_actions.h"
+#include "clock/timesync/adjust_settings.h"
+#include "clock/timesync/adjust_time_win.h"
 
 namespace vistrel {
 
@@ -108,7 +111,8 @@ bool TfrmVistrel::OnSetCursor(LPARAM lp) {
 }
 
 void TfrmVistrel::ShowPopupMenu() {
-    const UniqueMenu menu = BuildPopupMenu(menu_texts_, {window_.StayOnTop, option_.Locked});
+    const UniqueMenu menu = BuildPopupMenu(
+        menu_texts_, {window_.StayOnTop, option_.Locked, set_time_available_ && !AdjustTimeRunning()});
     TrayIcon::TrackMenu(hwnd(), menu.get());
 }
 
@@ -120,6 +124,7 @@ void TfrmVistrel::OnCommand(UINT id) {
         break;
     case kCmdLock: LockCmd1(); break;
     case kCmdMinimize: MinimizeCmd1(); break;
+    case kCmdSetTime: SetTimeCmd1(); break;
     case kCmdExit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
     case kCmdMoveTopRight:
     case kCmdMoveBottomRight:
@@ -147,12 +152,26 @@ void TfrmVistrel::LockCmd1() {
 
 void TfrmVistrel::MinimizeCmd1() { app_.Minimize(); }
 
+void TfrmVistrel::SetTimeCmd1() {
+    if (!set_time_available_ || AdjustTimeRunning()) return;
+    RunAdjustment(option_);
+}
+
+void TfrmVistrel::RunAdjustment(const TOptionItem& option) {
+    // The adjustment lets window messages run while it waits; the menu entry stays disabled
+    // meanwhile because a second run is refused while one is going on.
+    AdjustTime(
+        AdjustSettingsFrom(option),
+        [](TDateTime local) { CurrentSystemActions().SetLocalClock(local); }, hwnd(), app_.hwnd());
+}
+
 void TfrmVistrel::DoubleClickAction() {
     switch (option_.DblClickAction) {
     case 1: SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); break;
+    case 2: SetTimeCmd1(); break;
     case 5: MinimizeCmd1(); break;
     default:
-        // Clearing afterimages, setting the time, stopping the alarm sound and the alarm list
+        // Clearing afterimages, stopping the alarm sound and the alarm list
         // join with their commands.
         break;
     }

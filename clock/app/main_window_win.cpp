@@ -1,5 +1,6 @@
 #include "clock/app/main_window_win.h"
 
+#include <any>
 #include <exception>
 
 #include "clock/alarm/alarm_file.h"
@@ -54,6 +55,10 @@ void TfrmVistrel::FormCreate() {
             reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
     }
 
+    // The alarm action "時間合わせを実行" runs the same adjustment as the menu.
+    SetAdjustTimeHandler([this](const std::any& settings) {
+        RunAdjustment(std::any_cast<const TOptionItem&>(settings));
+    });
     user_name_ = CurrentUserName();
     ReadSharedSettings(SharedSettingsPath(ProgramFolder()), option_, window_);
     LoadAlarmsAtStart();
@@ -198,6 +203,7 @@ void TfrmVistrel::FormClose() { SaveAll(); }
 
 void TfrmVistrel::FormDestroy() {
     StopTick();
+    SetAdjustTimeHandler({});
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);
     alarms_.clear();

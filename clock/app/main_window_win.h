@@ -71,6 +71,8 @@ private:
     void OnCommand(UINT id);
     void DoubleClickAction();
     void MinimizeCmd1();
+    void SetTimeCmd1();
+    void RunAdjustment(const TOptionItem& option);
     void LockCmd1();
     void MoveToCorner(UINT command);
     bool LockAppliesNow() const;

@@ -18,6 +18,7 @@ enum MenuCommand : UINT {
     kCmdTop = 100,
     kCmdLock,
     kCmdMinimize,
+    kCmdSetTime,
     kCmdExit,
     kCmdMoveTopRight, // the five moves in the order of their tags 1..5
     kCmdMoveBottomRight,
@@ -37,6 +38,7 @@ struct MenuTexts {
 struct MenuState {
     bool stay_on_top = true;
     bool locked = false;
+    bool set_time_enabled = false;
 };
 
 UniqueMenu BuildPopupMenu(const MenuTexts& texts, const MenuState& state);
