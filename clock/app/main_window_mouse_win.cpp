@@ -23,10 +23,10 @@ bool TfrmVistrel::LockAppliesNow() const {
 }
 
 LRESULT TfrmVistrel::OnNcHitTest(LPARAM lp) {
-    if (!ticking_) return HTNOWHERE;
+    if (!ticking_ || lock_busy_) return HTNOWHERE;
     // A locked clock takes no mouse input; the behaviours that get it out of the cursor's way
     // answer here.
-    if (LockAppliesNow()) return HTNOWHERE;
+    if (LockAppliesNow()) return LockBehaviour();
     POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     ScreenToClient(hwnd(), &p);
     RECT rc;

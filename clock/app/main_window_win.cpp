@@ -203,6 +203,7 @@ void TfrmVistrel::FormClose() { SaveAll(); }
 
 void TfrmVistrel::FormDestroy() {
     StopTick();
+    StopLockPoll();
     SetAdjustTimeHandler({});
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);
@@ -226,6 +227,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;
     case WM_TIMER:
         if (wp == kTickTimer) Timer1Timer();
+        if (wp == kLockPollTimer) LockPoll();
         return 0;
     case kTrayMessage: OnTrayMessage(lp); return 0;
     case WM_NCHITTEST: return OnNcHitTest(lp);

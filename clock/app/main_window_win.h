@@ -22,6 +22,7 @@ namespace vistrel {
 class TfrmVistrel : public Window {
 public:
     static constexpr UINT_PTR kTickTimer = 1;
+    static constexpr UINT_PTR kLockPollTimer = 2;
     static constexpr UINT kTrayMessage = WM_APP + 1;
 
     TfrmVistrel(AppWindow& app, StartupFlags flags);
@@ -77,6 +78,14 @@ private:
     void MoveToCorner(UINT command);
     bool LockAppliesNow() const;
 
+    // --- the lock behaviours (main_window_lock_win.cpp)
+    LRESULT LockBehaviour();
+    void LockPoll();
+    void StartLockPoll();
+    void StopLockPoll();
+    void FadeTo(int from, int to);
+    bool CursorOutside(const WinRect& r) const;
+
     using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
     AppWindow& app_;
@@ -105,7 +114,12 @@ private:
     POINT resize_start_{};
     WinRect resize_start_rect_;
 
-    // escape of the locked clock: the rectangle to come back to
+    // lock behaviours: busy while one runs (hit tests and the poll keep out), the mode taken
+    // when it started, the see-through hole, and the escape's rectangle to come back to
+    bool lock_busy_ = false;
+    int lock_mode_ = 0;
+    bool lock_polling_ = false;
+    bool hole_active_ = false;
     std::optional<WinRect> home_rect_;
 };
 
