@@ -3,6 +3,7 @@
 //   probe_win state              found, visible, iconic owner, rectangle, extended style
 //   probe_win wait <ms>          waits until the clock window exists
 //   probe_win minimize|restore|close
+//   probe_win display <w> <h>    tells the clock the screen size changed
 #include <windows.h>
 
 #include <cstdio>
@@ -60,6 +61,11 @@ int main(int argc, char** argv) {
     if (!std::strcmp(cmd, "wait")) return Wait(argc > 2 ? std::atoi(argv[2]) : 10000);
     if (!std::strcmp(cmd, "minimize")) return SysCommand(SC_MINIMIZE);
     if (!std::strcmp(cmd, "restore")) return SysCommand(SC_RESTORE);
+    if (!std::strcmp(cmd, "display") && argc > 3) {
+        HWND main = MainWindow();
+        const LPARAM size = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
+        return main && SendMessageW(main, WM_DISPLAYCHANGE, 32, size) == 0 ? 0 : 1;
+    }
     if (!std::strcmp(cmd, "close")) {
         HWND main = MainWindow();
         return main && PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
