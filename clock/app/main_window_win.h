@@ -78,6 +78,17 @@ private:
     void MoveToCorner(UINT command);
     bool LockAppliesNow() const;
 
+    // --- taking over options, and the attention effects (main_window_effects_win.cpp)
+public:
+    // Takes the options dialog's working copy as the live settings and refreshes the clock.
+    void ApplyOptions(const TOptionItem& working);
+    // The effects an alarm plays on the clock, n + 1 rounds of at least 30 ms each.
+    void FlashColours(int n);
+    void ShakeWindow(int n);
+
+private:
+    void PaceRound(DWORD& round_start);
+
     // --- the lock behaviours (main_window_lock_win.cpp)
     LRESULT LockBehaviour();
     void LockPoll();

@@ -1,0 +1,76 @@
+// Taking over changed options, and the two attention effects an alarm plays on the clock.
+#include "clock/app/main_window_win.h"
+
+#include <random>
+#include <utility>
+
+#include "clock/app/cursors_win.h"
+#include "clock/common/colour.h"
+
+namespace vistrel {
+
+namespace {
+constexpr DWORD kEffectRoundMs = 30;
+}
+
+void TfrmVistrel::ApplyOptions(const TOptionItem& working) {
+    const bool layered_changed = working.UseTrans != option_.UseTrans;
+    const bool lock_changed = working.Locked != option_.Locked;
+    option_ = working;
+    if (lock_changed) {
+        // The lock command toggles; start from the old state so it lands on the new one.
+        option_.Locked = !working.Locked;
+        LockCmd1();
+    }
+    if (layered_changed || option_.UseTrans) ApplyTranslucency();
+    UpdateTrayIcon();
+    Redraw();
+    POINT p;
+    GetCursorPos(&p);
+    if (WindowFromPoint(p) == hwnd()) SetCursor(CursorFor(option_.PointType));
+}
+
+void TfrmVistrel::PaceRound(DWORD& round_start) {
+    ProcessMessages();
+    const DWORD spent = GetTickCount() - round_start;
+    if (spent < kEffectRoundMs) Sleep(kEffectRoundMs - spent);
+    round_start = GetTickCount();
+}
+
+void TfrmVistrel::FlashColours(int n) {
+    const TOptionItem saved = option_;
+    DWORD round_start = GetTickCount();
+    for (int i = 0; i <= n; ++i) {
+        std::swap(option_.ColorH, option_.ColorM);
+        for (TColor* c : {&option_.ColorD, &option_.ColorT, &option_.Color5, &option_.ColorT2,
+                          &option_.Color52, &option_.ColorB1, &option_.ColorB2,
+                          &option_.ColorFrame, &option_.ColorFrameE, &option_.ColorTime}) {
+            *c = InvertColour(*c);
+        }
+        Redraw();
+        UpdateWindow(hwnd());
+        PaceRound(round_start);
+    }
+    option_ = saved;
+    Redraw();
+    ProcessMessages();
+}
+
+void TfrmVistrel::ShakeWindow(int n) {
+    std::mt19937 random{std::random_device{}()};
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const WinRect home = Bounds();
+    DWORD round_start = GetTickCount();
+    for (int i = 0; i <= n; ++i) {
+        const int x = home.left - RoundHalfEven(10 * unit(random)) + 5;
+        const int y = home.top - RoundHalfEven(10 * unit(random)) + 5;
+        SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PaceRound(round_start);
+    }
+    SetWindowPos(hwnd(), nullptr, home.left, home.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    app_.SetTopmost(window_.StayOnTop);
+    ProcessMessages();
+}
+
+} // namespace vistrel
