@@ -21,35 +21,43 @@ fi
 run="$dir/run.$$"
 mkdir -p "$run"
 port=$((20000 + $$ % 20000))
-cat >"$run/chrony.conf" <<CONF
-local stratum 10
-bindaddress 127.0.0.1
-allow 127.0.0.1
-port $port
-cmdport 0
-user root
-pidfile $run/chronyd.pid
-CONF
-
-"$chronyd" -x -d -f "$run/chrony.conf" >"$run/chronyd.log" 2>&1 </dev/null &
-chronyd_pid=$!
+unsync_port=$((port + 1))
+pids=()
 cleanup() {
-    kill "$chronyd_pid" 2>/dev/null || true
-    wait "$chronyd_pid" 2>/dev/null || true
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
     rm -rf "$run"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-for _ in $(seq 50); do
-    ss -uln 2>/dev/null | grep -q "127.0.0.1:$port " && break
-    kill -0 "$chronyd_pid" 2>/dev/null || { cat "$run/chronyd.log"; exit 1; }
-    sleep 0.1
-done
+# One server that serves its own clock as stratum 10, and one without that line: it has no
+# time source, so it answers "unsynchronised" (leap indicator 3, stratum 0).
+start_chronyd() { # name, port, extra config line
+    local name="$1" p="$2"
+    cat >"$run/$name.conf" <<CONF
+$3
+bindaddress 127.0.0.1
+allow 127.0.0.1
+port $p
+cmdport 0
+user root
+pidfile $run/$name.pid
+CONF
+    "$chronyd" -x -d -f "$run/$name.conf" >"$run/$name.log" 2>&1 </dev/null &
+    local pid=$!
+    pids+=("$pid")
+    for _ in $(seq 50); do
+        ss -uln 2>/dev/null | grep -q "127.0.0.1:$p " && return 0
+        kill -0 "$pid" 2>/dev/null || { cat "$run/$name.log"; exit 1; }
+        sleep 0.1
+    done
+}
+start_chronyd served "$port" "local stratum 10"
+start_chronyd unsynced "$unsync_port" ""
 
 out="$run/tests.log"
 rc=0
-VISTREL_CHRONY_PORT=$port timeout 120 wine build/win/vistrel_tests.exe \
+VISTREL_CHRONY_PORT=$port VISTREL_CHRONY_UNSYNC_PORT=$unsync_port timeout 120 wine build/win/vistrel_tests.exe \
     --gtest_filter='ChronyLoopback.*' >"$out" 2>&1 </dev/null || rc=$?
 cat "$out"
 grep -q '\[  SKIPPED \]' "$out" && { echo "the tests did not see the server"; exit 1; }

@@ -14,10 +14,11 @@ using namespace vistrel;
 
 namespace {
 
-unsigned short ChronyPort() {
-    const char* port = std::getenv("VISTREL_CHRONY_PORT");
+unsigned short PortFrom(const char* variable) {
+    const char* port = std::getenv(variable);
     return port ? static_cast<unsigned short>(std::atoi(port)) : 0;
 }
+unsigned short ChronyPort() { return PortFrom("VISTREL_CHRONY_PORT"); }
 
 double MsBetween(TDateTime a, TDateTime b) {
     return std::fabs(static_cast<double>(ToMilliseconds(a) - ToMilliseconds(b)));
@@ -50,4 +51,25 @@ TEST(ChronyLoopback, WholeAdjustmentWithRealEchoes) {
     ASSERT_EQ(log.lines.size(), 14u);
     EXPECT_EQ(log.lines[0], "Pinging 127.0.0.1");
     EXPECT_EQ(log.lines[7], "Success 5 times");
+}
+
+TEST(ChronyLoopback, AnUnsynchronisedServerSetsNothing) {
+    const unsigned short port = PortFrom("VISTREL_CHRONY_UNSYNC_PORT");
+    if (port == 0) GTEST_SKIP() << "no NTP server started for this run";
+    WindowsAdjustNetwork network(port);
+    RecordingLog log;
+    FakeDialUp ras;
+    ClockRecorder clock;
+    AdjustSettings settings;
+    settings.server = "127.0.0.1";
+    settings.time_out_s = 2;
+    settings.show_result = false;
+    RunAdjustTime(settings, log, network, ras, clock.Setter());
+    EXPECT_TRUE(clock.set.empty());
+    bool reported = false;
+    for (const auto& line : log.lines) {
+        reported = reported || line == "NTPｻｰﾊﾞｰから時刻の取得に失敗しました。";
+    }
+    EXPECT_TRUE(reported);
+    EXPECT_TRUE(log.shown); // shown whatever ShowResult says
 }
