@@ -11,7 +11,16 @@ seconds="${1:-60}"
 ticks() { # utime + stime of a process, in clock ticks
     awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
 }
-pid_of() { pgrep -f "$1" | head -1; }
+# The process of this prefix only: other Wine prefixes may be running on the machine.
+pid_of() {
+    local p
+    for p in $(pgrep -f "$1"); do
+        if tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$p"
+            return
+        fi
+    done
+}
 
 dir=$(mktemp -d /tmp/vistrel-cpu.XXXXXX)
 cp build/win/Vistrel.exe "$dir/"
@@ -19,19 +28,24 @@ printf '[Common]\r\nMultiUser=0\r\nVer=202\r\nSNeedle=1\r\n' >"$dir/Vistrel.Ini"
 
 vistrel_start_xvfb
 wineserver -k 2>/dev/null; wineserver -p >/dev/null 2>&1; wineboot >/dev/null 2>&1 </dev/null
+sleep 3
+server_pid=$(pid_of 'wineserver')
+b0=$(ticks "$server_pid")
+sleep "$seconds"
+idle=$(( $(ticks "$server_pid") - b0 ))
 wine "$dir/Vistrel.exe" >"$dir/wine.log" 2>&1 </dev/null &
 xclock -update 1 -geometry 133x133+0+0 >/dev/null 2>&1 &
 xclock_pid=$!
 sleep 5 # let both settle; start-up is not what is measured
 clock_pid=$(pid_of 'Vistrel.exe' )
-server_pid=$(pid_of 'wineserver')
 c0=$(ticks "$clock_pid"); s0=$(ticks "$server_pid"); x0=$(ticks "$xclock_pid")
 sleep "$seconds"
 c1=$(ticks "$clock_pid"); s1=$(ticks "$server_pid"); x1=$(ticks "$xclock_pid")
 hz=$(getconf CLK_TCK)
-awk -v c=$((c1 - c0)) -v s=$((s1 - s0)) -v x=$((x1 - x0)) -v hz="$hz" -v t="$seconds" 'BEGIN {
-    printf "over %d s: Vistrel %.2f s + wineserver %.2f s = %.2f s; xclock %.2f s\n",
-        t, c / hz, s / hz, (c + s) / hz, x / hz }'
+awk -v c=$((c1 - c0)) -v s=$((s1 - s0)) -v x=$((x1 - x0)) -v i="$idle" -v hz="$hz" \
+    -v t="$seconds" 'BEGIN {
+    printf "over %d s: Vistrel %.2f s + wineserver %.2f s (of which %.2f s with no clock running) = %.2f s; xclock %.2f s\n",
+        t, c / hz, s / hz, i / hz, (c + s) / hz, x / hz }'
 kill "$xclock_pid" 2>/dev/null
 wineserver -k 2>/dev/null
 vistrel_stop_xvfb
