@@ -1,0 +1,19 @@
+// Where the date and time texts stand: above or below the centre, and how far from it.
+#pragma once
+
+#include "clock/face/face_metrics.h"
+#include "clock/face/face_numerals.h"
+
+namespace vistrel {
+
+// DateSide: true puts the date above the centre. Position codes: 0 by morning/afternoon,
+// 1 opposite the hour hand, 2 above, 3 below; an unknown code keeps `previous`.
+bool DateSideFor(int dateCharPos, int hour, bool previous);
+// TimeSide: 0 opposite the date, 1 above, 2 below; an unknown code keeps `previous`.
+bool TimeSideFor(int timeCharPos, bool dateSide, bool previous);
+
+// The top left corner of a caption of extent `text`, centred across the window, `inOut`
+// twentieths (held in 0..20) of the free radius away from the centre line.
+Point CaptionTopLeft(const FaceMetrics& face, TextExtent text, int inOut, bool above);
+
+} // namespace vistrel

@@ -1,0 +1,12 @@
+#include "clock/face/face_layers.h"
+
+namespace vistrel {
+
+std::vector<FaceLayer> LayerStack(std::span<const int> dspOrder) {
+    std::vector<FaceLayer> stack;
+    for (auto it = dspOrder.rbegin(); it != dspOrder.rend(); ++it)
+        if (*it >= 0 && *it < kLayerCount) stack.push_back(static_cast<FaceLayer>(*it));
+    return stack;
+}
+
+} // namespace vistrel

@@ -1,0 +1,302 @@
+#include "clock/settings/ini_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+#include "clock/common/error.h"
+#include "clock/common/file_io.h"
+#include "clock/common/text_encoding.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\v\f";
+
+std::string_view Trim(std::string_view s) {
+    const auto first = s.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    const auto last = s.find_last_not_of(kBlanks);
+    return s.substr(first, last - first + 1);
+}
+
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Names compare without regard to ASCII case. The text is UTF-8, whose multi-byte sequences
+// never contain ASCII bytes, so folding byte by byte cannot join two different characters.
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+bool IsAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+std::uint32_t Offset(std::string_view whole, std::string_view part) {
+    return static_cast<std::uint32_t>(part.data() - whole.data());
+}
+
+} // namespace
+
+std::string_view UnquoteIniValue(std::string_view value) {
+    value = Trim(value);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+std::string QuoteIniValue(std::string_view value) {
+    if (UnquoteIniValue(value) == value) return std::string(value);
+    // Blanks at either end, or quotes around the whole, would be stripped on reading: one more
+    // pair of quotes keeps the value as it is.
+    return "\"" + std::string(value) + "\"";
+}
+
+std::optional<int> ParseIniInteger(std::string_view text) {
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') return std::nullopt;
+    }
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {
+    const auto bytes = ReadFileBytes(path_);
+    if (bytes) Parse(*bytes);
+}
+
+IniFile::IniFile(std::string path, std::string_view bytes) : path_(std::move(path)) {
+    Parse(bytes);
+}
+
+void IniFile::Parse(std::string_view bytes) {
+    if (bytes.size() > kMaxFileBytes) {
+        oversized_ = true;
+        return;
+    }
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        utf8_ = true;
+        bytes.remove_prefix(kUtf8Bom.size());
+    }
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const auto end = bytes.find_first_of("\r\n", at);
+        const auto raw = bytes.substr(at, end == std::string_view::npos ? end : end - at);
+        Eol eol = Eol::None;
+        at = end == std::string_view::npos ? bytes.size() : end + 1;
+        if (end != std::string_view::npos) {
+            if (bytes[end] == '\n') {
+                eol = Eol::Lf;
+            } else if (at < bytes.size() && bytes[at] == '\n') {
+                eol = Eol::CrLf;
+                ++at;
+            } else {
+                eol = Eol::Cr;
+            }
+        }
+        if (utf8_ || IsAscii(raw)) {
+            lines_.push_back(MakeLine(std::string(raw), eol));
+        } else {
+            // Shift-JIS never uses CR or LF as a trail byte, so lines split cleanly before
+            // decoding; the raw bytes are kept so that the line is saved exactly as it came.
+            lines_.push_back(MakeLine(SjisToUtf8(raw), eol));
+            lines_.back().raw = std::string(raw);
+        }
+    }
+}
+
+IniFile::Line IniFile::MakeLine(std::string text, Eol eol) {
+    Line line;
+    line.text = std::move(text);
+    line.eol = eol;
+    const std::string_view whole = line.text;
+    const std::string_view t = Trim(whole);
+    if (t.empty() || t.front() == ';') return line;
+    if (t.front() == '[') {
+        const auto close = t.rfind(']');
+        if (close == std::string_view::npos || close == 0) return line;
+        const auto name = t.substr(1, close - 1);
+        line.kind = Kind::Section;
+        line.name_at = Offset(whole, name);
+        line.name_len = static_cast<std::uint32_t>(name.size());
+        return line;
+    }
+    const auto eq = t.find('=');
+    if (eq == std::string_view::npos) return line;
+    const auto name = Trim(t.substr(0, eq));
+    if (name.empty()) return line;
+    const auto value = UnquoteIniValue(t.substr(eq + 1));
+    line.kind = Kind::Key;
+    line.name_at = Offset(whole, name);
+    line.name_len = static_cast<std::uint32_t>(name.size());
+    line.value_at = value.empty() ? 0 : Offset(whole, value);
+    line.value_len = static_cast<std::uint32_t>(value.size());
+    return line;
+}
+
+std::optional<std::size_t> IniFile::FindSection(std::string_view section) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == Kind::Section && SameName(lines_[i].Name(), section)) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> IniFile::FindKey(std::size_t header, std::string_view key) const {
+    for (std::size_t i = header + 1; i < lines_.size(); ++i) {
+        if (lines_[i].kind == Kind::Section) break;
+        if (lines_[i].kind == Kind::Key && SameName(lines_[i].Name(), key)) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
+    const auto header = FindSection(section);
+    if (!header) return std::nullopt;
+    const auto line = FindKey(*header, key);
+    if (!line) return std::nullopt;
+    return std::string(lines_[*line].Value());
+}
+
+bool IniFile::SectionExists(std::string_view section) const {
+    return FindSection(section).has_value();
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view def) const {
+    auto value = Find(section, key);
+    return value ? std::move(*value) : std::string(def);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+    const auto value = Find(section, key);
+    if (!value) return def;
+    return ParseIniInteger(*value).value_or(def);
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
+    return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+std::int32_t IniFile::ReadColor(std::string_view section, std::string_view key,
+                                std::int32_t def) const {
+    const auto value = Find(section, key);
+    if (!value) return def;
+    if (const auto signed_value = ParseIniInteger(*value)) return *signed_value;
+    const std::string_view text = Trim(*value);
+    std::uint32_t unsigned_value = 0;
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), unsigned_value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return def;
+    return static_cast<std::int32_t>(unsigned_value);
+}
+
+void IniFile::CheckWritable(std::string_view section, std::string_view key,
+                            std::string_view value) const {
+    const auto refuse = [&](const std::string& why) {
+        throw Error("Cannot write [" + std::string(section) + "] " + std::string(key) + " to " +
+                    path_ + ": " + why);
+    };
+    if (oversized_) refuse("the file is too large to be a settings file");
+    if (section.empty() || Trim(section) != section || section.find(']') != section.npos ||
+        HasLineBreak(section)) {
+        refuse("invalid section name");
+    }
+    if (key.empty() || Trim(key) != key || key.find('=') != key.npos || key.front() == '[' ||
+        key.front() == ';' || HasLineBreak(key)) {
+        refuse("invalid key name");
+    }
+    if (HasLineBreak(value)) refuse("the value holds a line break");
+}
+
+std::optional<std::string> IniFile::EncodedLine(const std::string& text) {
+    if (utf8_ || IsAscii(text)) return std::nullopt;
+    if (auto sjis = Utf8ToSjis(text)) return sjis;
+    // Shift-JIS cannot hold the text: the whole file becomes UTF-8 with a byte-order mark
+    // rather than losing a character.
+    utf8_ = true;
+    for (auto& line : lines_) line.raw.reset();
+    return std::nullopt;
+}
+
+void IniFile::Insert(std::size_t at, std::string text) {
+    auto raw = EncodedLine(text);
+    if (at > 0 && lines_[at - 1].eol == Eol::None) lines_[at - 1].eol = Eol::CrLf;
+    const auto it = lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                                  MakeLine(std::move(text), Eol::CrLf));
+    it->raw = std::move(raw);
+    modified_ = true;
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key,
+                          std::string_view value) {
+    CheckWritable(section, key, value);
+    const std::string quoted = QuoteIniValue(value);
+    const auto header = FindSection(section);
+    if (!header) {
+        Insert(lines_.size(), "[" + std::string(section) + "]");
+        Insert(lines_.size(), std::string(key) + "=" + quoted);
+        return;
+    }
+    if (const auto found = FindKey(*header, key)) {
+        if (lines_[*found].Value() == value) return; // unchanged: the line keeps its exact bytes
+        // The key keeps the spelling it has in the file.
+        std::string text = std::string(lines_[*found].Name()) + "=" + quoted;
+        auto raw = EncodedLine(text);
+        Line& line = lines_[*found];
+        line = MakeLine(std::move(text), line.eol);
+        line.raw = std::move(raw);
+        modified_ = true;
+        return;
+    }
+    // A new key follows the last key of its section, ahead of any trailing blank or comment.
+    std::size_t after = *header;
+    for (std::size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
+        if (lines_[i].kind == Kind::Key) after = i;
+    }
+    Insert(after + 1, std::string(key) + "=" + quoted);
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+std::string IniFile::Bytes() const {
+    std::string out;
+    if (utf8_) out.append(kUtf8Bom);
+    for (const auto& line : lines_) {
+        // Without raw bytes a line is ASCII or the file is UTF-8: the text is its bytes.
+        out.append(line.raw ? *line.raw : line.text);
+        switch (line.eol) {
+        case Eol::CrLf: out.append("\r\n"); break;
+        case Eol::Lf: out.append("\n"); break;
+        case Eol::Cr: out.append("\r"); break;
+        case Eol::None: break;
+        }
+    }
+    return out;
+}
+
+void IniFile::UpdateFile() {
+    // Nothing to save also covers an oversized file, which no write can change.
+    if (!modified_) return;
+    WriteFileAtomic(path_, Bytes());
+    modified_ = false;
+}
+
+} // namespace vistrel

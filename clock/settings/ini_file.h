@@ -1,0 +1,106 @@
+// Reading and writing INI files the way the Windows private-profile functions do, on every
+// platform: section and key names are case-insensitive, a missing section or key gives the
+// caller's default, and writing a key leaves every other line of the file exactly as it was.
+//
+// The file is kept as its lines. A line that is not written to goes back to disk byte for byte
+// (with its own line ending), so comments, blank lines, unknown keys and even junk survive a save.
+// Files are Shift-JIS on disk; a file that starts with the UTF-8 byte-order mark is UTF-8, and a
+// Shift-JIS file turns into one only when a value that Shift-JIS cannot hold is written.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vistrel {
+
+class IniFile {
+public:
+    // Files beyond this size are not settings files; they read as empty and are never
+    // overwritten (UpdateFile throws), so nothing in them is lost.
+    static constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
+
+    // Loads the file; a missing or unreadable file reads as an empty one.
+    explicit IniFile(std::string path);
+    // Parses bytes as if they were the file's content (the path is where UpdateFile saves).
+    IniFile(std::string path, std::string_view bytes);
+
+    const std::string& Path() const { return path_; }
+
+    // The value of the first key of that name in the first section of that name, with the
+    // blanks around it removed and one pair of enclosing quotes stripped.
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    bool SectionExists(std::string_view section) const;
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view def) const;
+    // Decimal with an optional sign; anything else, or a number beyond int, gives def.
+    int ReadInteger(std::string_view section, std::string_view key, int def) const;
+    // Any integer other than 0 is true; text that is no integer gives def.
+    bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+    // A colour is a signed 32-bit value; its unsigned spelling (0..4294967295) is accepted too.
+    std::int32_t ReadColor(std::string_view section, std::string_view key, std::int32_t def) const;
+
+    // Sets a key: the first key of that name in its section is rewritten in place; a new key goes
+    // after the last key line of the section, a new section at the end of the file. Throws Error
+    // for a section or key name the file could not hold, or a value with a line break.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    // True when a write changed the content since the load or the last save.
+    bool Modified() const { return modified_; }
+    // The file's bytes as UpdateFile would save them.
+    std::string Bytes() const;
+    // Saves atomically when something changed. Throws Error naming the file on failure.
+    void UpdateFile();
+
+private:
+    enum class Kind : std::uint8_t { Other, Section, Key };
+    enum class Eol : std::uint8_t { None, CrLf, Lf, Cr };
+    struct Line {
+        std::string text;               // UTF-8, without the line ending
+        // The line's bytes in a Shift-JIS file when it is not plain ASCII: as read from disk,
+        // or as encoded when written. Without them the text is the line's bytes.
+        std::optional<std::string> raw;
+        Eol eol = Eol::CrLf;
+        Kind kind = Kind::Other;
+        // Where the section or key name and the key's value lie in text.
+        std::uint32_t name_at = 0, name_len = 0, value_at = 0, value_len = 0;
+
+        std::string_view Name() const { return std::string_view(text).substr(name_at, name_len); }
+        std::string_view Value() const {
+            return std::string_view(text).substr(value_at, value_len);
+        }
+    };
+
+    void Parse(std::string_view bytes);
+    static Line MakeLine(std::string text, Eol eol);
+    std::optional<std::size_t> FindSection(std::string_view section) const;
+    std::optional<std::size_t> FindKey(std::size_t header, std::string_view key) const;
+    void Insert(std::size_t at, std::string text);
+    void CheckWritable(std::string_view section, std::string_view key,
+                       std::string_view value) const;
+    // The Shift-JIS bytes of a new line, or nothing when its text is its bytes (ASCII, or a
+    // UTF-8 file). Turns the file into UTF-8 when Shift-JIS cannot hold the text.
+    std::optional<std::string> EncodedLine(const std::string& text);
+
+    std::string path_;
+    std::vector<Line> lines_;
+    bool utf8_ = false;
+    bool oversized_ = false;
+    bool modified_ = false;
+};
+
+// The text form of a value as the private-profile functions read it back: surrounding blanks
+// removed and one pair of enclosing quotes ("..." or '...') stripped.
+std::string_view UnquoteIniValue(std::string_view value);
+// The inverse: quotes a value whose blanks or enclosing quotes a reader would otherwise strip.
+std::string QuoteIniValue(std::string_view value);
+// Strict decimal integer: optional blanks, optional sign, digits, nothing else, within int.
+std::optional<int> ParseIniInteger(std::string_view text);
+
+} // namespace vistrel

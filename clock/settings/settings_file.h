@@ -1,0 +1,68 @@
+// Where the settings and alarm files lie, and the reading and writing of the program settings.
+// These functions only move values between the files and the record: placing the window, making
+// it layered or topmost and running the lock command are left to the window that owns them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "clock/settings/option_item.h"
+
+namespace vistrel {
+
+inline constexpr const char* kSharedSettingsName = "Vistrel.Ini";
+inline constexpr const char* kSharedAlarmName = "Default.CSV";
+// The settings layout this program writes; older files are read and then raised to it.
+inline constexpr int kSettingsVersion = 202;
+inline constexpr int kMinimumClockSize = 50;
+
+// The shared settings file, program_folder + "Vistrel.Ini" (program_folder ends in a separator).
+std::string SharedSettingsPath(const std::string& program_folder);
+
+// Per-user files when multi_user is on and ver is at least 202: user_name + ".Ini" and
+// user_name + ".CSV"; otherwise "Vistrel.Ini" and "Default.CSV". All in the program folder.
+std::string SettingsFileName(const std::string& program_folder, const std::string& user_name,
+                             bool multi_user, int ver);
+std::string AlarmFilePath(const std::string& program_folder, const std::string& user_name,
+                          bool multi_user, int ver);
+
+// The default data folders, program_folder + "alarm" / "style" with a trailing separator.
+std::string DefaultAlarmFolder(const std::string& program_folder);
+std::string DefaultStyleFolder(const std::string& program_folder);
+
+// Reads "MultiUser" into the record and "Ver" into the window settings from the shared file.
+void ReadSharedSettings(const std::string& shared_path, TOptionItem& option,
+                        WindowSettings& window);
+
+// What the platform tells ReadSettings.
+struct SettingsEnvironment {
+    std::string program_folder; // with a trailing separator
+    int screen_width = 0;       // for the default position at the top-right corner
+    bool layered_available = true; // translucency needs layered windows
+};
+
+// Reads the program settings from the file at path (per user or shared, see SettingsFileName).
+// window.Ver must already hold the shared file's version: older layouts are converted by it.
+// Missing keys, or text that does not convert, give the defaults; nothing is reported.
+void ReadSettings(const std::string& path, const SettingsEnvironment& env, TOptionItem& option,
+                  WindowSettings& window);
+
+// A window position in screen pixels.
+struct WindowPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// Writes "MultiUser" and "Ver" to the shared file, then the program settings to the settings
+// file, then the style to the shared file. While the window has escaped from the cursor, pass
+// its home position as escaped_home: that is saved instead of window.PointX/PointY, so that the
+// next start does not begin at a spot the window only fled to.
+// Throws Error naming the file that could not be written; what follows it is not written.
+void WriteSettings(const std::string& program_folder, const std::string& user_name,
+                   const TOptionItem& option, const WindowSettings& window,
+                   std::optional<WindowPoint> escaped_home = std::nullopt);
+
+// The version to hold after start-up: files of older layouts are rewritten in this one.
+inline int RaisedSettingsVersion(int ver) { return ver < kSettingsVersion ? kSettingsVersion : ver; }
+
+} // namespace vistrel
