@@ -5,7 +5,7 @@ namespace vistrel {
 std::vector<FaceLayer> LayerStack(std::span<const int> dspOrder) {
     std::vector<FaceLayer> stack;
     for (auto it = dspOrder.rbegin(); it != dspOrder.rend(); ++it)
-        if (*it >= 0 && *it < kLayerCount) stack.push_back(static_cast<FaceLayer>(*it));
+        if (*it >= 0 && *it < kFaceLayerCount) stack.push_back(static_cast<FaceLayer>(*it));
     return stack;
 }
 
