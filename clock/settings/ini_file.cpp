@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
 #include <limits>
 
 #include "clock/common/error.h"
@@ -38,6 +39,13 @@ bool IsAscii(std::string_view s) {
 
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+// Concatenation by append: GCC 12 warns falsely (-Wrestrict) about "literal" + std::string.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (const auto part : parts) out.append(part);
+    return out;
+}
+
 std::uint32_t Offset(std::string_view whole, std::string_view part) {
     return static_cast<std::uint32_t>(part.data() - whole.data());
 }
@@ -57,7 +65,7 @@ std::string QuoteIniValue(std::string_view value) {
     if (UnquoteIniValue(value) == value) return std::string(value);
     // Blanks at either end, or quotes around the whole, would be stripped on reading: one more
     // pair of quotes keeps the value as it is.
-    return "\"" + std::string(value) + "\"";
+    return Joined({"\"", value, "\""});
 }
 
 std::optional<int> ParseIniInteger(std::string_view text) {
@@ -245,14 +253,14 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
     const std::string quoted = QuoteIniValue(value);
     const auto header = FindSection(section);
     if (!header) {
-        Insert(lines_.size(), "[" + std::string(section) + "]");
-        Insert(lines_.size(), std::string(key) + "=" + quoted);
+        Insert(lines_.size(), Joined({"[", section, "]"}));
+        Insert(lines_.size(), Joined({key, "=", quoted}));
         return;
     }
     if (const auto found = FindKey(*header, key)) {
         if (lines_[*found].Value() == value) return; // unchanged: the line keeps its exact bytes
         // The key keeps the spelling it has in the file.
-        std::string text = std::string(lines_[*found].Name()) + "=" + quoted;
+        std::string text = Joined({lines_[*found].Name(), "=", quoted});
         auto raw = EncodedLine(text);
         Line& line = lines_[*found];
         line = MakeLine(std::move(text), line.eol);
@@ -265,7 +273,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
     for (std::size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
         if (lines_[i].kind == Kind::Key) after = i;
     }
-    Insert(after + 1, std::string(key) + "=" + quoted);
+    Insert(after + 1, Joined({key, "=", quoted}));
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
