@@ -14,6 +14,7 @@ using vistrel::test::WriteBytes;
 
 namespace {
 IniFile Parsed(const std::string& bytes) { return IniFile("unused.ini", bytes); }
+std::string KeyNumber(std::size_t i) { return std::string("k").append(std::to_string(i)); }
 } // namespace
 
 TEST(IniFileRead, FindsKeysTheWayThePrivateProfileFunctionsDo) {
@@ -114,11 +115,11 @@ TEST(IniFileWrite, ValuesReadBackExactlyAsWritten) {
     const std::vector<std::string> values = {"", "plain", "  padded  ", "\"quoted\"", "'single'",
                                              "\"", "a=b", "tab\tinside", "C:\\Program Files\\"};
     for (std::size_t i = 0; i < values.size(); ++i) {
-        ini.WriteString("V", "k" + std::to_string(i), values[i]);
+        ini.WriteString("V", KeyNumber(i), values[i]);
     }
     const IniFile again = Parsed(ini.Bytes());
     for (std::size_t i = 0; i < values.size(); ++i) {
-        EXPECT_EQ(again.ReadString("V", "k" + std::to_string(i), "-"), values[i]);
+        EXPECT_EQ(again.ReadString("V", KeyNumber(i), "-"), values[i]);
     }
     ini.WriteInteger("V", "n", -2147483647 - 1);
     EXPECT_EQ(Parsed(ini.Bytes()).ReadInteger("V", "n", 0), -2147483647 - 1);

@@ -105,7 +105,7 @@ TEST_F(SettingsFileTest, DateFormatShiftAppliesOnlyToOldFilesAndMovedFormats) {
     for (const auto& [ver, stored, read] :
          {std::tuple{175, 2, 2}, {175, 3, 4}, {175, 8, 9}, {176, 3, 3}, {202, 5, 5}}) {
         WriteBytes(dir.File("Vistrel.Ini"),
-                   "[Common]\r\nDateCharForm=" + std::to_string(stored) + "\r\n");
+                   std::string("[Common]\r\nDateCharForm=").append(std::to_string(stored)) + "\r\n");
         TOptionItem o;
         WindowSettings w;
         w.Ver = ver;
