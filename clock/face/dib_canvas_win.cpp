@@ -1,5 +1,6 @@
 #include "clock/face/dib_canvas_win.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "clock/common/error.h"
@@ -56,6 +57,27 @@ void DibCanvas::Fill(std::uint8_t value) {
     if (!bits_) return;
     GdiFlush();
     std::memset(bits_, value, static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_));
+}
+
+void DibCanvas::FillRectDirect(int left, int top, int right, int bottom, COLORREF colour) {
+    if (!bits_) return;
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, width_);
+    bottom = std::min(bottom, height_);
+    if (left >= right || top >= bottom) return;
+    for (int y = top; y < bottom; ++y) {
+        std::uint8_t* row = bits_ + stride_ * y;
+        if (bitsPerPixel_ == 8) {
+            std::memset(row + left, GetRValue(colour), static_cast<std::size_t>(right - left));
+            continue;
+        }
+        auto* px = reinterpret_cast<std::uint32_t*>(row) + left;
+        const std::uint32_t value = static_cast<std::uint32_t>(GetBValue(colour)) |
+                                    (static_cast<std::uint32_t>(GetGValue(colour)) << 8) |
+                                    (static_cast<std::uint32_t>(GetRValue(colour)) << 16);
+        std::fill(px, px + (right - left), value);
+    }
 }
 
 std::uint32_t DibCanvas::Pixel(int x, int y) const {

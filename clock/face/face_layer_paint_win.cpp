@@ -24,14 +24,12 @@ void PaintCircleTick(HDC dc, const DcPenBrush& colours, const TickMark& m) {
     DrawEllipse(dc, b.inner);
 }
 
-void PaintSquareTick(HDC dc, const DcPenBrush& colours, const TickMark& m) {
-    colours.Set(m.colour);
-    DrawRectangle(dc, m.box);
+// Straight into the image: a filled rectangle and its bevel lines cover exactly the pixels that
+// GDI's Rectangle and Polyline would, at a fraction of the cost of 240 GDI calls a second.
+void PaintSquareTick(DibCanvas& face, const TickMark& m) {
+    face.FillRectDirect(m.box.left, m.box.top, m.box.right, m.box.bottom, ToColorRef(m.colour));
     if (m.currentSecond) return;
-    for (const Polyline& line : SquareTickBevel(m)) {
-        colours.Set(line.colour);
-        DrawPolyline(dc, line.points);
-    }
+    for (const Polyline& line : SquareTickBevel(m)) DrawAxisPolyline(face, line.points, line.colour);
 }
 
 void PaintSimpleTicks(const FaceCanvases& c, const TickLayout& layout) {
@@ -53,58 +51,73 @@ std::wstring Wide(const std::string& s) { return Widen(s); }
 
 } // namespace
 
-TextExtent MeasureText(HDC dc, HFONT font, const std::wstring& text) {
-    const SelectGuard select(dc, font);
+TextCanvas::TextCanvas(HDC dc) : dc_(dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+}
+
+TextCanvas::~TextCanvas() {
+    if (original_) SelectObject(dc_, original_);
+}
+
+void TextCanvas::Use(HFONT font) {
+    if (font == current_) return;
+    const HGDIOBJ previous = SelectObject(dc_, font);
+    if (!original_) original_ = previous;
+    current_ = font;
+}
+
+TextExtent TextCanvas::Measure(HFONT font, const std::wstring& text) {
+    Use(font);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
 }
 
-void DrawTextAt(HDC dc, HFONT font, const std::wstring& text, Point at, Colour colour) {
-    const SelectGuard select(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    SetTextColor(dc, ToColorRef(colour));
-    TextOutW(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+void TextCanvas::Draw(HFONT font, const std::wstring& text, Point at, Colour colour) {
+    Use(font);
+    SetTextColor(dc_, ToColorRef(colour));
+    TextOutW(dc_, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
 }
 
-UniqueRegion PaintTicks(const FaceCanvases& c, const TickLayout& layout) {
+UniqueRegion PaintTicks(DibCanvas& face, HDC shape, const TickLayout& layout) {
     switch (layout.style) {
-    case kTickCircle3D:
-    case kTickSquare3D: {
-        const DcPenBrush colours(c.face);
-        for (const TickMark& m : layout.marks)
-            layout.style == kTickCircle3D ? PaintCircleTick(c.face, colours, m)
-                                          : PaintSquareTick(c.face, colours, m);
+    case kTickCircle3D: {
+        const DcPenBrush colours(face.dc());
+        for (const TickMark& m : layout.marks) PaintCircleTick(face.dc(), colours, m);
         return RegionFromRecipe(layout.region);
     }
-    default: PaintSimpleTicks(c, layout); return {};
+    case kTickSquare3D:
+        GdiFlush();
+        for (const TickMark& m : layout.marks) PaintSquareTick(face, m);
+        return RegionFromRecipe(layout.region);
+    default: PaintSimpleTicks({face.dc(), shape}, layout); return {};
     }
 }
 
-void PaintNumerals(const FaceCanvases& c, const NumeralLayout& layout, HFONT font,
+void PaintNumerals(TextCanvas& face, TextCanvas& shape, const NumeralLayout& layout, HFONT font,
                    HFONT narrowFont) {
     const auto pass = [&](int offset, bool shadow) {
         for (const NumeralPlacement& n : layout.numerals) {
             const HFONT f = n.narrowed ? narrowFont : font;
             const std::wstring text = Wide(n.text);
             const Point at{n.topLeft.x + offset, n.topLeft.y + offset};
-            DrawTextAt(c.face, f, text, at, shadow ? n.shadowColour : n.colour);
-            DrawTextAt(c.shape, f, text, at, kWhite);
+            face.Draw(f, text, at, shadow ? n.shadowColour : n.colour);
+            shape.Draw(f, text, at, kWhite);
         }
     };
     if (layout.shadow) pass(layout.shadowOffset, true);
     pass(0, false);
 }
 
-void PaintCaption(const FaceCanvases& c, const CaptionPaint& caption) {
+void PaintCaption(TextCanvas& face, TextCanvas& shape, const CaptionPaint& caption) {
     const int d = caption.shadowOffset;
     const Point at = caption.topLeft;
     const Point shadowAt{at.x + d, at.y + d};
-    if (caption.shadow) DrawTextAt(c.face, caption.font, caption.text, shadowAt, caption.shadowColour);
-    DrawTextAt(c.face, caption.font, caption.text, at, caption.colour);
-    DrawTextAt(c.shape, caption.font, caption.text, at, kWhite);
-    if (caption.shadow) DrawTextAt(c.shape, caption.font, caption.text, shadowAt, kWhite);
+    if (caption.shadow) face.Draw(caption.font, caption.text, shadowAt, caption.shadowColour);
+    face.Draw(caption.font, caption.text, at, caption.colour);
+    shape.Draw(caption.font, caption.text, at, kWhite);
+    if (caption.shadow) shape.Draw(caption.font, caption.text, shadowAt, kWhite);
 }
 
 UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int height) {

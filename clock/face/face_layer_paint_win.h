@@ -7,6 +7,7 @@
 #include <string>
 
 #include "clock/common/handles_win.h"
+#include "clock/face/dib_canvas_win.h"
 #include "clock/face/alarm_marks.h"
 #include "clock/face/face_frame.h"
 #include "clock/face/face_numerals.h"
@@ -19,14 +20,31 @@ struct FaceCanvases {
     HDC shape = nullptr; // black, white where scanned parts of the outline are
 };
 
-TextExtent MeasureText(HDC dc, HFONT font, const std::wstring& text);
-// Text with a transparent background, its top left corner at `at`.
-void DrawTextAt(HDC dc, HFONT font, const std::wstring& text, Point at, Colour colour);
+// Text output into one DC for the length of a render. Selecting a font is far dearer than
+// drawing a numeral with it, so a font stays selected until another one is needed; the DC's
+// own font comes back when the TextCanvas ends.
+class TextCanvas {
+public:
+    explicit TextCanvas(HDC dc);
+    ~TextCanvas();
+    TextCanvas(const TextCanvas&) = delete;
+    TextCanvas& operator=(const TextCanvas&) = delete;
+
+    TextExtent Measure(HFONT font, const std::wstring& text);
+    // Transparent background, top left corner at `at`.
+    void Draw(HFONT font, const std::wstring& text, Point at, Colour colour);
+
+private:
+    void Use(HFONT font);
+    HDC dc_;
+    HGDIOBJ original_ = nullptr;
+    HFONT current_ = nullptr;
+};
 
 // Returns the outline of the 3D styles; the simple styles go into the shape image instead.
-UniqueRegion PaintTicks(const FaceCanvases& c, const TickLayout& layout);
+UniqueRegion PaintTicks(DibCanvas& face, HDC shape, const TickLayout& layout);
 
-void PaintNumerals(const FaceCanvases& c, const NumeralLayout& layout, HFONT font,
+void PaintNumerals(TextCanvas& face, TextCanvas& shape, const NumeralLayout& layout, HFONT font,
                    HFONT narrowFont);
 
 struct CaptionPaint {
@@ -37,7 +55,7 @@ struct CaptionPaint {
     bool shadow = false;
     Colour colour = 0, shadowColour = 0;
 };
-void PaintCaption(const FaceCanvases& c, const CaptionPaint& caption);
+void PaintCaption(TextCanvas& face, TextCanvas& shape, const CaptionPaint& caption);
 
 UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int height);
 UniqueRegion PaintAlarmMarks(HDC face, const AlarmMarksDrawing& marks);

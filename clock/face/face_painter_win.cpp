@@ -21,6 +21,8 @@ struct FacePainter::Frame {
     const FaceRequest& request;
     FaceMetrics metrics;
     bool gradations;            // the screen shows enough colours for them
+    TextCanvas& faceText;
+    TextCanvas& shapeText;
 };
 
 namespace {
@@ -76,8 +78,9 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
     const ClearOnExit clear(painting_);
 
     const TOptionItem o = ClampedForDrawing(options);
+    TextCanvas faceText(face_.dc()), shapeText(shape_.dc());
     const Frame f{o, request, ComputeFaceMetrics(MeasuresOf(o, request)),
-                  request.screen.bitsPerPixel >= 16};
+                  request.screen.bitsPerPixel >= 16, faceText, shapeText};
     metrics_ = f.metrics;
     dateSide_ = DateSideFor(o.DateCharPos, request.time.hour, dateSide_);
     timeSide_ = TimeSideFor(o.TimeCharPos, dateSide_, timeSide_);
@@ -203,7 +206,7 @@ void FacePainter::DrawTicks(const Frame& f, UniqueRegion& shape) {
     if (!v.majorThick) return;
     // An unknown style code draws nothing rather than some other style.
     if (o.ThickStyle < 0 || o.ThickStyle > 3) return;
-    UnionInto(shape, PaintTicks({face_.dc(), shape_.dc()}, LayoutTicks(f.metrics, v)));
+    UnionInto(shape, PaintTicks(face_, shape_.dc(), LayoutTicks(f.metrics, v)));
 }
 
 void FacePainter::DrawNumerals(const Frame& f) {
@@ -233,9 +236,9 @@ void FacePainter::DrawNumerals(const Frame& f) {
     const HFONT narrow = o.MojiBanPitch ? fonts_.Get(narrowSpec) : font;
     const NumeralLayout layout = LayoutNumerals(
         f.metrics, v, [&](const std::string& text, bool narrowed) {
-            return MeasureText(face_.dc(), narrowed ? narrow : font, Widen(text));
+            return f.faceText.Measure(narrowed ? narrow : font, Widen(text));
         });
-    PaintNumerals({face_.dc(), shape_.dc()}, layout, font, narrow);
+    PaintNumerals(f.faceText, f.shapeText, layout, font, narrow);
 }
 
 void FacePainter::DrawCaption(const Frame& f, bool time) {
@@ -250,14 +253,14 @@ void FacePainter::DrawCaption(const Frame& f, bool time) {
     CaptionPaint c;
     c.text = Widen(time ? timeText_ : dateText_);
     c.font = fonts_.Get(spec);
-    const TextExtent extent = MeasureText(face_.dc(), c.font, c.text);
+    const TextExtent extent = f.faceText.Measure(c.font, c.text);
     c.topLeft = CaptionTopLeft(f.metrics, extent, time ? o.TimeCharInOut : o.DateCharInOut,
                                time ? timeSide_ : dateSide_);
     c.shadowOffset = f.metrics.shadowOffset;
     c.shadow = time ? o.TimeCharShadow : o.DateCharShadow;
     c.colour = C(time ? o.ColorTime : o.ColorD);
     c.shadowColour = C(time ? o.ColorTimeS : o.ColorDS);
-    PaintCaption({face_.dc(), shape_.dc()}, c);
+    PaintCaption(f.faceText, f.shapeText, c);
 }
 
 void FacePainter::DrawFrame(const Frame& f, UniqueRegion& shape) {

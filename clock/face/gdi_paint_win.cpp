@@ -63,6 +63,27 @@ void DrawPolyline(HDC dc, const std::vector<Point>& points) {
     Polyline(dc, pts.data(), static_cast<int>(pts.size()));
 }
 
+void DrawAxisPolyline(DibCanvas& canvas, const std::vector<Point>& points, Colour colour) {
+    const COLORREF c = ToColorRef(colour);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const Point a = points[i - 1], b = points[i];
+        if (a.x == b.x && a.y != b.y) {
+            const int top = a.y < b.y ? a.y : b.y + 1;
+            const int bottom = a.y < b.y ? b.y : a.y + 1;
+            canvas.FillRectDirect(a.x, top, a.x + 1, bottom, c);
+        } else if (a.y == b.y && a.x != b.x) {
+            const int left = a.x < b.x ? a.x : b.x + 1;
+            const int right = a.x < b.x ? b.x : a.x + 1;
+            canvas.FillRectDirect(left, a.y, right, a.y + 1, c);
+        } else if (a.x != b.x) {
+            const DcPenBrush pen(canvas.dc());
+            pen.Set(colour);
+            const POINT line[2] = {{a.x, a.y}, {b.x, b.y}};
+            Polyline(canvas.dc(), line, 2);
+        }
+    }
+}
+
 void FrameRegion(HDC dc, HRGN region, Colour colour) {
     UniqueBrush brush(CreateSolidBrush(ToColorRef(colour)));
     if (!brush) throw Error("Cannot create a brush");

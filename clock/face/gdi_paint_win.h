@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "clock/common/handles_win.h"
+#include "clock/face/dib_canvas_win.h"
 #include "clock/face/face_colours.h"
 #include "clock/face/face_request.h"
 #include "clock/face/region_recipe.h"
@@ -50,6 +51,11 @@ void DrawPolygon(HDC dc, const Polygon& points);
 void DrawEllipse(HDC dc, const Rect& box);
 void DrawRectangle(HDC dc, const Rect& box);
 void DrawPolyline(HDC dc, const std::vector<Point>& points);
+
+// A polyline of horizontal and vertical segments with a one-pixel pen, written straight into
+// the image: each segment covers its start and leaves out its end, as GDI's lines do.
+// A slanted segment is left to GDI. Call GdiFlush() first when GDI has drawn meanwhile.
+void DrawAxisPolyline(DibCanvas& canvas, const std::vector<Point>& points, Colour colour);
 
 // A line one pixel wide and high just inside the region's boundary.
 void FrameRegion(HDC dc, HRGN region, Colour colour);

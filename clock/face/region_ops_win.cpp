@@ -1,6 +1,7 @@
 #include "clock/face/region_ops_win.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -73,6 +74,33 @@ std::vector<std::uint8_t> ForegroundMask(const ScanImage& img) {
     return mask;
 }
 
+// One region from a run of rectangles in one call.
+UniqueRegion RegionOfRects(const Rect* rects, std::size_t count, std::vector<RECT>& buffer) {
+    if (count == 0) return Checked(CreateRectRgn(0, 0, 0, 0), "empty");
+    if (count > std::numeric_limits<DWORD>::max() / sizeof(RECT) - 1)
+        throw Error("Too many rectangles for one region");
+    // RGNDATA is a header followed by the rectangles; RECT storage keeps the alignment right.
+    const std::size_t headerRects = (sizeof(RGNDATAHEADER) + sizeof(RECT) - 1) / sizeof(RECT);
+    buffer.resize(headerRects + count);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    RECT* out = reinterpret_cast<RECT*>(data->Buffer);
+    RECT bound{rects[0].left, rects[0].top, rects[0].right, rects[0].bottom};
+    for (std::size_t i = 0; i < count; ++i) {
+        const Rect& r = rects[i];
+        out[i] = {r.left, r.top, r.right, r.bottom};
+        bound = {std::min(bound.left, static_cast<LONG>(r.left)), std::min(bound.top, static_cast<LONG>(r.top)),
+                 std::max(bound.right, static_cast<LONG>(r.right)),
+                 std::max(bound.bottom, static_cast<LONG>(r.bottom))};
+    }
+    data->rdh.dwSize = sizeof(RGNDATAHEADER);
+    data->rdh.iType = RDH_RECTANGLES;
+    data->rdh.nCount = static_cast<DWORD>(count);
+    data->rdh.nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
+    data->rdh.rcBound = bound;
+    const DWORD bytes = static_cast<DWORD>(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
+    return Checked(ExtCreateRegion(nullptr, bytes, data), "scan");
+}
+
 } // namespace
 
 void UnionInto(UniqueRegion& acc, UniqueRegion r) {
@@ -128,22 +156,32 @@ UniqueRegion RegionFromRecipe(const RegionRecipe& recipe) {
 }
 
 UniqueRegion RegionFromRuns(const RunList& runs, std::vector<RECT>& buffer) {
-    if (runs.rects.empty()) return Checked(CreateRectRgn(0, 0, 0, 0), "empty");
-    if (runs.rects.size() > std::numeric_limits<DWORD>::max() / sizeof(RECT) - 1)
-        throw Error("Too many rectangles for one region");
-    // RGNDATA is a header followed by the rectangles; RECT storage keeps the alignment right.
-    const std::size_t headerRects = (sizeof(RGNDATAHEADER) + sizeof(RECT) - 1) / sizeof(RECT);
-    buffer.resize(headerRects + runs.rects.size());
-    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    data->rdh.dwSize = sizeof(RGNDATAHEADER);
-    data->rdh.iType = RDH_RECTANGLES;
-    data->rdh.nCount = static_cast<DWORD>(runs.rects.size());
-    data->rdh.nRgnSize = static_cast<DWORD>(runs.rects.size() * sizeof(RECT));
-    data->rdh.rcBound = {runs.bounds.left, runs.bounds.top, runs.bounds.right, runs.bounds.bottom};
-    RECT* out = reinterpret_cast<RECT*>(data->Buffer);
-    for (const Rect& r : runs.rects) *out++ = {r.left, r.top, r.right, r.bottom};
-    const DWORD bytes = static_cast<DWORD>(sizeof(RGNDATAHEADER) + runs.rects.size() * sizeof(RECT));
-    return Checked(ExtCreateRegion(nullptr, bytes, data), "scan");
+    return RegionFromRunsInGroups(runs, buffer, kRunsPerGroup);
+}
+
+UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buffer,
+                                    std::size_t runsPerGroup) {
+    const std::vector<Rect>& rects = runs.rects;
+    if (rects.size() <= runsPerGroup) return RegionOfRects(rects.data(), rects.size(), buffer);
+    // Whole rows go into one group, so that the groups lie one below the other.
+    std::vector<UniqueRegion> groups;
+    std::size_t begin = 0;
+    while (begin < rects.size()) {
+        std::size_t end = std::min(rects.size(), begin + runsPerGroup);
+        while (end < rects.size() && rects[end].top == rects[end - 1].top) ++end;
+        groups.push_back(RegionOfRects(rects.data() + begin, end - begin, buffer));
+        begin = end;
+    }
+    // Neighbours merge pairwise, so every run is copied about log2(groups) times.
+    while (groups.size() > 1) {
+        std::size_t out = 0;
+        for (std::size_t i = 0; i < groups.size(); i += 2) {
+            if (i + 1 < groups.size()) Combine(groups[i].get(), groups[i + 1].get(), RGN_OR);
+            groups[out++] = std::move(groups[i]);
+        }
+        groups.resize(out);
+    }
+    return std::move(groups.front());
 }
 
 UniqueRegion BitmapToRegion(HBITMAP bitmap) {

@@ -25,9 +25,15 @@ UniqueRegion PolygonRegion(const Polygon& points); // alternate filling
 // The recipe's parts combined in order; none when the recipe adds nothing.
 UniqueRegion RegionFromRecipe(const RegionRecipe& recipe);
 
-// The rectangles of a scan as one region, made in one call. `buffer` is reused between calls.
-// An empty list gives an existing, empty region.
+// The rectangles of a scan (rows top to bottom) as one region; `buffer` is reused between
+// calls. An empty list gives an existing, empty region. Rows go to the system a group at a
+// time (one ExtCreateRegion per group) and the groups are merged pairwise: some systems add
+// the rectangles of one call to the region one after another, copying it each time, which
+// for a whole face costs a millisecond; groups keep that copying small.
+inline constexpr std::size_t kRunsPerGroup = 8;
 UniqueRegion RegionFromRuns(const RunList& runs, std::vector<RECT>& buffer);
+UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buffer,
+                                    std::size_t runsPerGroup);
 
 // Scans any bitmap: pixels that differ from the bottom left one form the region. Images of
 // 1 and 4 bits per pixel are compared as 8-bit palette indices, 8 and 24 bits as they stand,
