@@ -40,8 +40,7 @@ TOptionItem BusyStyle() {
 }
 
 // Median microseconds of `rounds` renders, one second apart.
-template <class Render>
-double MedianMicros(int rounds, Render render) {
+template <class Render> double MedianMicros(int rounds, Render render) {
     std::vector<double> times;
     times.reserve(static_cast<std::size_t>(rounds));
     for (int i = 0; i < rounds; ++i) {
@@ -86,9 +85,11 @@ int main(int argc, char** argv) {
             const double handOver =
                 window ? MedianMicros(rounds, [&](int i) { painter.RenderClock(window, o, at(i)); })
                        : 0.0;
-            std::printf("%-8s %6d %12.1f %16.1f\n", busy ? "busy" : "default", size, render, handOver);
+            std::printf("%-8s %6d %12.1f %16.1f\n", busy ? "busy" : "default", size, render,
+                        handOver);
         }
     }
-    if (window) DestroyWindow(window);
+    if (window)
+        DestroyWindow(window);
     return 0;
 }

@@ -28,8 +28,10 @@ void PaintCircleTick(HDC dc, const DcPenBrush& colours, const TickMark& m) {
 // GDI's Rectangle and Polyline would, at a fraction of the cost of 240 GDI calls a second.
 void PaintSquareTick(DibCanvas& face, const TickMark& m) {
     face.FillRectDirect(m.box.left, m.box.top, m.box.right, m.box.bottom, ToColorRef(m.colour));
-    if (m.currentSecond) return;
-    for (const Polyline& line : SquareTickBevel(m)) DrawAxisPolyline(face, line.points, line.colour);
+    if (m.currentSecond)
+        return;
+    for (const Polyline& line : SquareTickBevel(m))
+        DrawAxisPolyline(face, line.points, line.colour);
 }
 
 void PaintSimpleTicks(const FaceCanvases& c, const TickLayout& layout) {
@@ -47,7 +49,9 @@ void PaintSimpleTicks(const FaceCanvases& c, const TickLayout& layout) {
         circle ? DrawEllipse(c.shape, box) : DrawRectangle(c.shape, box);
 }
 
-std::wstring Wide(const std::string& s) { return Widen(s); }
+std::wstring Wide(const std::string& s) {
+    return Widen(s);
+}
 
 } // namespace
 
@@ -57,13 +61,16 @@ TextCanvas::TextCanvas(HDC dc) : dc_(dc) {
 }
 
 TextCanvas::~TextCanvas() {
-    if (original_) SelectObject(dc_, original_);
+    if (original_)
+        SelectObject(dc_, original_);
 }
 
 void TextCanvas::Use(HFONT font) {
-    if (font == current_) return;
+    if (font == current_)
+        return;
     const HGDIOBJ previous = SelectObject(dc_, font);
-    if (!original_) original_ = previous;
+    if (!original_)
+        original_ = previous;
     current_ = font;
 }
 
@@ -84,14 +91,18 @@ UniqueRegion PaintTicks(DibCanvas& face, HDC shape, const TickLayout& layout) {
     switch (layout.style) {
     case kTickCircle3D: {
         const DcPenBrush colours(face.dc());
-        for (const TickMark& m : layout.marks) PaintCircleTick(face.dc(), colours, m);
+        for (const TickMark& m : layout.marks)
+            PaintCircleTick(face.dc(), colours, m);
         return RegionFromRecipe(layout.region);
     }
     case kTickSquare3D:
         GdiFlush();
-        for (const TickMark& m : layout.marks) PaintSquareTick(face, m);
+        for (const TickMark& m : layout.marks)
+            PaintSquareTick(face, m);
         return RegionFromRecipe(layout.region);
-    default: PaintSimpleTicks({face.dc(), shape}, layout); return {};
+    default:
+        PaintSimpleTicks({face.dc(), shape}, layout);
+        return {};
     }
 }
 
@@ -106,7 +117,8 @@ void PaintNumerals(TextCanvas& face, TextCanvas& shape, const NumeralLayout& lay
             shape.Draw(f, text, at, kWhite);
         }
     };
-    if (layout.shadow) pass(layout.shadowOffset, true);
+    if (layout.shadow)
+        pass(layout.shadowOffset, true);
     pass(0, false);
 }
 
@@ -114,15 +126,18 @@ void PaintCaption(TextCanvas& face, TextCanvas& shape, const CaptionPaint& capti
     const int d = caption.shadowOffset;
     const Point at = caption.topLeft;
     const Point shadowAt{at.x + d, at.y + d};
-    if (caption.shadow) face.Draw(caption.font, caption.text, shadowAt, caption.shadowColour);
+    if (caption.shadow)
+        face.Draw(caption.font, caption.text, shadowAt, caption.shadowColour);
     face.Draw(caption.font, caption.text, at, caption.colour);
     shape.Draw(caption.font, caption.text, at, kWhite);
-    if (caption.shadow) shape.Draw(caption.font, caption.text, shadowAt, kWhite);
+    if (caption.shadow)
+        shape.Draw(caption.font, caption.text, shadowAt, kWhite);
 }
 
 UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int height) {
     UniqueRegion region = RegionFromRecipe(frame.region);
-    if (!region) return region;
+    if (!region)
+        return region;
     {
         const ClipGuard clip(face, region.get());
         if (!clip.empty()) {
@@ -132,7 +147,8 @@ UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int heig
             FillRect(face, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         }
     }
-    if (frame.edge) FrameRegion(face, region.get(), *frame.edge);
+    if (frame.edge)
+        FrameRegion(face, region.get(), *frame.edge);
     return region;
 }
 
@@ -142,7 +158,8 @@ UniqueRegion PaintAlarmMarks(HDC face, const AlarmMarksDrawing& marks) {
     const auto paint = [&](const AlarmMark& m, int offset) {
         if (m.kind == 1) {
             Polygon moved = m.triangle;
-            for (Point& p : moved) p = {p.x + offset, p.y + offset};
+            for (Point& p : moved)
+                p = {p.x + offset, p.y + offset};
             DrawPolygon(face, moved);
         } else {
             DrawEllipse(face, Offset(m.dot, offset));

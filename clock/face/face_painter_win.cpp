@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "clock/common/error.h"
 #include "clock/common/wide_win.h"
 #include "clock/face/face_captions.h"
 #include "clock/face/face_layer_paint_win.h"
@@ -17,10 +18,10 @@
 namespace vistrel {
 
 struct FacePainter::Frame {
-    const TOptionItem& o;       // the style brought into drawable ranges
+    const TOptionItem& o; // the style brought into drawable ranges
     const FaceRequest& request;
     FaceMetrics metrics;
-    bool gradations;            // the screen shows enough colours for them
+    bool gradations; // the screen shows enough colours for them
     TextCanvas& faceText;
     TextCanvas& shapeText;
 };
@@ -28,25 +29,32 @@ struct FacePainter::Frame {
 namespace {
 
 class ClearOnExit {
-public:
+  public:
     explicit ClearOnExit(bool& flag) : flag_(flag) {}
     ~ClearOnExit() { flag_ = false; }
     ClearOnExit(const ClearOnExit&) = delete;
     ClearOnExit& operator=(const ClearOnExit&) = delete;
 
-private:
+  private:
     bool& flag_;
 };
 
 FaceGuard GuardOf(FaceLayer layer) {
     switch (layer) {
-    case FaceLayer::AlarmMarks: return FaceGuard::AlarmMarks;
-    case FaceLayer::Hands: return FaceGuard::Hands;
-    case FaceLayer::Ticks: return FaceGuard::Ticks;
-    case FaceLayer::Numerals: return FaceGuard::Numerals;
-    case FaceLayer::Date: return FaceGuard::Date;
-    case FaceLayer::Frame: return FaceGuard::Frame;
-    case FaceLayer::Time: return FaceGuard::Time;
+    case FaceLayer::AlarmMarks:
+        return FaceGuard::AlarmMarks;
+    case FaceLayer::Hands:
+        return FaceGuard::Hands;
+    case FaceLayer::Ticks:
+        return FaceGuard::Ticks;
+    case FaceLayer::Numerals:
+        return FaceGuard::Numerals;
+    case FaceLayer::Date:
+        return FaceGuard::Date;
+    case FaceLayer::Frame:
+        return FaceGuard::Frame;
+    case FaceLayer::Time:
+        return FaceGuard::Time;
     }
     return FaceGuard::Hands;
 }
@@ -65,27 +73,43 @@ FaceMeasures MeasuresOf(const TOptionItem& o, const FaceRequest& r) {
     return m;
 }
 
-Colour C(TColor c) { return static_cast<Colour>(c); }
+Colour C(TColor c) {
+    return static_cast<Colour>(c);
+}
 
 } // namespace
+
+Point CursorInClient(HWND window) {
+    POINT p{};
+    if (!GetCursorPos(&p) || !ScreenToClient(window, &p))
+        throw Error("Cannot read the cursor position");
+    return {p.x, p.y};
+}
 
 FacePainter::FacePainter() = default;
 
 FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& request) {
     FaceResult result;
-    if (request.minimized || painting_) return result;
+    if (request.minimized || painting_)
+        return result;
     painting_ = true;
     const ClearOnExit clear(painting_);
 
     const TOptionItem o = ClampedForDrawing(options);
     TextCanvas faceText(face_.dc()), shapeText(shape_.dc());
-    const Frame f{o, request, ComputeFaceMetrics(MeasuresOf(o, request)),
-                  request.screen.bitsPerPixel >= 16, faceText, shapeText};
+    const Frame f{o,
+                  request,
+                  ComputeFaceMetrics(MeasuresOf(o, request)),
+                  request.screen.bitsPerPixel >= 16,
+                  faceText,
+                  shapeText};
     metrics_ = f.metrics;
     dateSide_ = DateSideFor(o.DateCharPos, request.time.hour, dateSide_);
     timeSide_ = TimeSideFor(o.TimeCharPos, dateSide_, timeSide_);
-    dateText_ = FormatDateText(request.time.now, o.DateCharForm, o.WeekType, request.weekdayAfterDate);
-    if (auto t = FormatTimeText(request.time.now, o.TimeCharForm)) timeText_ = std::move(*t);
+    dateText_ =
+        FormatDateText(request.time.now, o.DateCharForm, o.WeekType, request.weekdayAfterDate);
+    if (auto t = FormatTimeText(request.time.now, o.TimeCharForm))
+        timeText_ = std::move(*t);
     ClearImages(f.metrics.size);
 
     UniqueRegion shape;
@@ -93,10 +117,12 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
         const std::vector<FaceLayer> stack =
             LayerStack(std::vector<int>(o.DSPOrder.begin(), o.DSPOrder.end()));
         for (const FaceLayer layer : stack) {
-            if (request.resetFpu) _fpreset();
+            if (request.resetFpu)
+                _fpreset();
             Guarded(GuardOf(layer), [&] { DrawLayer(static_cast<int>(layer), f, shape); });
         }
-        if (request.resetFpu) _fpreset();
+        if (request.resetFpu)
+            _fpreset();
         if (o.MojiBan || o.DateChar || o.MajorThick || o.TimeChar)
             Guarded(FaceGuard::ShapeScan, [&] { UnionInto(shape, ScanShape()); });
         if (request.holeActive)
@@ -117,24 +143,28 @@ void FacePainter::HandOver(HWND window, UniqueRegion shape) {
         windowShape_ = shape.release();
     }
     const WindowDc dc(window);
-    if (dc.get()) PaintTo(dc.get());
+    if (dc.get())
+        PaintTo(dc.get());
 }
 
 bool FacePainter::RenderClock(HWND window, const TOptionItem& options, const FaceRequest& request) {
     FaceResult result = Render(options, request);
-    if (!result.rendered) return false;
+    if (!result.rendered)
+        return false;
     HandOver(window, std::move(result.shape));
     return true;
 }
 
 void FacePainter::PaintTo(HDC dc) const {
-    if (!face_.bitmap()) return;
+    if (!face_.bitmap())
+        return;
     BitBlt(dc, 0, 0, face_.width(), face_.height(), face_.dc(), 0, 0, SRCCOPY);
 }
 
 void FacePainter::Guarded(FaceGuard guard, const std::function<void()>& step) {
     guards_.Run(guard, [&] {
-        if (stepHook_) stepHook_(guard);
+        if (stepHook_)
+            stepHook_(guard);
         step();
     });
 }
@@ -154,13 +184,27 @@ void FacePainter::ClearImages(int size) {
 
 void FacePainter::DrawLayer(int code, const Frame& f, UniqueRegion& shape) {
     switch (static_cast<FaceLayer>(code)) {
-    case FaceLayer::AlarmMarks: DrawAlarmMarks(f, shape); break;
-    case FaceLayer::Hands: DrawHands(f, shape); break;
-    case FaceLayer::Ticks: DrawTicks(f, shape); break;
-    case FaceLayer::Numerals: DrawNumerals(f); break;
-    case FaceLayer::Date: DrawCaption(f, false); break;
-    case FaceLayer::Frame: DrawFrame(f, shape); break;
-    case FaceLayer::Time: DrawCaption(f, true); break;
+    case FaceLayer::AlarmMarks:
+        DrawAlarmMarks(f, shape);
+        break;
+    case FaceLayer::Hands:
+        DrawHands(f, shape);
+        break;
+    case FaceLayer::Ticks:
+        DrawTicks(f, shape);
+        break;
+    case FaceLayer::Numerals:
+        DrawNumerals(f);
+        break;
+    case FaceLayer::Date:
+        DrawCaption(f, false);
+        break;
+    case FaceLayer::Frame:
+        DrawFrame(f, shape);
+        break;
+    case FaceLayer::Time:
+        DrawCaption(f, true);
+        break;
     }
 }
 
@@ -178,8 +222,8 @@ void FacePainter::DrawHands(const Frame& f, UniqueRegion& shape) {
         {{styles.minute, o.MLongLen, o.MShortLen, o.MNeedleW}, a.minute, o.ColorM, o.ColorMF},
     };
     if (o.SNeedle)
-        hands.push_back({{styles.second, o.SLongLen, o.SShortLen, o.SNeedleW}, a.second, o.ColorS,
-                         o.ColorSF});
+        hands.push_back(
+            {{styles.second, o.SLongLen, o.SShortLen, o.SNeedleW}, a.second, o.ColorS, o.ColorSF});
     for (const One& h : hands) {
         const HandSpec spec = MakeHandSpec(f.metrics, h.measures, h.angle);
         const HandDrawing drawing =
@@ -203,15 +247,18 @@ void FacePainter::DrawTicks(const Frame& f, UniqueRegion& shape) {
     v.colorChange = o.ColorChange;
     v.colorThickChange = C(o.ColorThickChange);
     v.currentSecond = f.request.time.second;
-    if (!v.majorThick) return;
+    if (!v.majorThick)
+        return;
     // An unknown style code draws nothing rather than some other style.
-    if (o.ThickStyle < 0 || o.ThickStyle > 3) return;
+    if (o.ThickStyle < 0 || o.ThickStyle > 3)
+        return;
     UnionInto(shape, PaintTicks(face_, shape_.dc(), LayoutTicks(f.metrics, v)));
 }
 
 void FacePainter::DrawNumerals(const Frame& f) {
     const TOptionItem& o = f.o;
-    if (!o.MojiBan) return;
+    if (!o.MojiBan)
+        return;
     NumeralStyleValues v;
     v.show = true;
     v.all = o.MojiBanAll;
@@ -234,8 +281,8 @@ void FacePainter::DrawNumerals(const Frame& f) {
     // Fetch both before measuring: the cache keeps them alive for the rest of the layer.
     const HFONT font = fonts_.Get(spec);
     const HFONT narrow = o.MojiBanPitch ? fonts_.Get(narrowSpec) : font;
-    const NumeralLayout layout = LayoutNumerals(
-        f.metrics, v, [&](const std::string& text, bool narrowed) {
+    const NumeralLayout layout =
+        LayoutNumerals(f.metrics, v, [&](const std::string& text, bool narrowed) {
             return f.faceText.Measure(narrowed ? narrow : font, Widen(text));
         });
     PaintNumerals(f.faceText, f.shapeText, layout, font, narrow);
@@ -243,13 +290,13 @@ void FacePainter::DrawNumerals(const Frame& f) {
 
 void FacePainter::DrawCaption(const Frame& f, bool time) {
     const TOptionItem& o = f.o;
-    if (time ? !o.TimeChar : !o.DateChar) return;
-    const FontSpec spec{time ? o.TimeCharFont : o.DateCharFont,
-                        FontHeightForPoints(
-                            CaptionFontPoints(f.metrics.size, time ? o.TimeSize : o.DateSize),
+    if (time ? !o.TimeChar : !o.DateChar)
+        return;
+    const FontSpec spec{
+        time ? o.TimeCharFont : o.DateCharFont,
+        FontHeightForPoints(CaptionFontPoints(f.metrics.size, time ? o.TimeSize : o.DateSize),
                             f.request.screen.pixelsPerInch),
-                        0, time ? o.TimeCharBold : o.DateCharBold,
-                        time ? o.TimeCharItalic : o.DateCharItalic};
+        0, time ? o.TimeCharBold : o.DateCharBold, time ? o.TimeCharItalic : o.DateCharItalic};
     CaptionPaint c;
     c.text = Widen(time ? timeText_ : dateText_);
     c.font = fonts_.Get(spec);
@@ -265,8 +312,8 @@ void FacePainter::DrawCaption(const Frame& f, bool time) {
 
 void FacePainter::DrawFrame(const Frame& f, UniqueRegion& shape) {
     const TOptionItem& o = f.o;
-    const FrameDrawing drawing =
-        vistrel::DrawFrame(f.metrics, {o.FrameShow, o.FrameStyle, C(o.ColorFrame), C(o.ColorFrameE)});
+    const FrameDrawing drawing = vistrel::DrawFrame(
+        f.metrics, {o.FrameShow, o.FrameStyle, C(o.ColorFrame), C(o.ColorFrameE)});
     UnionInto(shape, PaintFrame(face_.dc(), drawing, face_.width(), face_.height()));
 }
 

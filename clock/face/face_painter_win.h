@@ -30,8 +30,11 @@ struct FaceResult {
     UniqueRegion shape;    // the outline; none when nothing reached it
 };
 
+// The cursor in the window's client coordinates, for the see-through hole.
+Point CursorInClient(HWND window);
+
 class FacePainter {
-public:
+  public:
     FacePainter();
 
     // Draws the face (steps up to the hole) and returns the outline; does not touch a window.
@@ -69,7 +72,7 @@ public:
     void SetStepHookForTests(std::function<void(FaceGuard)> hook) { stepHook_ = std::move(hook); }
     void SetBackgroundForTests(Colour c) { background_ = c; }
 
-private:
+  private:
     struct Frame; // the values of one render
     void DrawLayer(int code, const Frame& f, UniqueRegion& shape);
     void DrawHands(const Frame& f, UniqueRegion& shape);

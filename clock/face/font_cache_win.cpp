@@ -34,8 +34,10 @@ HFONT FontCache::Get(const FontSpec& spec) {
     const std::wstring face = Widen(spec.face);
     wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     UniqueFont font(CreateFontIndirectW(&lf));
-    if (!font) throw Error("Cannot create the font " + spec.face);
-    if (entries_.size() >= kCapacity) entries_.erase(entries_.begin());
+    if (!font)
+        throw Error("Cannot create the font " + spec.face);
+    if (entries_.size() >= kCapacity)
+        entries_.erase(entries_.begin());
     entries_.push_back({spec, std::move(font)});
     return entries_.back().font.get();
 }

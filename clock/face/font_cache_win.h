@@ -13,8 +13,8 @@ namespace vistrel {
 
 struct FontSpec {
     std::string face;
-    int height = 0;        // LOGFONT height: negative for a character height in pixels
-    int width = 0;         // 0: the font's own width
+    int height = 0; // LOGFONT height: negative for a character height in pixels
+    int width = 0;  // 0: the font's own width
     bool bold = false;
     bool italic = false;
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
@@ -24,12 +24,12 @@ struct FontSpec {
 int FontHeightForPoints(int points, int pixelsPerInch);
 
 class FontCache {
-public:
+  public:
     // The font for spec; it stays valid until the cache holds kCapacity newer fonts.
     HFONT Get(const FontSpec& spec);
     void Clear() { entries_.clear(); }
 
-private:
+  private:
     static constexpr std::size_t kCapacity = 8;
     struct Entry {
         FontSpec spec;

@@ -8,24 +8,28 @@ namespace {
 std::vector<POINT> ToPoints(const std::vector<Point>& points, int d = 0) {
     std::vector<POINT> out;
     out.reserve(points.size());
-    for (const Point& p : points) out.push_back({p.x + d, p.y + d});
+    for (const Point& p : points)
+        out.push_back({p.x + d, p.y + d});
     return out;
 }
 } // namespace
 
 COLORREF ToColorRef(Colour c) {
-    if ((c >> 24) == 0xFF) return GetSysColor(static_cast<int>(c & 0xFF));
+    if ((c >> 24) == 0xFF)
+        return GetSysColor(static_cast<int>(c & 0xFF));
     return c & 0x00FFFFFF;
 }
 
 ScreenTraits QueryScreenTraits() {
     ScreenTraits t;
     const HDC screen = GetDC(nullptr);
-    if (!screen) return t;
+    if (!screen)
+        return t;
     t.bitsPerPixel = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
     t.pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    if (t.pixelsPerInch <= 0) t.pixelsPerInch = 96;
+    if (t.pixelsPerInch <= 0)
+        t.pixelsPerInch = 96;
     return t;
 }
 
@@ -42,23 +46,29 @@ ClipGuard::ClipGuard(HDC dc, HRGN region) : dc_(dc) {
     empty_ = kind == NULLREGION || kind == ERROR;
 }
 
-ClipGuard::~ClipGuard() { SelectClipRgn(dc_, nullptr); }
+ClipGuard::~ClipGuard() {
+    SelectClipRgn(dc_, nullptr);
+}
 
 void DrawPolygon(HDC dc, const Polygon& points) {
-    if (points.size() < 2) return;
+    if (points.size() < 2)
+        return;
     const std::vector<POINT> pts = ToPoints(points);
     SetPolyFillMode(dc, ALTERNATE);
     ::Polygon(dc, pts.data(), static_cast<int>(pts.size()));
 }
 
-void DrawEllipse(HDC dc, const Rect& box) { Ellipse(dc, box.left, box.top, box.right, box.bottom); }
+void DrawEllipse(HDC dc, const Rect& box) {
+    Ellipse(dc, box.left, box.top, box.right, box.bottom);
+}
 
 void DrawRectangle(HDC dc, const Rect& box) {
     Rectangle(dc, box.left, box.top, box.right, box.bottom);
 }
 
 void DrawPolyline(HDC dc, const std::vector<Point>& points) {
-    if (points.size() < 2) return;
+    if (points.size() < 2)
+        return;
     const std::vector<POINT> pts = ToPoints(points);
     Polyline(dc, pts.data(), static_cast<int>(pts.size()));
 }
@@ -86,10 +96,13 @@ void DrawAxisPolyline(DibCanvas& canvas, const std::vector<Point>& points, Colou
 
 void FrameRegion(HDC dc, HRGN region, Colour colour) {
     UniqueBrush brush(CreateSolidBrush(ToColorRef(colour)));
-    if (!brush) throw Error("Cannot create a brush");
+    if (!brush)
+        throw Error("Cannot create a brush");
     FrameRgn(dc, region, brush.get(), 1, 1);
 }
 
-Rect Offset(const Rect& r, int d) { return {r.left + d, r.top + d, r.right + d, r.bottom + d}; }
+Rect Offset(const Rect& r, int d) {
+    return {r.left + d, r.top + d, r.right + d, r.bottom + d};
+}
 
 } // namespace vistrel

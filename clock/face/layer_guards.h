@@ -17,7 +17,7 @@ std::string GuardMessage(FaceGuard guard, const std::string& errorText);
 std::string UnknownRenderErrorMessage(const std::string& errorText);
 
 class LayerGuards {
-public:
+  public:
     // Called around every message box: the tick must not run while a box waits for the user.
     struct BoxHooks {
         std::function<void()> opening;
@@ -32,7 +32,7 @@ public:
 
     bool Shown(FaceGuard guard) const { return shown_[static_cast<std::size_t>(guard)]; }
 
-private:
+  private:
     void ShowWarning(const std::string& text);
 
     std::array<bool, kFaceGuardCount> shown_{};

@@ -1,7 +1,7 @@
 #include "clock/face/region_ops_win.h"
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -12,12 +12,14 @@ namespace vistrel {
 namespace {
 
 UniqueRegion Checked(HRGN h, const char* what) {
-    if (!h) throw Error(std::string("Cannot create a region (") + what + ")");
+    if (!h)
+        throw Error(std::string("Cannot create a region (") + what + ")");
     return UniqueRegion(h);
 }
 
 void Combine(HRGN acc, HRGN r, int mode) {
-    if (CombineRgn(acc, acc, r, mode) == ERROR) throw Error("Cannot combine regions");
+    if (CombineRgn(acc, acc, r, mode) == ERROR)
+        throw Error("Cannot combine regions");
 }
 
 // The pixel rows of a bitmap in a format that compares byte by byte: 8 bits per pixel for
@@ -30,7 +32,8 @@ struct ScanImage {
 
 ScanImage ReadScanImage(HBITMAP bitmap) {
     BITMAP info{};
-    if (!GetObjectW(bitmap, sizeof info, &info)) throw Error("Not a bitmap");
+    if (!GetObjectW(bitmap, sizeof info, &info))
+        throw Error("Not a bitmap");
     ScanImage img;
     img.width = info.bmWidth;
     img.height = info.bmHeight;
@@ -38,7 +41,8 @@ ScanImage ReadScanImage(HBITMAP bitmap) {
     img.bytesPerPixel = bits <= 8 ? 1 : 3;
     img.stride = ((static_cast<std::ptrdiff_t>(img.width) * img.bytesPerPixel * 8 + 31) / 32) * 4;
     img.bytes.resize(static_cast<std::size_t>(img.stride) * static_cast<std::size_t>(img.height));
-    if (img.bytes.empty()) return img;
+    if (img.bytes.empty())
+        return img;
 
     struct {
         BITMAPINFOHEADER header;
@@ -54,14 +58,16 @@ ScanImage ReadScanImage(HBITMAP bitmap) {
     const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(img.height), img.bytes.data(),
                                reinterpret_cast<BITMAPINFO*>(&bmi), DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
-    if (rows != img.height) throw Error("Cannot read the bitmap's pixels");
+    if (rows != img.height)
+        throw Error("Cannot read the bitmap's pixels");
     return img;
 }
 
 // One byte per pixel: 0 where the pixel equals the bottom left one, 1 elsewhere.
 std::vector<std::uint8_t> ForegroundMask(const ScanImage& img) {
     std::vector<std::uint8_t> mask(static_cast<std::size_t>(img.width) * img.height);
-    if (mask.empty()) return mask;
+    if (mask.empty())
+        return mask;
     const std::uint8_t* bottom = img.bytes.data() + img.stride * (img.height - 1);
     for (int y = 0; y < img.height; ++y) {
         const std::uint8_t* row = img.bytes.data() + img.stride * y;
@@ -76,7 +82,8 @@ std::vector<std::uint8_t> ForegroundMask(const ScanImage& img) {
 
 // One region from a run of rectangles in one call.
 UniqueRegion RegionOfRects(const Rect* rects, std::size_t count, std::vector<RECT>& buffer) {
-    if (count == 0) return Checked(CreateRectRgn(0, 0, 0, 0), "empty");
+    if (count == 0)
+        return Checked(CreateRectRgn(0, 0, 0, 0), "empty");
     if (count > std::numeric_limits<DWORD>::max() / sizeof(RECT) - 1)
         throw Error("Too many rectangles for one region");
     // RGNDATA is a header followed by the rectangles; RECT storage keeps the alignment right.
@@ -88,7 +95,8 @@ UniqueRegion RegionOfRects(const Rect* rects, std::size_t count, std::vector<REC
     for (std::size_t i = 0; i < count; ++i) {
         const Rect& r = rects[i];
         out[i] = {r.left, r.top, r.right, r.bottom};
-        bound = {std::min(bound.left, static_cast<LONG>(r.left)), std::min(bound.top, static_cast<LONG>(r.top)),
+        bound = {std::min(bound.left, static_cast<LONG>(r.left)),
+                 std::min(bound.top, static_cast<LONG>(r.top)),
                  std::max(bound.right, static_cast<LONG>(r.right)),
                  std::max(bound.bottom, static_cast<LONG>(r.bottom))};
     }
@@ -108,16 +116,19 @@ void UnionInto(UniqueRegion& acc, UniqueRegion r) {
         acc = std::move(r);
         return;
     }
-    if (r) Combine(acc.get(), r.get(), RGN_OR);
+    if (r)
+        Combine(acc.get(), r.get(), RGN_OR);
 }
 
 void CutFrom(UniqueRegion& acc, UniqueRegion r) {
-    if (acc && r) Combine(acc.get(), r.get(), RGN_DIFF);
+    if (acc && r)
+        Combine(acc.get(), r.get(), RGN_DIFF);
 }
 
 UniqueRegion ShiftedCopy(HRGN r, int d) {
     UniqueRegion copy = Checked(CreateRectRgn(0, 0, 0, 0), "copy");
-    if (CombineRgn(copy.get(), r, nullptr, RGN_COPY) == ERROR) throw Error("Cannot copy a region");
+    if (CombineRgn(copy.get(), r, nullptr, RGN_COPY) == ERROR)
+        throw Error("Cannot copy a region");
     OffsetRgn(copy.get(), d, d);
     return copy;
 }
@@ -133,9 +144,12 @@ UniqueRegion EllipseRegion(const Rect& box) {
 UniqueRegion PolygonRegion(const Polygon& points) {
     std::vector<POINT> pts;
     pts.reserve(points.size());
-    for (const Point& p : points) pts.push_back({p.x, p.y});
-    if (pts.size() < 3) return Checked(CreateRectRgn(0, 0, 0, 0), "polygon");
-    return Checked(CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), ALTERNATE), "polygon");
+    for (const Point& p : points)
+        pts.push_back({p.x, p.y});
+    if (pts.size() < 3)
+        return Checked(CreateRectRgn(0, 0, 0, 0), "polygon");
+    return Checked(CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), ALTERNATE),
+                   "polygon");
 }
 
 UniqueRegion RegionFromRecipe(const RegionRecipe& recipe) {
@@ -143,9 +157,15 @@ UniqueRegion RegionFromRecipe(const RegionRecipe& recipe) {
     for (const RegionPart& part : recipe.parts) {
         UniqueRegion r;
         switch (part.shape) {
-        case RegionShape::Rectangle: r = RectRegion(part.box); break;
-        case RegionShape::Ellipse: r = EllipseRegion(part.box); break;
-        case RegionShape::Polygon: r = PolygonRegion(part.points); break;
+        case RegionShape::Rectangle:
+            r = RectRegion(part.box);
+            break;
+        case RegionShape::Ellipse:
+            r = EllipseRegion(part.box);
+            break;
+        case RegionShape::Polygon:
+            r = PolygonRegion(part.points);
+            break;
         }
         if (part.op == RegionOp::Union)
             UnionInto(acc, std::move(r));
@@ -162,13 +182,15 @@ UniqueRegion RegionFromRuns(const RunList& runs, std::vector<RECT>& buffer) {
 UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buffer,
                                     std::size_t runsPerGroup) {
     const std::vector<Rect>& rects = runs.rects;
-    if (rects.size() <= runsPerGroup) return RegionOfRects(rects.data(), rects.size(), buffer);
+    if (rects.size() <= runsPerGroup)
+        return RegionOfRects(rects.data(), rects.size(), buffer);
     // Whole rows go into one group, so that the groups lie one below the other.
     std::vector<UniqueRegion> groups;
     std::size_t begin = 0;
     while (begin < rects.size()) {
         std::size_t end = std::min(rects.size(), begin + runsPerGroup);
-        while (end < rects.size() && rects[end].top == rects[end - 1].top) ++end;
+        while (end < rects.size() && rects[end].top == rects[end - 1].top)
+            ++end;
         groups.push_back(RegionOfRects(rects.data() + begin, end - begin, buffer));
         begin = end;
     }
@@ -176,7 +198,8 @@ UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buff
     while (groups.size() > 1) {
         std::size_t out = 0;
         for (std::size_t i = 0; i < groups.size(); i += 2) {
-            if (i + 1 < groups.size()) Combine(groups[i].get(), groups[i + 1].get(), RGN_OR);
+            if (i + 1 < groups.size())
+                Combine(groups[i].get(), groups[i + 1].get(), RGN_OR);
             groups[out++] = std::move(groups[i]);
         }
         groups.resize(out);

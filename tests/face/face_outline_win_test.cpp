@@ -20,10 +20,10 @@ using test_support::PixelMask;
 constexpr Colour kSentinel = 0x00030201; // no test style paints this colour
 
 struct OutlineCount {
-    int drawn = 0;      // pixels the layers painted
-    int edge = 0;       // disagreements on the outline's own boundary
+    int drawn = 0;       // pixels the layers painted
+    int edge = 0;        // disagreements on the outline's own boundary
     int edgeOutside = 0; // of those, painted pixels that the outline cuts away
-    int faults = 0;     // disagreements anywhere else
+    int faults = 0;      // disagreements anywhere else
     std::string firstFault;
 };
 
@@ -35,11 +35,13 @@ OutlineCount CompareOutline(const DibCanvas& face, HRGN shape) {
         for (int x = 0; x < w; ++x) {
             const bool drawn = face.Pixel(x, y) != kSentinel;
             n.drawn += drawn;
-            if (drawn == inside.at(x, y)) continue;
+            if (drawn == inside.at(x, y))
+                continue;
             bool onBoundary = false;
             for (int dy = -1; dy <= 1 && !onBoundary; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
-                    if (inside.at(x + dx, y + dy) != inside.at(x, y)) onBoundary = true;
+                    if (inside.at(x + dx, y + dy) != inside.at(x, y))
+                        onBoundary = true;
             if (onBoundary) {
                 ++n.edge;
                 n.edgeOutside += drawn;
@@ -96,7 +98,7 @@ std::vector<Case> Cases() {
 }
 
 class FaceOutlineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetMessageBoxAnswererForTests([](const MessageBoxCall& call) {
             ADD_FAILURE() << call.text;
@@ -108,8 +110,8 @@ protected:
 
 TEST_F(FaceOutlineTest, OutlineIsThePicture) {
     const TDateTime now = EncodeDateTime(2024, 3, 5, 10, 8, 37, 0);
-    const std::vector<AlarmMarkSource> alarms{
-        {1, 0x0000FF00, now + 10.0 / 1440}, {2, 0x00FF00FF, now + 25.0 / 1440}};
+    const std::vector<AlarmMarkSource> alarms{{1, 0x0000FF00, now + 10.0 / 1440},
+                                              {2, 0x00FF00FF, now + 25.0 / 1440}};
     for (const Case& c : Cases()) {
         FacePainter p;
         p.SetBackgroundForTests(kSentinel);

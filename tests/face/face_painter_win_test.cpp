@@ -38,7 +38,7 @@ std::uint32_t Rgb(int r, int g, int b) {
 }
 
 class FacePainterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetMessageBoxAnswererForTests([this](const MessageBoxCall& call) {
             boxes.push_back(call);
@@ -83,8 +83,8 @@ TEST_F(FacePainterTest, DefaultFaceMeasuresAndStacking) {
     EXPECT_EQ(StackOf(same), std::vector<G>(7, G::AlarmMarks));
     TOptionItem gaps;
     gaps.DSPOrder = {9, 1, 200, 3, 4, 5, 6};
-    EXPECT_EQ(StackOf(gaps), (std::vector<G>{G::Time, G::Frame, G::Date, G::Numerals, G::Hands,
-                                             G::ShapeScan}));
+    EXPECT_EQ(StackOf(gaps),
+              (std::vector<G>{G::Time, G::Frame, G::Date, G::Numerals, G::Hands, G::ShapeScan}));
 }
 
 TEST_F(FacePainterTest, HourHandAtThreeIsLitFromAbove) {
@@ -109,9 +109,9 @@ TEST_F(FacePainterTest, EmptyHandStyleLeavesASeeThroughMiddle) {
     FaceResult r = p.Render(o, RequestAt(3, 0, 0));
     ASSERT_TRUE(r.shape);
     const Point c = p.Metrics().centre;
-    EXPECT_FALSE(PtInRegion(r.shape.get(), c.x + 10, c.y)); // middle of the hour hand
+    EXPECT_FALSE(PtInRegion(r.shape.get(), c.x + 10, c.y));    // middle of the hour hand
     EXPECT_TRUE(PtInRegion(r.shape.get(), c.x + 10, c.y - 4)); // its rim
-    EXPECT_EQ(p.FaceBitmap().Pixel(c.x + 10, c.y), 0u); // nothing painted there
+    EXPECT_EQ(p.FaceBitmap().Pixel(c.x + 10, c.y), 0u);        // nothing painted there
 }
 
 TEST_F(FacePainterTest, NothingDrawnHandsNoRegionEvenWithTheHole) {
@@ -138,8 +138,8 @@ TEST_F(FacePainterTest, HoleCutsAroundTheCursorOnly) {
     const FaceResult r = p.Render(o, req);
     ASSERT_TRUE(r.shape);
     EXPECT_FALSE(PtInRegion(r.shape.get(), 66 + 25, 66));
-    EXPECT_TRUE(PtInRegion(r.shape.get(), 66 + 5, 66));   // hour hand outside the hole
-    EXPECT_TRUE(PtInRegion(r.shape.get(), 66, 66 - 40));  // minute hand
+    EXPECT_TRUE(PtInRegion(r.shape.get(), 66 + 5, 66));  // hour hand outside the hole
+    EXPECT_TRUE(PtInRegion(r.shape.get(), 66, 66 - 40)); // minute hand
     // A hole at the window's edge takes only what overlaps the shape.
     req.cursor = {0, 0};
     const FaceResult edge = p.Render(o, req);
@@ -159,7 +159,8 @@ TEST_F(FacePainterTest, GuardReportsOnceAndRenderDuringTheBoxDoesNothing) {
     int stops = 0, starts = 0;
     p.SetBoxHooks({[&] { ++stops; }, [&] { ++starts; }});
     p.SetStepHookForTests([](FaceGuard g) {
-        if (g == FaceGuard::Hands) throw Error("bent");
+        if (g == FaceGuard::Hands)
+            throw Error("bent");
     });
     bool nestedRendered = true, paintingDuringBox = false;
     SetMessageBoxAnswererForTests([&](const MessageBoxCall& call) {
@@ -186,7 +187,8 @@ TEST_F(FacePainterTest, GuardReportsOnceAndRenderDuringTheBoxDoesNothing) {
 TEST_F(FacePainterTest, HoleErrorNamesTheError) {
     FacePainter p;
     p.SetStepHookForTests([](FaceGuard g) {
-        if (g == FaceGuard::Hole) throw Error("lost the cursor");
+        if (g == FaceGuard::Hole)
+            throw Error("lost the cursor");
     });
     FaceRequest req = RequestAt(10, 8, 37);
     req.holeActive = true;
@@ -215,7 +217,8 @@ TEST_F(FacePainterTest, HostileStyleValuesDrawWithoutFailing) {
         req.cursor = {-100000, 100000};
         EXPECT_TRUE(p.Render(o, req).rendered) << size;
     }
-    for (const MessageBoxCall& b : boxes) ADD_FAILURE() << b.text;
+    for (const MessageBoxCall& b : boxes)
+        ADD_FAILURE() << b.text;
 }
 
 TEST_F(FacePainterTest, ImagesAreReusedUntilTheSizeChanges) {

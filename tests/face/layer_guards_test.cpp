@@ -11,15 +11,15 @@ namespace vistrel {
 namespace {
 
 class LayerGuardsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetMessageBoxAnswererForTests([this](const MessageBoxCall& call) {
             boxes.push_back(call);
             events.push_back("box");
             return MsgResult::Ok;
         });
-        guards.SetBoxHooks({[this] { events.push_back("stop"); },
-                            [this] { events.push_back("start"); }});
+        guards.SetBoxHooks(
+            {[this] { events.push_back("stop"); }, [this] { events.push_back("start"); }});
     }
     void TearDown() override { SetMessageBoxAnswererForTests({}); }
 
@@ -33,7 +33,8 @@ TEST_F(LayerGuardsTest, FailureIsShownOncePerRunWithTheTickStopped) {
     EXPECT_FALSE(guards.Run(FaceGuard::Numerals, fail));
     EXPECT_FALSE(guards.Run(FaceGuard::Numerals, fail));
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "文字盤の描画でエラーが発生しました。\r\n以後このエラーを無視します。");
+    EXPECT_EQ(boxes[0].text,
+              "文字盤の描画でエラーが発生しました。\r\n以後このエラーを無視します。");
     EXPECT_EQ(boxes[0].type, MsgType::Warning);
     EXPECT_EQ(boxes[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(events, (std::vector<std::string>{"stop", "box", "start"}));

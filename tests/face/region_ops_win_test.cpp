@@ -14,11 +14,12 @@ namespace {
 using test_support::MaskOfRegion;
 using test_support::RegionRects;
 
-UniqueRegion Box(int l, int t, int r, int b) { return RectRegion({l, t, r, b}); }
+UniqueRegion Box(int l, int t, int r, int b) {
+    return RectRegion({l, t, r, b});
+}
 
 // A DIB of `bits` per pixel whose pixels are set by `fg(x, y)`: white where true, black else.
-template <class Fg>
-UniqueBitmap MakeBitmap(int width, int height, int bits, Fg fg) {
+template <class Fg> UniqueBitmap MakeBitmap(int width, int height, int bits, Fg fg) {
     struct {
         BITMAPINFOHEADER h;
         RGBQUAD colours[2];
@@ -38,7 +39,8 @@ UniqueBitmap MakeBitmap(int width, int height, int bits, Fg fg) {
     std::memset(p, 0, static_cast<std::size_t>(stride) * height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            if (!fg(x, y)) continue;
+            if (!fg(x, y))
+                continue;
             std::uint8_t* row = p + static_cast<std::ptrdiff_t>(stride) * y;
             if (bits == 1)
                 row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
@@ -100,7 +102,8 @@ TEST(BitmapScan, WhiteImageWithBlackCornerAcrossFormats) {
     for (const int bits : {1, 8, 24, 32}) {
         const int w = 37, h = 9;
         // The bottom left pixel is the background, so everything else is the shape.
-        const UniqueBitmap bmp = MakeBitmap(w, h, bits, [&](int x, int y) { return !(x == 0 && y == h - 1); });
+        const UniqueBitmap bmp =
+            MakeBitmap(w, h, bits, [&](int x, int y) { return !(x == 0 && y == h - 1); });
         const UniqueRegion r = BitmapToRegion(bmp.get());
         const std::vector<RECT> rects = RegionRects(r.get());
         const auto mask = MaskOfRegion(r.get(), w, h);
@@ -150,6 +153,42 @@ TEST(BitmapScan, RunsBecomeOneRegionInOneCall) {
     const UniqueRegion empty = RegionFromRuns(none, buffer);
     RECT box{};
     EXPECT_EQ(GetRgnBox(empty.get(), &box), NULLREGION);
+}
+
+} // namespace
+} // namespace vistrel
+
+namespace vistrel {
+namespace {
+
+// Rows handed to the system in groups and merged pairwise must give exactly the region that
+// all rectangles in one call give, whatever the group size.
+TEST(BitmapScan, GroupedRunsMakeTheSameRegion) {
+    RunList runs;
+    unsigned seed = 12345;
+    const auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int y = 0; y < 300; ++y) {
+        int x = static_cast<int>(next() % 7);
+        const int count = static_cast<int>(next() % 6);
+        for (int k = 0; k < count; ++k) {
+            const int w = 1 + static_cast<int>(next() % 9);
+            runs.rects.push_back({x, y, x + w, y + 1});
+            x += w + 1 + static_cast<int>(next() % 5);
+        }
+    }
+    runs.bounds = {0, 0, 200, 300};
+    std::vector<RECT> buffer;
+    const UniqueRegion whole = RegionFromRunsInGroups(runs, buffer, runs.rects.size());
+    for (const std::size_t group :
+         {std::size_t{1}, std::size_t{3}, kRunsPerGroup, std::size_t{100}}) {
+        const UniqueRegion grouped = RegionFromRunsInGroups(runs, buffer, group);
+        EXPECT_TRUE(EqualRgn(whole.get(), grouped.get())) << group;
+    }
+    const auto mask = test_support::MaskOfRegion(whole.get(), 200, 300);
+    int pixels = 0;
+    for (const Rect& r : runs.rects)
+        pixels += r.right - r.left;
+    EXPECT_EQ(mask.Count(), pixels);
 }
 
 } // namespace

@@ -9,11 +9,13 @@ int PixelMask::Count() const {
 }
 
 std::vector<RECT> RegionRects(HRGN region) {
-    if (!region) return {};
+    if (!region)
+        return {};
     const DWORD bytes = GetRegionData(region, 0, nullptr);
     std::vector<RECT> storage((bytes + sizeof(RECT) - 1) / sizeof(RECT) + 1);
     auto* data = reinterpret_cast<RGNDATA*>(storage.data());
-    if (!GetRegionData(region, bytes, data)) return {};
+    if (!GetRegionData(region, bytes, data))
+        return {};
     const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
     return std::vector<RECT>(r, r + data->rdh.nCount);
 }
@@ -24,8 +26,10 @@ PixelMask MaskOfRegion(HRGN region, int width, int height) {
     m.height = height;
     m.bits.assign(static_cast<std::size_t>(width) * height, 0);
     for (const RECT& r : RegionRects(region))
-        for (int y = std::max(0, static_cast<int>(r.top)); y < std::min(height, static_cast<int>(r.bottom)); ++y)
-            for (int x = std::max(0, static_cast<int>(r.left)); x < std::min(width, static_cast<int>(r.right)); ++x)
+        for (int y = std::max(0, static_cast<int>(r.top));
+             y < std::min(height, static_cast<int>(r.bottom)); ++y)
+            for (int x = std::max(0, static_cast<int>(r.left));
+                 x < std::min(width, static_cast<int>(r.right)); ++x)
                 m.bits[static_cast<std::size_t>(y) * width + x] = 1;
     return m;
 }

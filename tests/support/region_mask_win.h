@@ -12,7 +12,8 @@ struct PixelMask {
     int width = 0, height = 0;
     std::vector<std::uint8_t> bits; // 1 inside
     bool at(int x, int y) const {
-        return x >= 0 && y >= 0 && x < width && y < height && bits[static_cast<std::size_t>(y) * width + x];
+        return x >= 0 && y >= 0 && x < width && y < height &&
+               bits[static_cast<std::size_t>(y) * width + x];
     }
     int Count() const;
 };
