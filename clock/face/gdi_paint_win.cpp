@@ -22,12 +22,11 @@ COLORREF ToColorRef(Colour c) {
 
 ScreenTraits QueryScreenTraits() {
     ScreenTraits t;
-    const HDC screen = GetDC(nullptr);
-    if (!screen)
+    const WindowDc screen(nullptr);
+    if (!screen.get())
         return t;
-    t.bitsPerPixel = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    t.pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    t.bitsPerPixel = GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
+    t.pixelsPerInch = GetDeviceCaps(screen.get(), LOGPIXELSY);
     if (t.pixelsPerInch <= 0)
         t.pixelsPerInch = 96;
     return t;

@@ -54,10 +54,9 @@ ScanImage ReadScanImage(HBITMAP bitmap) {
     bmi.header.biPlanes = 1;
     bmi.header.biBitCount = static_cast<WORD>(img.bytesPerPixel * 8);
     bmi.header.biCompression = BI_RGB;
-    const HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(img.height), img.bytes.data(),
+    const WindowDc screen(nullptr);
+    const int rows = GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(img.height), img.bytes.data(),
                                reinterpret_cast<BITMAPINFO*>(&bmi), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
     if (rows != img.height)
         throw Error("Cannot read the bitmap's pixels");
     return img;

@@ -30,6 +30,8 @@ template <class Fg> UniqueBitmap MakeBitmap(int width, int height, int bits, Fg 
     bmi.h.biPlanes = 1;
     bmi.h.biBitCount = static_cast<WORD>(bits);
     bmi.h.biCompression = BI_RGB;
+    if (bits <= 8)
+        bmi.h.biClrUsed = 2; // black and white
     bmi.colours[1] = {255, 255, 255, 0};
     void* pixels = nullptr;
     UniqueBitmap bmp(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&bmi), DIB_RGB_COLORS,
@@ -44,6 +46,8 @@ template <class Fg> UniqueBitmap MakeBitmap(int width, int height, int bits, Fg 
             std::uint8_t* row = p + static_cast<std::ptrdiff_t>(stride) * y;
             if (bits == 1)
                 row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            else if (bits == 8)
+                row[x] = 1; // the palette's white
             else
                 std::memset(row + x * (bits / 8), 0xFF, static_cast<std::size_t>(bits / 8));
         }
@@ -124,7 +128,7 @@ TEST(BitmapScan, AllBackgroundGivesAnEmptyRegion) {
 TEST(BitmapScan, RunLimitPerRow) {
     // Background first, then alternating: 101 runs fit in 203 pixels, not in 204.
     const auto alternating = [](int x, int) { return x % 2 == 1; };
-    for (const int bits : {1, 24}) {
+    for (const int bits : {1, 8, 24}) {
         const UniqueBitmap ok = MakeBitmap(203, 1, bits, alternating);
         const UniqueRegion r = BitmapToRegion(ok.get());
         EXPECT_EQ(RegionRects(r.get()).size(), 101u) << bits;
