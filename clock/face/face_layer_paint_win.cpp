@@ -49,8 +49,17 @@ void PaintSimpleTicks(const FaceCanvases& c, const TickLayout& layout) {
         circle ? DrawEllipse(c.shape, box) : DrawRectangle(c.shape, box);
 }
 
-std::wstring Wide(const std::string& s) {
-    return Widen(s);
+// An ellipse drawn with a pen covers one pixel more to the right and below than the ellipse
+// region of the same box; without that pixel the outline would cut away the rim, which on the
+// 3D circle ticks is exactly their dark bevel arc.
+RegionRecipe WithPenRims(RegionRecipe recipe) {
+    for (RegionPart& part : recipe.parts) {
+        if (part.shape != RegionShape::Ellipse)
+            continue;
+        ++part.box.right;
+        ++part.box.bottom;
+    }
+    return recipe;
 }
 
 } // namespace
@@ -93,7 +102,7 @@ UniqueRegion PaintTicks(DibCanvas& face, HDC shape, const TickLayout& layout) {
         const DcPenBrush colours(face.dc());
         for (const TickMark& m : layout.marks)
             PaintCircleTick(face.dc(), colours, m);
-        return RegionFromRecipe(layout.region);
+        return RegionFromRecipe(WithPenRims(layout.region));
     }
     case kTickSquare3D:
         GdiFlush();
@@ -111,7 +120,7 @@ void PaintNumerals(TextCanvas& face, TextCanvas& shape, const NumeralLayout& lay
     const auto pass = [&](int offset, bool shadow) {
         for (const NumeralPlacement& n : layout.numerals) {
             const HFONT f = n.narrowed ? narrowFont : font;
-            const std::wstring text = Wide(n.text);
+            const std::wstring text = Widen(n.text);
             const Point at{n.topLeft.x + offset, n.topLeft.y + offset};
             face.Draw(f, text, at, shadow ? n.shadowColour : n.colour);
             shape.Draw(f, text, at, kWhite);
@@ -171,7 +180,7 @@ UniqueRegion PaintAlarmMarks(HDC face, const AlarmMarksDrawing& marks) {
         colours.Set(kBlack, m.colour);
         paint(m, 0);
     }
-    return RegionFromRecipe(marks.region);
+    return RegionFromRecipe(WithPenRims(marks.region));
 }
 
 } // namespace vistrel
