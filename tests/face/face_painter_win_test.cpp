@@ -233,6 +233,39 @@ TEST_F(FacePainterTest, ImagesAreReusedUntilTheSizeChanges) {
     EXPECT_EQ(p.ShapeBitmap().width(), 150);
 }
 
+// White pixels of the shape image: the numerals' share of the outline.
+int ShapePixels(const FacePainter& p) {
+    int n = 0;
+    const DibCanvas& s = p.ShapeBitmap();
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            n += s.Row(y)[x] != 0;
+    return n;
+}
+
+TEST_F(FacePainterTest, TwoDigitNumeralsAreNarrowed) {
+    TOptionItem o = HandsOnly();
+    o.MojiBan = true;
+    o.MojiBanShadow = false;
+    o.DSPOrder = {3, 9, 9, 9, 9, 9, 9}; // numerals only
+    FacePainter p;
+    o.MojiBanPitch = false;
+    p.Render(o, RequestAt(10, 8, 37, 300));
+    const int wide = ShapePixels(p);
+    o.MojiBanPitch = true;
+    p.Render(o, RequestAt(10, 8, 37, 300));
+    const int narrow = ShapePixels(p);
+    EXPECT_LT(narrow, wide);
+    // Only 3, 6, 9 and 12: just "12" can be narrowed.
+    o.MojiBanAll = false;
+    p.Render(o, RequestAt(10, 8, 37, 300));
+    const int fewNarrow = ShapePixels(p);
+    o.MojiBanPitch = false;
+    p.Render(o, RequestAt(10, 8, 37, 300));
+    EXPECT_LT(fewNarrow, ShapePixels(p));
+    EXPECT_LT(ShapePixels(p), wide);
+}
+
 TEST_F(FacePainterTest, TextsAndSidesFollowTheTime) {
     FacePainter p;
     TOptionItem o;
