@@ -27,3 +27,10 @@ prefix: deps
 
 clean:
 	rm -rf $(NATIVE) $(WIN)
+
+# The face in every style on one sheet (build/gallery.png), and the render timings.
+gallery: win prefix
+	tools/gallery.sh
+
+bench: win prefix
+	tools/render_bench.sh

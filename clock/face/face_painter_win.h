@@ -1,0 +1,104 @@
+// RenderClock: draws the whole clock face from scratch into FaceBitmap and builds the window's
+// outline at the same time. One FacePainter belongs to the clock window; it keeps the two
+// images, the fonts and the texts between renders.
+//
+// Typical use by the window:
+//   FaceRequest req = ...;             // size, FaceTimeAt(Now()), alarms, flags
+//   painter.RenderClock(hwnd, options, req);   // draws, hands the outline over, shows it
+//   ...WM_PAINT: painter.PaintTo(dc);
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "clock/common/handles_win.h"
+#include "clock/face/dib_canvas_win.h"
+#include "clock/face/face_metrics.h"
+#include "clock/face/face_request.h"
+#include "clock/face/font_cache_win.h"
+#include "clock/face/layer_guards.h"
+#include "clock/face/shape_scan.h"
+#include "clock/settings/option_item.h"
+
+namespace vistrel {
+
+struct FaceResult {
+    bool rendered = false; // false: minimised, or a render was already running
+    UniqueRegion shape;    // the outline; none when nothing reached it
+};
+
+// The cursor in the window's client coordinates, for the see-through hole.
+Point CursorInClient(HWND window);
+
+class FacePainter {
+  public:
+    FacePainter();
+
+    // Draws the face (steps up to the hole) and returns the outline; does not touch a window.
+    // An error while preparing the texts or images is thrown to the caller; errors of the
+    // layers, the scan and the hole are reported by their guards and the render goes on.
+    FaceResult Render(const TOptionItem& options, const FaceRequest& request);
+    // Gives the outline to the window (which owns it from then on; none shows the whole
+    // square) and copies the face to it.
+    void HandOver(HWND window, UniqueRegion shape);
+    // Render and HandOver; returns whether anything was drawn.
+    bool RenderClock(HWND window, const TOptionItem& options, const FaceRequest& request);
+    // The paint handler: copies the face to the window's DC at (0, 0).
+    void PaintTo(HDC dc) const;
+
+    // The tick must stop while a guard's message box is up: opening is called before the box
+    // and closed after it.
+    void SetBoxHooks(LayerGuards::BoxHooks hooks) { guards_.SetBoxHooks(std::move(hooks)); }
+
+    bool Painting() const { return painting_; }
+    bool DateSide() const { return dateSide_; }
+    bool TimeSide() const { return timeSide_; }
+    const std::string& DateText() const { return dateText_; }
+    const std::string& TimeText() const { return timeText_; }
+    // The region last handed to the window; the window owns it.
+    HRGN WindowShape() const { return windowShape_; }
+    const DibCanvas& FaceBitmap() const { return face_; }
+    const DibCanvas& ShapeBitmap() const { return shape_; }
+    const LayerGuards& Guards() const { return guards_; }
+    // The measures of the last render.
+    const FaceMetrics& Metrics() const { return metrics_; }
+
+    // Test seams: called inside each guard before its step (a test may throw from it); the
+    // colour FaceBitmap starts from (black in the program; a test picks one no layer uses, to
+    // tell black paint from the background).
+    void SetStepHookForTests(std::function<void(FaceGuard)> hook) { stepHook_ = std::move(hook); }
+    void SetBackgroundForTests(Colour c) { background_ = c; }
+
+  private:
+    struct Frame; // the values of one render
+    void DrawLayer(int code, const Frame& f, UniqueRegion& shape);
+    void DrawHands(const Frame& f, UniqueRegion& shape);
+    void DrawTicks(const Frame& f, UniqueRegion& shape);
+    void DrawNumerals(const Frame& f);
+    void DrawCaption(const Frame& f, bool time);
+    void DrawFrame(const Frame& f, UniqueRegion& shape);
+    void DrawAlarmMarks(const Frame& f, UniqueRegion& shape);
+    UniqueRegion ScanShape();
+    void ClearImages(int size);
+    void Guarded(FaceGuard guard, const std::function<void()>& step);
+
+    DibCanvas face_{32};
+    DibCanvas shape_{8};
+    FontCache fonts_;
+    LayerGuards guards_;
+    RunList runs_;
+    std::vector<RECT> regionBuffer_;
+    FaceMetrics metrics_;
+    HRGN windowShape_ = nullptr;
+    bool painting_ = false;
+    bool dateSide_ = true;
+    bool timeSide_ = false;
+    std::string dateText_, timeText_;
+    Colour background_ = kBlack;
+    std::function<void(FaceGuard)> stepHook_;
+};
+
+} // namespace vistrel

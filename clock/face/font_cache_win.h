@@ -1,0 +1,41 @@
+// The fonts of the face, kept between renders: a render a second would otherwise create and
+// delete the same four fonts every second.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "clock/common/handles_win.h"
+
+namespace vistrel {
+
+struct FontSpec {
+    std::string face;
+    int height = 0; // LOGFONT height: negative for a character height in pixels
+    int width = 0;  // 0: the font's own width
+    bool bold = false;
+    bool italic = false;
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// The LOGFONT height of a size in points on a screen of pixelsPerInch.
+int FontHeightForPoints(int points, int pixelsPerInch);
+
+class FontCache {
+  public:
+    // The font for spec; it stays valid until the cache holds kCapacity newer fonts.
+    HFONT Get(const FontSpec& spec);
+    void Clear() { entries_.clear(); }
+
+  private:
+    static constexpr std::size_t kCapacity = 8;
+    struct Entry {
+        FontSpec spec;
+        UniqueFont font;
+    };
+    std::vector<Entry> entries_; // most recently used last
+};
+
+} // namespace vistrel
