@@ -11,8 +11,13 @@ settings() { # mode, then extra [Common] lines
     printf '[Lock]\r\nMode=%s\r\nEscapeSpeed=2\r\nTempKey=1\r\n' "$mode" >>"$dir/Vistrel.Ini"
 }
 state() { e2e_probe state; }
-# The pointer is moved twice: the first motion into a window is taken as entering it.
-at() { xdotool mousemove "$(( $1 - 1 ))" "$2" sleep 0.2 mousemove "$1" "$2"; sleep "${3:-0.6}"; }
+# The pointer comes from above and moves on by a pixel, as a hand moves it: a single jump into a
+# window that has just appeared is sometimes taken only as entering it.
+at() {
+    xdotool mousemove "$1" "$(( $2 - 40 ))" sleep 0.3 mousemove "$1" "$2" sleep 0.3 \
+        mousemove "$(( $1 + 1 ))" "$2"
+    sleep "${3:-0.6}"
+}
 
 # Mode 3: escape.
 settings 3
@@ -43,7 +48,7 @@ e2e_check "cursor gone: shown again" grep -q "visible=1" <<<"$(state)"
 # Holding Ctrl: the lock does not apply, the face can be dragged.
 xdotool keydown ctrl
 at 366 366 0.3
-xdotool mousedown 1 sleep 0.2 mousemove 386 366 sleep 0.2 mousemove 406 386 sleep 0.2 mouseup 1
+xdotool mousedown 1 sleep 0.2 mousemove 387 366 sleep 0.2 mousemove 407 386 sleep 0.2 mouseup 1
 sleep 0.5
 xdotool keyup ctrl
 e2e_check "with Ctrl held the locked clock is dragged" grep -q "visible=1 iconic=0 x=340 y=320 " <<<"$(state)"
