@@ -5,6 +5,8 @@
 #include "clock/common/date_format.h"
 #include "clock/common/fpu.h"
 #include "clock/common/handles_win.h"
+#include "clock/common/vocabulary.h"
+#include "clock/face/gdi_paint_win.h"
 #include "resources/resource.h"
 
 namespace vistrel {
@@ -46,17 +48,29 @@ void TfrmVistrel::Timer1Timer() {
 }
 
 void TfrmVistrel::Redraw() {
-    if (!minimized_) InvalidateRect(hwnd(), nullptr, FALSE);
+    if (minimized_ || !hwnd()) return;
+    marks_.clear();
+    for (const TAlarmItem& a : alarms_) {
+        marks_.push_back({a.mark, static_cast<Colour>(a.colour), a.next_time});
+    }
+    FaceRequest request;
+    request.size = Bounds().width;
+    // The face shows the time of the tick; before the first tick, the time now.
+    request.time = FaceTimeAt(tick_.display.second >= 0 ? tick_.display.value : Now());
+    request.alarms = marks_;
+    request.minimized = minimized_;
+    request.holeActive = hole_active_;
+    if (hole_active_) request.cursor = CursorInClient(hwnd());
+    request.weekdayAfterDate = WeekdayAfterDate;
+    request.resetFpu = ResetFpuEnabled();
+    request.screen = screen_;
+    painter_.RenderClock(hwnd(), option_, request);
 }
 
 void TfrmVistrel::OnPaint() {
-    // A plain face until the painter takes the window over.
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(hwnd(), &ps);
-    UniqueBrush brush(CreateSolidBrush(RGB(32, 32, 48)));
-    RECT rc;
-    GetClientRect(hwnd(), &rc);
-    FillRect(dc, &rc, brush.get());
+    painter_.PaintTo(dc);
     EndPaint(hwnd(), &ps);
 }
 

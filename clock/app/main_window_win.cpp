@@ -15,6 +15,7 @@
 #include "clock/common/run_command.h"
 #include "clock/common/system_info.h"
 #include "clock/common/vocabulary.h"
+#include "clock/face/gdi_paint_win.h"
 #include "clock/face/style_file.h"
 #include "clock/settings/settings_file.h"
 
@@ -59,6 +60,9 @@ void TfrmVistrel::FormCreate() {
     SetAdjustTimeHandler([this](const std::any& settings) {
         RunAdjustment(std::any_cast<const TOptionItem&>(settings));
     });
+    screen_ = QueryScreenTraits();
+    // The tick stands still while one of the painter's error boxes is up.
+    painter_.SetBoxHooks({[this] { StopTick(); }, [this] { StartTick(); }});
     user_name_ = CurrentUserName();
     ReadSharedSettings(SharedSettingsPath(ProgramFolder()), option_, window_);
     LoadAlarmsAtStart();

@@ -14,6 +14,7 @@
 #include "clock/app/tick.h"
 #include "clock/app/window_geometry.h"
 #include "clock/common/window_win.h"
+#include "clock/face/face_painter_win.h"
 #include "clock/settings/option_item.h"
 #include "clock/widgets/tray_icon_win.h"
 
@@ -107,6 +108,9 @@ private:
     MenuTexts menu_texts_;
     std::string user_name_;
     std::unique_ptr<TrayIcon> tray_;
+    FacePainter painter_;
+    ScreenTraits screen_;
+    std::vector<AlarmMarkSource> marks_; // reused between renders
     SetLayeredFn set_layered_ = nullptr;
 
     TickState tick_;

@@ -51,7 +51,7 @@ AlarmMarksDrawing DrawAlarmMarks(const FaceMetrics& face, const AlarmMarkSetting
             break;
         if (alarm.mark != 1 && alarm.mark != 2)
             continue;
-        AlarmMark m;
+        DialMark m;
         m.kind = alarm.mark;
         m.angle = MarkAngle(s.join, alarm.next);
         m.colour = alarm.colour;

@@ -26,7 +26,7 @@ struct AlarmMarkSettings {
     int hRange = 0;
 };
 
-struct AlarmMark {
+struct DialMark {
     int kind = 0; // 1 triangle, 2 dot
     int angle = 0;
     Polygon triangle; // kind 1
@@ -38,7 +38,7 @@ struct AlarmMark {
 // mark itself with a black pen and its colour as brush.
 struct AlarmMarksDrawing {
     int shadowOffset = 0;
-    std::vector<AlarmMark> marks;
+    std::vector<DialMark> marks;
     RegionRecipe region; // the marks and their shadows
 };
 

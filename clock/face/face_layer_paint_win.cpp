@@ -164,7 +164,7 @@ UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int heig
 UniqueRegion PaintAlarmMarks(HDC face, const AlarmMarksDrawing& marks) {
     const DcPenBrush colours(face);
     const int d = marks.shadowOffset;
-    const auto paint = [&](const AlarmMark& m, int offset) {
+    const auto paint = [&](const DialMark& m, int offset) {
         if (m.kind == 1) {
             Polygon moved = m.triangle;
             for (Point& p : moved)
@@ -174,7 +174,7 @@ UniqueRegion PaintAlarmMarks(HDC face, const AlarmMarksDrawing& marks) {
             DrawEllipse(face, Offset(m.dot, offset));
         }
     };
-    for (const AlarmMark& m : marks.marks) {
+    for (const DialMark& m : marks.marks) {
         colours.Set(kBlack);
         paint(m, d);
         colours.Set(kBlack, m.colour);
