@@ -16,12 +16,6 @@ constexpr unsigned kMinuteMs = 60000;
 unsigned g_minute_ms = kMinuteMs;
 // All kinds together: the application window stays topmost until the last one has closed.
 int g_open_notices = 0;
-
-void SetAppLayer(HWND app_window, bool topmost) {
-    if (!app_window || !IsWindow(app_window)) return;
-    SetWindowPos(app_window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
-}
 } // namespace
 
 void SetAlarmMinuteForTests(unsigned ms) { g_minute_ms = ms ? ms : kMinuteMs; }
@@ -102,7 +96,8 @@ void AlarmNotice::ShowNotice(int show_command) {
         shown_ = true;
         ++g_open_notices;
     }
-    SetAppLayer(Owner(), true);
+    const auto host = host_.lock();
+    if (host && host->set_topmost) host->set_topmost(true);
 }
 
 void AlarmNotice::OnDestroy() {
@@ -112,7 +107,8 @@ void AlarmNotice::OnDestroy() {
     if (--g_open_notices > 0) return;
     const auto host = host_.lock();
     if (!host) return; // the program is ending
-    if (!(host->stay_on_top && host->stay_on_top())) SetAppLayer(host->app_window, false);
+    const bool stay = host->stay_on_top && host->stay_on_top();
+    if (!stay && host->set_topmost) host->set_topmost(false);
 }
 
 LRESULT AlarmNotice::OnMemoColour(HDC dc) {

@@ -15,12 +15,14 @@
 namespace vistrel {
 
 // What a notification needs of the program: the application window, which owns it and is
-// lifted above other programs' windows while it is shown, and whether the clock is to stay on
-// top afterwards. The windows hold it weakly: one that closes after the program has let go of
-// it leaves the layers alone.
+// put in the topmost layer while a notification is shown (that lifts all of the program's
+// windows above other programs'), and whether the clock is to stay on top afterwards. The
+// windows hold it weakly: one that closes after the program has let go of it leaves the
+// layers alone.
 struct AlarmHost {
     HWND app_window = nullptr;
-    std::function<bool()> stay_on_top; // "常に手前に表示"; none counts as off
+    std::function<void(bool topmost)> set_topmost; // the application window's layer
+    std::function<bool()> stay_on_top;             // "常に手前に表示"; none counts as off
 };
 
 // Milliseconds per minute of the self-closing timer; tests shorten it (0 restores a minute).

@@ -12,6 +12,12 @@
 
 namespace vistrel {
 
+namespace {
+void ReportUnplayable() {
+    ShowMessageBox("このファイルは再生できません。", MsgType::Warning, MsgButtons::Ok);
+}
+} // namespace
+
 // The hidden window that holds one media file's device and hears when its playback ends.
 class TfrmMCI final : public Window {
 public:
@@ -51,9 +57,16 @@ protected:
         switch (msg) {
         case MM_MCINOTIFY:
             if (static_cast<MCIDEVICEID>(lp) != device_.get()) return 0;
-            // Played to its end, or the device gave up: nothing plays any more. An abort or a
-            // superseded play is this program's own doing and is dealt with where it was done.
-            if (wp == MCI_NOTIFY_SUCCESSFUL || wp == MCI_NOTIFY_FAILURE) Close();
+            // An abort or a superseded play is this program's own doing and is dealt with
+            // where it was done.
+            if (wp == MCI_NOTIFY_SUCCESSFUL) {
+                Close();
+            } else if (wp == MCI_NOTIFY_FAILURE) {
+                // The device gave up after it had started: as unplayable as a file that
+                // would not open, and nothing plays any more.
+                ReportUnplayable();
+                Close();
+            }
             return 0;
         case WM_DESTROY: device_.reset(); return 0;
         default: return Default(msg, wp, lp);
@@ -119,7 +132,7 @@ void AlarmSound::PlayFile(const std::string& path) {
         ReportState();
         return;
     }
-    ShowMessageBox("このファイルは再生できません。", MsgType::Warning, MsgButtons::Ok);
+    ReportUnplayable();
     // Nothing plays, so the stop command has nothing to stop either. (The box let messages
     // run: a file started meanwhile keeps playing.)
     if (holder_ == mine) CloseHolder();
