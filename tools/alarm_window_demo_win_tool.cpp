@@ -36,9 +36,8 @@ int main(int argc, char** argv) {
     const AlarmWindowSettings settings{0, 0, argc > 3 ? std::atoi(argv[3]) : 6};
     const bool all = which == "all";
     if (all || which == "msg") {
-        const HWND w = OpenAlarmWindow(AlarmWindow::Normal,
-                                       Sample("会議の時間です。資料を持って第二会議室へ。", 0x0080FFFF),
-                                       settings, context);
+        const TAlarmItem item = Sample("会議の時間です。資料を持って第二会議室へ。", 0x0080FFFF);
+        const HWND w = OpenAlarmWindow(AlarmWindow::Normal, item, settings, context);
         if (all) SetWindowPos(w, nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
     if (all || which == "fusen") {

@@ -86,8 +86,8 @@ void AlarmNotice::UseWindowFont(int points, bool bold) {
 void AlarmNotice::StartCloseTimer(int minutes) {
     if (minutes <= 0) return;
     const std::uint64_t ms = static_cast<std::uint64_t>(minutes) * g_minute_ms;
-    SetTimer(hwnd(), kCloseTimer, static_cast<UINT>(std::min<std::uint64_t>(ms, USER_TIMER_MAXIMUM)),
-             nullptr);
+    const auto capped = std::min<std::uint64_t>(ms, USER_TIMER_MAXIMUM);
+    SetTimer(hwnd(), kCloseTimer, static_cast<UINT>(capped), nullptr);
 }
 
 void AlarmNotice::ShowNotice(int show_command) {

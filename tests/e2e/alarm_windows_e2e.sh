@@ -17,8 +17,10 @@ for _ in $(seq 30); do
     [ "$(pixel 300 150)" = "srgb(255,255,128)" ] && break
 done
 
-e2e_check "normal window: the memo in the record's colour" [ "$(pixel 300 150)" = "srgb(255,255,128)" ]
-e2e_check "sticky note: the body in the record's colour" [ "$(pixel 300 400)" = "srgb(200,255,200)" ]
+e2e_check "normal window: the memo in the record's colour" \
+    [ "$(pixel 300 150)" = "srgb(255,255,128)" ]
+e2e_check "sticky note: the body in the record's colour" \
+    [ "$(pixel 300 400)" = "srgb(200,255,200)" ]
 e2e_check "sticky note: the desktop shows beside the tab" [ "$(pixel 300 310)" = "srgb(0,0,0)" ]
 e2e_check "sticky note: the tab is there" [ "$(pixel 45 303)" != "srgb(0,0,0)" ]
 e2e_check "board: across the clock a quarter down, in the record's colour" \
