@@ -6,6 +6,8 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <mmsystem.h>
+
 #include <atomic>
 #include <utility>
 
@@ -104,6 +106,13 @@ struct IconTraits {
     static bool Valid(HICON h) { return h != nullptr; }
     static void Close(HICON h) { DestroyIcon(h); }
 };
+struct MciDeviceTraits {
+    static constexpr bool kCounted = false;
+    static MCIDEVICEID Invalid() { return 0; }
+    static bool Valid(MCIDEVICEID d) { return d != 0; }
+    // Closing the device ends any playback on it.
+    static void Close(MCIDEVICEID d) { mciSendCommandW(d, MCI_CLOSE, MCI_WAIT, 0); }
+};
 } // namespace detail
 
 using UniqueHandle = detail::UniqueResource<HANDLE, detail::KernelTraits>;
@@ -118,6 +127,7 @@ using UniqueModule = detail::UniqueResource<HMODULE, detail::ModuleTraits>;
 using UniqueMenu = detail::UniqueResource<HMENU, detail::MenuTraits>;
 using UniqueIcon = detail::UniqueResource<HICON, detail::IconTraits>;
 using UniqueSocket = detail::UniqueResource<SOCKET, detail::SocketTraits>;
+using UniqueMciDevice = detail::UniqueResource<MCIDEVICEID, detail::MciDeviceTraits>;
 
 // A window's device context, released on scope exit.
 class WindowDc {

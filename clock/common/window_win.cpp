@@ -41,6 +41,13 @@ void Window::CreateOf(const wchar_t* class_name, DWORD ex_style, const wchar_t* 
     if (!hwnd_) throw Error("CreateWindow failed");
 }
 
+Window* Window::FromHandle(HWND hwnd) {
+    if (!hwnd || !IsWindow(hwnd)) return nullptr;
+    const auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
+    if (proc != &Window::StaticProc) return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
 
 LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {

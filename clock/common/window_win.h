@@ -17,6 +17,9 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
+    // The object behind a window of this program; nothing for any other window.
+    static Window* FromHandle(HWND hwnd);
+
 protected:
     // Registers a window class of this program once per process.
     static void RegisterClassOnce(const wchar_t* class_name, UINT class_style = 0,

@@ -1,0 +1,140 @@
+#include "clock/alarm/alarm_notice_win.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "clock/alarm/alarm_notice_layout.h"
+#include "clock/common/colour.h"
+#include "clock/common/colour_win.h"
+#include "clock/common/error.h"
+#include "clock/common/wide_win.h"
+
+namespace vistrel {
+
+namespace {
+constexpr unsigned kMinuteMs = 60000;
+unsigned g_minute_ms = kMinuteMs;
+// All kinds together: the application window stays topmost until the last one has closed.
+int g_open_notices = 0;
+} // namespace
+
+void SetAlarmMinuteForTests(unsigned ms) { g_minute_ms = ms ? ms : kMinuteMs; }
+int OpenAlarmNotices() { return g_open_notices; }
+
+UniqueFont CreateAlarmFont(int points, bool bold) {
+    const WindowDc screen(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+    return UniqueFont(CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                  FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
+}
+
+SIZE MeasureText(HFONT font, const std::wstring& text) {
+    const WindowDc screen(nullptr);
+    const SelectGuard select(screen.get(), font);
+    SIZE size{};
+    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+POINT ScreenCentre(int width, int height) {
+    return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+            (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
+}
+
+AlarmNotice* AlarmNotice::FromHandle(HWND hwnd) {
+    return dynamic_cast<AlarmNotice*>(Window::FromHandle(hwnd));
+}
+
+AlarmNotice::AlarmNotice(const TAlarmItem& item, std::weak_ptr<const AlarmHost> host)
+    : item_(item), host_(std::move(host)), back_(ToColorRef(item.colour)),
+      text_(ToColorRef(static_cast<std::uint32_t>(
+          ContrastColour(static_cast<TColor>(item.colour))))),
+      back_brush_(CreateSolidBrush(back_)),
+      memo_font_(CreateAlarmFont(AlarmFontPoints(item.font_size), true)),
+      window_font_(CreateAlarmFont(9, false)) {}
+
+HWND AlarmNotice::Owner() const {
+    const auto host = host_.lock();
+    return host ? host->app_window : nullptr;
+}
+
+void AlarmNotice::CreateNotice(const wchar_t* class_name, DWORD ex_style, const wchar_t* title,
+                               DWORD style, int x, int y, int width, int height) {
+    CreateOf(class_name, ex_style, title, style, x, y, width, height, Owner());
+    self_owned_ = true;
+}
+
+void AlarmNotice::OnFinalMessage() {
+    if (self_owned_) delete this;
+}
+
+void AlarmNotice::CreateMemo(DWORD style, DWORD ex_style, const RECT& r) {
+    memo_ = CreateWindowExW(ex_style, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | style,
+                            r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd(), nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    if (!memo_) throw Error("the alarm message cannot be shown");
+    SendMessageW(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memo_font_.get()), FALSE);
+    SetWindowTextW(memo_, Widen(AlarmMemoText(item_)).c_str());
+}
+
+void AlarmNotice::UseWindowFont(int points, bool bold) {
+    window_font_ = CreateAlarmFont(points, bold);
+}
+
+void AlarmNotice::StartCloseTimer(int minutes) {
+    if (minutes <= 0) return;
+    const std::uint64_t ms = static_cast<std::uint64_t>(minutes) * g_minute_ms;
+    const auto capped = std::min<std::uint64_t>(ms, USER_TIMER_MAXIMUM);
+    SetTimer(hwnd(), kCloseTimer, static_cast<UINT>(capped), nullptr);
+}
+
+void AlarmNotice::ShowNotice(int show_command) {
+    ShowWindow(hwnd(), show_command);
+    if (!shown_) {
+        shown_ = true;
+        ++g_open_notices;
+    }
+    const auto host = host_.lock();
+    if (host && host->set_topmost) host->set_topmost(true);
+}
+
+void AlarmNotice::OnDestroy() {
+    KillTimer(hwnd(), kCloseTimer);
+    if (!shown_) return;
+    shown_ = false;
+    if (--g_open_notices > 0) return;
+    const auto host = host_.lock();
+    if (!host) return; // the program is ending
+    const bool stay = host->stay_on_top && host->stay_on_top();
+    if (!stay && host->set_topmost) host->set_topmost(false);
+}
+
+LRESULT AlarmNotice::OnMemoColour(HDC dc) {
+    SetTextColor(dc, text_);
+    SetBkColor(dc, back_);
+    return reinterpret_cast<LRESULT>(back_brush_.get());
+}
+
+LRESULT AlarmNotice::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_TIMER:
+        if (wp != kCloseTimer) return 0;
+        // The window and this object end here: nothing of it is touched afterwards.
+        DestroyWindow(hwnd());
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        if (memo_ && reinterpret_cast<HWND>(lp) == memo_) {
+            return OnMemoColour(reinterpret_cast<HDC>(wp));
+        }
+        return Default(msg, wp, lp);
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    default: return Default(msg, wp, lp);
+    }
+}
+
+} // namespace vistrel

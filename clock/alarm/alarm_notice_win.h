@@ -1,0 +1,90 @@
+// What the three alarm notification windows share: a copy of the fired record, its colours and
+// fonts, the memo, the self-closing timer, and the application window held topmost while any
+// of them is shown. Each window frees itself when it closes.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "clock/alarm/alarm_item.h"
+#include "clock/common/handles_win.h"
+#include "clock/common/window_win.h"
+
+namespace vistrel {
+
+// What a notification needs of the program: the application window, which owns it and is
+// put in the topmost layer while a notification is shown (that lifts all of the program's
+// windows above other programs'), and whether the clock is to stay on top afterwards. The
+// windows hold it weakly: one that closes after the program has let go of it leaves the
+// layers alone.
+struct AlarmHost {
+    HWND app_window = nullptr;
+    std::function<void(bool topmost)> set_topmost; // the application window's layer
+    std::function<bool()> stay_on_top;             // "常に手前に表示"; none counts as off
+};
+
+// Milliseconds per minute of the self-closing timer; tests shorten it (0 restores a minute).
+void SetAlarmMinuteForTests(unsigned ms);
+// Notification windows open now, all kinds together.
+int OpenAlarmNotices();
+
+class AlarmNotice : public Window {
+public:
+    static constexpr UINT_PTR kCloseTimer = 1;
+
+    // The notification window behind a handle; nothing for any other window.
+    static AlarmNotice* FromHandle(HWND hwnd);
+
+    const TAlarmItem& item() const { return item_; }
+    HWND memo() const { return memo_; }
+    COLORREF back_colour() const { return back_; }
+    COLORREF text_colour() const { return text_; }
+
+protected:
+    AlarmNotice(const TAlarmItem& item, std::weak_ptr<const AlarmHost> host);
+
+    HWND Owner() const;
+    // Creates the window, which from then on owns this object and frees it at its end. A
+    // window that cannot be created throws, and the caller still owns the object.
+    void CreateNotice(const wchar_t* class_name, DWORD ex_style, const wchar_t* title,
+                      DWORD style, int x, int y, int width, int height);
+    // A memo child showing the record's message in the record's colours and font size.
+    void CreateMemo(DWORD style, DWORD ex_style, const RECT& r);
+    // Closes the window after the given minutes; 0 (or less) keeps it open.
+    void StartCloseTimer(int minutes);
+    // Shows the window and lifts the program's windows above the others.
+    void ShowNotice(int show_command);
+    // The window's own font: "ＭＳ Ｐゴシック" at the given size.
+    HFONT WindowFont() const { return window_font_.get(); }
+    void UseWindowFont(int points, bool bold);
+    HBRUSH BackBrush() const { return back_brush_.get(); }
+
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnFinalMessage() override;
+
+private:
+    LRESULT OnMemoColour(HDC dc);
+    void OnDestroy();
+
+    TAlarmItem item_;
+    std::weak_ptr<const AlarmHost> host_;
+    COLORREF back_;
+    COLORREF text_;
+    UniqueBrush back_brush_;
+    UniqueFont memo_font_;
+    UniqueFont window_font_;
+    HWND memo_ = nullptr;
+    bool self_owned_ = false;
+    bool shown_ = false;
+};
+
+// "ＭＳ Ｐゴシック" in the Shift-JIS character set at a point size.
+UniqueFont CreateAlarmFont(int points, bool bold);
+// Width and height of a text in a font.
+SIZE MeasureText(HFONT font, const std::wstring& text);
+// The top left corner that centres a window of the given size on the screen.
+POINT ScreenCentre(int width, int height);
+
+} // namespace vistrel
