@@ -81,13 +81,13 @@ std::string FormatAlarmText(const AlarmList& list) {
 }
 
 AlarmSaveResult SaveAlarmFile(const std::string& path, const AlarmList& list) {
-    if (FileInUse(path)) return {false, InUseMessage(path), AlarmNotice::Plain};
+    if (FileInUse(path)) return {false, InUseMessage(path), AlarmFileNotice::Plain};
     try {
         WriteFileAtomic(path, EncodeTextFile(FormatAlarmText(list)));
     } catch (const Error&) {
-        return {false, WriteFailedMessage(path), AlarmNotice::Error};
+        return {false, WriteFailedMessage(path), AlarmFileNotice::Error};
     }
-    return {true, {}, AlarmNotice::None};
+    return {true, {}, AlarmFileNotice::None};
 }
 
 AlarmRecovery RecoverAlarmFile(const std::string& failed_path, const std::string& error_message,

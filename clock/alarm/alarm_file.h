@@ -13,7 +13,7 @@
 namespace vistrel {
 
 // The kinds of message box that the alarm file's results ask for.
-enum class AlarmNotice { None, Plain, Warning, Error };
+enum class AlarmFileNotice { None, Plain, Warning, Error };
 
 // Appends the records of a file's bytes (already read) to list. Throws AlarmFileError at the
 // first line that cannot become a record; the records before it stay in the list.
@@ -32,7 +32,7 @@ std::string FormatAlarmText(const AlarmList& list);
 struct AlarmSaveResult {
     bool saved = false;
     std::string message; // empty when saved
-    AlarmNotice notice = AlarmNotice::None;
+    AlarmFileNotice notice = AlarmFileNotice::None;
 };
 
 // Writes the list atomically: an interrupted save leaves the old file or the new one. When

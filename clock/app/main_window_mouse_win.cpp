@@ -63,8 +63,17 @@ LRESULT TfrmVistrel::OnNcLButtonDown(WPARAM wp, LPARAM lp) {
     return 0;
 }
 
-void TfrmVistrel::OnLButtonDown(LPARAM lp) {
-    drag_start_ = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+namespace {
+POINT MessageScreenPoint() {
+    const DWORD pos = GetMessagePos();
+    return {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+}
+} // namespace
+
+void TfrmVistrel::OnLButtonDown(LPARAM) {
+    drag_start_ = MessageScreenPoint();
+    const WinRect b = Bounds();
+    drag_origin_ = {b.left, b.top};
     dragging_ = true;
     SetCapture(hwnd());
 }
@@ -82,10 +91,13 @@ LRESULT TfrmVistrel::OnMouseMove(WPARAM wp, LPARAM lp) {
         Redraw();
         return 0;
     }
-    if (dragging_ && (wp & MK_LBUTTON) && (p.x != drag_start_.x || p.y != drag_start_.y)) {
+    if (dragging_ && (wp & MK_LBUTTON)) {
+        const POINT s = MessageScreenPoint();
+        const int x = drag_origin_.x + s.x - drag_start_.x;
+        const int y = drag_origin_.y + s.y - drag_start_.y;
         const WinRect b = Bounds();
-        SetWindowPos(hwnd(), nullptr, b.left + p.x - drag_start_.x, b.top + p.y - drag_start_.y, 0,
-                     0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (x == b.left && y == b.top) return 0;
+        SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         UpdateAnchor();
     }
     return 0;
@@ -112,7 +124,8 @@ bool TfrmVistrel::OnSetCursor(LPARAM lp) {
 
 void TfrmVistrel::ShowPopupMenu() {
     const UniqueMenu menu = BuildPopupMenu(
-        menu_texts_, {window_.StayOnTop, option_.Locked, set_time_available_ && !AdjustTimeRunning()});
+        menu_texts_, {window_.StayOnTop, option_.Locked, set_time_available_ && !AdjustTimeRunning(),
+                      sound_ && sound_->IsPlaying()});
     TrayIcon::TrackMenu(hwnd(), menu.get());
 }
 
@@ -125,6 +138,7 @@ void TfrmVistrel::OnCommand(UINT id) {
     case kCmdLock: LockCmd1(); break;
     case kCmdMinimize: MinimizeCmd1(); break;
     case kCmdSetTime: SetTimeCmd1(); break;
+    case kCmdStopSound: MCIStopCmd1(); break;
     case kCmdExit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
     case kCmdMoveTopRight:
     case kCmdMoveBottomRight:
@@ -169,9 +183,10 @@ void TfrmVistrel::DoubleClickAction() {
     switch (option_.DblClickAction) {
     case 1: SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); break;
     case 2: SetTimeCmd1(); break;
+    case 3: MCIStopCmd1(); break;
     case 5: MinimizeCmd1(); break;
     default:
-        // Clearing afterimages, stopping the alarm sound and the alarm list
+        // Clearing afterimages and the alarm list
         // join with their commands.
         break;
     }

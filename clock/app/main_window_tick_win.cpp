@@ -40,11 +40,12 @@ void TfrmVistrel::Timer1Timer() {
     const TickResult r = RunTick(tick_, now, shown, minimized_);
     if (!r.new_second) return;
     ResetFpu();
-    // Alarm catch-up and firing join the tick with the alarm windows; until then the list is
-    // kept as loaded and saved back unchanged.
+    if (r.catch_up) CatchUp();
     if (r.redraw) Redraw();
-    app_.SetTitle(minimized_ ? FormatDateTime("yyyy/mm/dd hh:nn:ss", tick_.display.value)
+    app_.SetTitle(minimized_ ? painter_.DateText() + " " +
+                                   FormatDateTime("hh:nn:ss", tick_.display.value)
                              : std::string("Vistrel"));
+    RunDueAlarms();
 }
 
 void TfrmVistrel::Redraw() {

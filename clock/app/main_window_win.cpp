@@ -61,6 +61,10 @@ void TfrmVistrel::FormCreate() {
         RunAdjustment(std::any_cast<const TOptionItem&>(settings));
     });
     screen_ = QueryScreenTraits();
+    alarm_host_ = std::make_shared<AlarmHost>(AlarmHost{
+        app_.hwnd(), [this](bool topmost) { app_.SetTopmost(topmost); },
+        [this] { return window_.StayOnTop; }});
+    sound_ = std::make_unique<AlarmSound>();
     // The tick stands still while one of the painter's error boxes is up.
     painter_.SetBoxHooks({[this] { StopTick(); }, [this] { StartTick(); }});
     user_name_ = CurrentUserName();
@@ -183,7 +187,7 @@ void TfrmVistrel::ApplyTranslucency() {
 void TfrmVistrel::SaveAlarms() {
     const AlarmSaveResult r = SaveAlarmFile(AlarmFile(), alarms_);
     if (!r.saved && !r.message.empty()) {
-        ShowMessageBox(r.message, r.notice == AlarmNotice::Error ? MsgType::Error : MsgType::Plain);
+        ShowMessageBox(r.message, r.notice == AlarmFileNotice::Error ? MsgType::Error : MsgType::Plain);
     }
 }
 
@@ -207,6 +211,8 @@ void TfrmVistrel::FormClose() { SaveAll(); }
 
 void TfrmVistrel::FormDestroy() {
     StopTick();
+    sound_.reset();
+    alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
     StopLockPoll();
     SetAdjustTimeHandler({});
     tray_.reset();

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "clock/alarm/alarm_item.h"
+#include "clock/alarm/alarm_sound_win.h"
+#include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
 #include "clock/app/command_line.h"
 #include "clock/app/popup_menu_win.h"
@@ -90,6 +92,12 @@ public:
 private:
     void PaceRound(DWORD& round_start);
 
+    // --- alarms in the tick (main_window_alarm_win.cpp)
+    void CatchUp();
+    void RunDueAlarms();
+    void Announce(const AlarmAnnouncement& announcement);
+    void MCIStopCmd1();
+
     // --- the lock behaviours (main_window_lock_win.cpp)
     LRESULT LockBehaviour();
     void LockPoll();
@@ -109,6 +117,8 @@ private:
     std::string user_name_;
     std::unique_ptr<TrayIcon> tray_;
     FacePainter painter_;
+    std::shared_ptr<AlarmHost> alarm_host_;
+    std::unique_ptr<AlarmSound> sound_;
     ScreenTraits screen_;
     std::vector<AlarmMarkSource> marks_; // reused between renders
     SetLayeredFn set_layered_ = nullptr;
@@ -120,7 +130,10 @@ private:
     bool set_time_available_ = false;
 
     // moving and resizing
+    // A drag is computed in screen coordinates from where it started, so that a mouse message
+    // that arrives before the system has caught up with the last move cannot lose a step.
     POINT drag_start_{};
+    POINT drag_origin_{};
     bool dragging_ = false;
     bool resizing_ = false;
     Edge resize_edge_ = Edge::None;

@@ -50,6 +50,7 @@ UniqueMenu BuildPopupMenu(const MenuTexts& t, const MenuState& state) {
     AppendMenuW(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(move), Widen(c[6]).c_str());
     Append(menu.get(), kCmdMinimize, c[7]);
     Append(menu.get(), kCmdSetTime, c[8], state.set_time_enabled ? 0 : MF_GRAYED);
+    Append(menu.get(), kCmdStopSound, c[11], state.stop_sound_enabled ? 0 : MF_GRAYED);
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     Append(menu.get(), kCmdExit, c[15]);
     return menu;

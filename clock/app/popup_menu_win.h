@@ -19,6 +19,7 @@ enum MenuCommand : UINT {
     kCmdLock,
     kCmdMinimize,
     kCmdSetTime,
+    kCmdStopSound,
     kCmdExit,
     kCmdMoveTopRight, // the five moves in the order of their tags 1..5
     kCmdMoveBottomRight,
@@ -39,6 +40,7 @@ struct MenuState {
     bool stay_on_top = true;
     bool locked = false;
     bool set_time_enabled = false;
+    bool stop_sound_enabled = false;
 };
 
 UniqueMenu BuildPopupMenu(const MenuTexts& texts, const MenuState& state);

@@ -14,12 +14,6 @@ std::vector<POINT> ToPoints(const std::vector<Point>& points, int d = 0) {
 }
 } // namespace
 
-COLORREF ToColorRef(Colour c) {
-    if ((c >> 24) == 0xFF)
-        return GetSysColor(static_cast<int>(c & 0xFF));
-    return c & 0x00FFFFFF;
-}
-
 ScreenTraits QueryScreenTraits() {
     ScreenTraits t;
     const WindowDc screen(nullptr);

@@ -3,6 +3,8 @@
 // one-pixel edge line along a region.
 #pragma once
 
+#include "clock/common/colour_win.h"
+
 #include <windows.h>
 
 #include "clock/common/handles_win.h"
@@ -13,8 +15,6 @@
 
 namespace vistrel {
 
-// A style colour as GDI takes it: a top byte 0xFF names a system colour by its low byte.
-COLORREF ToColorRef(Colour c);
 
 // The screen's colour depth and resolution.
 ScreenTraits QueryScreenTraits();

@@ -272,6 +272,6 @@ TEST_F(AlarmFile, AFailedWriteReportsAndKeepsTheOldFile) {
     const std::string path = folder.Path("no such folder") + PathSeparator() + "a.CSV";
     const AlarmSaveResult r = SaveAlarmFile(path, {Daily(7, 0, "x")});
     EXPECT_FALSE(r.saved);
-    EXPECT_EQ(r.notice, AlarmNotice::Error);
+    EXPECT_EQ(r.notice, AlarmFileNotice::Error);
     EXPECT_EQ(r.message, "ｱﾗｰﾑ情報ﾌｧｲﾙ:" + path + "\r\nの出力に失敗しました。");
 }

@@ -24,7 +24,7 @@ TEST(AlarmFileWin, SavingAFileHeldByAnotherProgramSaysSoAndLeavesIt) {
         a.message = "new";
         const AlarmSaveResult r = SaveAlarmFile(path, {a});
         EXPECT_FALSE(r.saved);
-        EXPECT_EQ(r.notice, AlarmNotice::Plain);
+        EXPECT_EQ(r.notice, AlarmFileNotice::Plain);
         EXPECT_EQ(r.message, "ｱﾗｰﾑ情報ﾌｧｲﾙの保存に失敗しました。\r\n" + path +
                                  "\r\nは他のﾌﾟﾛｸﾞﾗﾑで使用中です。");
     }

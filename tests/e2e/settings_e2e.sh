@@ -28,6 +28,8 @@ e2e_finish || true
 
 # Dragging the face moves the window by the drag; the place is saved.
 sed -i 's/^Size=.*/Size=133\r/; s/^PointX=.*/PointX=300\r/; s/^PointY=.*/PointY=300\r/' "$dir/$user_ini"
+# Only the drawn parts of the face take the mouse: a frame ring makes the edges drawn.
+sed -i 's/^Frame=0/Frame=1/' "$dir/Vistrel.Ini"
 e2e_start "$dir"
 e2e_probe wait 20000 >/dev/null
 sleep 1

@@ -1,0 +1,62 @@
+// The alarms in the clock's tick: catching up after a jump of the clock, and announcing what
+// is due: its sound, its window, the effect on the clock, and its action.
+#include "clock/app/main_window_win.h"
+
+#include <exception>
+
+#include "clock/alarm/scheduler.h"
+#include "clock/common/message_box.h"
+#include "clock/common/run_command.h"
+
+namespace vistrel {
+
+namespace {
+// More alarms than this in one second would be a list gone wrong; the scheduler guarantees an
+// end, this only keeps a broken promise from freezing the clock.
+constexpr int kMostAlarmsInOneSecond = 10000;
+} // namespace
+
+void TfrmVistrel::CatchUp() { CatchUpAlarms(alarms_, tick_.display.value); }
+
+void TfrmVistrel::RunDueAlarms() {
+    const AlarmProcSettings settings{option_.AlarmUse, option_.MsgType, option_.Action};
+    bool fired_any = false;
+    for (int i = 0; i < kMostAlarmsInOneSecond; ++i) {
+        AlarmProcResult r = AlarmProc(alarms_, tick_.display.value, settings);
+        if (r.sound && sound_) sound_->Play(*r.sound);
+        if (r.announce) Announce(*r.announce);
+        if (!r.error.empty()) ShowMessageBox(r.error, MsgType::Plain);
+        if (!r.fired) break;
+        fired_any = true;
+    }
+    // The dial marks show the alarms still to come.
+    if (fired_any) Redraw();
+}
+
+void TfrmVistrel::Announce(const AlarmAnnouncement& a) {
+    const BoardPlace board{[this] {
+                               RECT r{};
+                               GetWindowRect(hwnd(), &r);
+                               return r;
+                           }(),
+                           painter_.DateSide()};
+    const AlarmShowContext context{alarm_host_, board, [this](AlarmEffect effect) {
+                                       if (effect == AlarmEffect::Flash) FlashColours(100);
+                                       if (effect == AlarmEffect::Shake) ShakeWindow(100);
+                                   }};
+    ShowAlarmWindow(a, AlarmWindowSettingsOf(option_), context);
+    try {
+        RunCommand(a.item.action, option_);
+    } catch (const std::exception& e) {
+        ShowMessageBox(ActionFailedMessage(a.item.action, e.what()), MsgType::Warning);
+    }
+}
+
+void TfrmVistrel::MCIStopCmd1() {
+    if (sound_ && sound_->IsPlaying()) {
+        sound_->Stop();
+        ProcessMessages();
+    }
+}
+
+} // namespace vistrel
