@@ -6,6 +6,7 @@
 
 #include "clock/app/cursors_win.h"
 #include "clock/common/colour.h"
+#include "clock/face/face_math.h"
 
 namespace vistrel {
 
@@ -62,8 +63,8 @@ void TfrmVistrel::ShakeWindow(int n) {
     const WinRect home = Bounds();
     DWORD round_start = GetTickCount();
     for (int i = 0; i <= n; ++i) {
-        const int x = home.left - RoundHalfEven(10 * unit(random)) + 5;
-        const int y = home.top - RoundHalfEven(10 * unit(random)) + 5;
+        const int x = home.left - Nearest(10 * unit(random)) + 5;
+        const int y = home.top - Nearest(10 * unit(random)) + 5;
         SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         PaceRound(round_start);
     }

@@ -1,31 +1,20 @@
 #include "clock/app/window_geometry.h"
 
 #include <cmath>
-#include <limits>
+
+#include "clock/face/face_math.h"
 
 namespace vistrel {
-
-int RoundHalfEven(double v) {
-    if (!std::isfinite(v)) return 0;
-    const double r = std::nearbyint(v); // the default rounding mode: halves to even
-    if (r >= static_cast<double>(std::numeric_limits<int>::max())) {
-        return std::numeric_limits<int>::max();
-    }
-    if (r <= static_cast<double>(std::numeric_limits<int>::min())) {
-        return std::numeric_limits<int>::min();
-    }
-    return static_cast<int>(r);
-}
 
 int EdgeMargin(const EdgeMarginInput& in) {
     if (in.mojiban) {
         // A numeral size of 17 or more would divide by zero or turn the band inside out: the
         // band is then as wide as the numerals allow at their largest.
         const int divisor = 17 - in.moji_size;
-        return RoundHalfEven(static_cast<double>(in.size) / (divisor >= 1 ? divisor : 1));
+        return Nearest(static_cast<double>(in.size) / (divisor >= 1 ? divisor : 1));
     }
-    const int r = RoundHalfEven(in.size / 2.0);
-    const int f = RoundHalfEven(r * static_cast<double>(in.thick5_size) / 1000.0);
+    const int r = Nearest(in.size / 2.0);
+    const int f = Nearest(r * static_cast<double>(in.thick5_size) / 1000.0);
     return r + 2 * f - static_cast<int>(std::trunc(r * static_cast<double>(in.thick_pos) / 100.0));
 }
 
@@ -46,20 +35,20 @@ ResizeResult ResizeStep(const WinRect& rect, Edge edge, int last_x, int last_y, 
     case Edge::Left:
         d = rect.width - mx;
         r.left += mx;
-        r.top += RoundHalfEven(mx / 2.0);
+        r.top += Nearest(mx / 2.0);
         break;
     case Edge::Right:
         d = rect.width + mx;
-        r.top -= RoundHalfEven(mx / 2.0);
+        r.top -= Nearest(mx / 2.0);
         break;
     case Edge::Top:
         d = rect.width - my;
-        r.left += RoundHalfEven(my / 2.0);
+        r.left += Nearest(my / 2.0);
         r.top += my;
         break;
     case Edge::Bottom:
         d = rect.width + my;
-        r.left -= RoundHalfEven(my / 2.0);
+        r.left -= Nearest(my / 2.0);
         break;
     case Edge::None: break;
     }

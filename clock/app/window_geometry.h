@@ -14,8 +14,6 @@ struct WinRect {
     bool Contains(int x, int y) const { return x >= left && x < right() && y >= top && y < bottom(); }
 };
 
-// Rounding of the window arithmetic: to the nearest integer, halves to the even neighbour.
-int RoundHalfEven(double v);
 
 // --- hit test ---
 enum class Edge { None, Left, Right, Top, Bottom };
