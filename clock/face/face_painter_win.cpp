@@ -225,9 +225,9 @@ void FacePainter::DrawHands(const Frame& f, UniqueRegion& shape) {
         hands.push_back(
             {{styles.second, o.SLongLen, o.SShortLen, o.SNeedleW}, a.second, o.ColorS, o.ColorSF});
     for (const One& h : hands) {
-        const HandSpec spec = MakeHandSpec(f.metrics, h.measures, h.angle);
+        const HandSpec handSpec = MakeHandSpec(f.metrics, h.measures, h.angle);
         const HandDrawing drawing =
-            DrawHand(spec, f.metrics.centre, C(h.colour), C(h.edge), f.metrics.radius);
+            DrawHand(handSpec, f.metrics.centre, C(h.colour), C(h.edge), f.metrics.radius);
         // Each hand joins the outline at once: a later hand's failure keeps the earlier ones.
         UnionInto(shape, PaintHand(face_.dc(), drawing));
     }
@@ -272,14 +272,14 @@ void FacePainter::DrawNumerals(const Frame& f) {
     v.shadowLast = C(o.ColorBS2);
     v.hour = f.request.time.hour;
 
-    FontSpec spec{o.MojiBanFont,
+    FontSpec fontSpec{o.MojiBanFont,
                   FontHeightForPoints(NumeralFontPoints(f.metrics.size, o.MojiSize),
                                       f.request.screen.pixelsPerInch),
                   0, o.MojiBanBold, o.MojiBanItalic};
-    FontSpec narrowSpec = spec;
-    narrowSpec.width = NarrowCharWidth(spec.height, o.MojiBanPitchWidth);
+    FontSpec narrowSpec = fontSpec;
+    narrowSpec.width = NarrowCharWidth(fontSpec.height, o.MojiBanPitchWidth);
     // Fetch both before measuring: the cache keeps them alive for the rest of the layer.
-    const HFONT font = fonts_.Get(spec);
+    const HFONT font = fonts_.Get(fontSpec);
     const HFONT narrow = o.MojiBanPitch ? fonts_.Get(narrowSpec) : font;
     const NumeralLayout layout =
         LayoutNumerals(f.metrics, v, [&](const std::string& text, bool narrowed) {
@@ -292,14 +292,14 @@ void FacePainter::DrawCaption(const Frame& f, bool time) {
     const TOptionItem& o = f.o;
     if (time ? !o.TimeChar : !o.DateChar)
         return;
-    const FontSpec spec{
+    const FontSpec fontSpec{
         time ? o.TimeCharFont : o.DateCharFont,
         FontHeightForPoints(CaptionFontPoints(f.metrics.size, time ? o.TimeSize : o.DateSize),
                             f.request.screen.pixelsPerInch),
         0, time ? o.TimeCharBold : o.DateCharBold, time ? o.TimeCharItalic : o.DateCharItalic};
     CaptionPaint c;
     c.text = Widen(time ? timeText_ : dateText_);
-    c.font = fonts_.Get(spec);
+    c.font = fonts_.Get(fontSpec);
     const TextExtent extent = f.faceText.Measure(c.font, c.text);
     c.topLeft = CaptionTopLeft(f.metrics, extent, time ? o.TimeCharInOut : o.DateCharInOut,
                                time ? timeSide_ : dateSide_);

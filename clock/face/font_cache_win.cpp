@@ -12,18 +12,18 @@ int FontHeightForPoints(int points, int pixelsPerInch) {
     return -MulDiv(points, pixelsPerInch, 72);
 }
 
-HFONT FontCache::Get(const FontSpec& spec) {
+HFONT FontCache::Get(const FontSpec& fontSpec) {
     const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const Entry& e) { return e.spec == spec; });
+                                 [&](const Entry& e) { return e.fontSpec == fontSpec; });
     if (it != entries_.end()) {
         std::rotate(it, it + 1, entries_.end());
         return entries_.back().font.get();
     }
     LOGFONTW lf{};
-    lf.lfHeight = spec.height;
-    lf.lfWidth = spec.width;
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic ? TRUE : FALSE;
+    lf.lfHeight = fontSpec.height;
+    lf.lfWidth = fontSpec.width;
+    lf.lfWeight = fontSpec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = fontSpec.italic ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
@@ -31,14 +31,14 @@ HFONT FontCache::Get(const FontSpec& spec) {
     // the black behind the face and show as a dark fringe, so the face draws crisp text.
     lf.lfQuality = NONANTIALIASED_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    const std::wstring face = Widen(spec.face);
+    const std::wstring face = Widen(fontSpec.face);
     wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     UniqueFont font(CreateFontIndirectW(&lf));
     if (!font)
-        throw Error("Cannot create the font " + spec.face);
+        throw Error("Cannot create the font " + fontSpec.face);
     if (entries_.size() >= kCapacity)
         entries_.erase(entries_.begin());
-    entries_.push_back({spec, std::move(font)});
+    entries_.push_back({fontSpec, std::move(font)});
     return entries_.back().font.get();
 }
 

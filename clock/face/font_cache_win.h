@@ -25,14 +25,14 @@ int FontHeightForPoints(int points, int pixelsPerInch);
 
 class FontCache {
   public:
-    // The font for spec; it stays valid until the cache holds kCapacity newer fonts.
-    HFONT Get(const FontSpec& spec);
+    // The font for fontSpec; it stays valid until the cache holds kCapacity newer fonts.
+    HFONT Get(const FontSpec& fontSpec);
     void Clear() { entries_.clear(); }
 
   private:
     static constexpr std::size_t kCapacity = 8;
     struct Entry {
-        FontSpec spec;
+        FontSpec fontSpec;
         UniqueFont font;
     };
     std::vector<Entry> entries_; // most recently used last

@@ -28,7 +28,7 @@ HandFamily FamilyOf(int style) {
     return index == 0 ? HandFamily::Normal : index == 1 ? HandFamily::Square : HandFamily::Diamond;
 }
 
-// The spec with every measure inside 0..kMaxHandMeasure and the angle on the dial.
+// The hand with every measure inside 0..kMaxHandMeasure and the angle on the dial.
 HandSpec Sanitised(const HandSpec& s) {
     HandSpec out = s;
     out.angle = Degrees0To359(s.angle);

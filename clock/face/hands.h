@@ -56,7 +56,7 @@ struct OutlineMeasures {
 // The outline polygon of a family (kite, rectangle or pointed bar) around `centre`.
 Polygon HandOutline(HandFamily family, int angle, const OutlineMeasures& m, Point centre);
 // The reduced measures of the see-through middle of the empty styles.
-OutlineMeasures InnerMeasures(HandFamily family, const HandSpec& spec);
+OutlineMeasures InnerMeasures(HandFamily family, const HandSpec& handSpec);
 
 // What a painted polygon is, so that a reader of the plan can find a facet.
 enum class HandPart { Left, Right, TipFacet, TailFacet, FlatFace, Body, ArrowHead, Shaft };
@@ -78,7 +78,7 @@ struct HandDrawing {
 
 // The complete drawing of one hand around `centre` with base colour `base` and edge colour
 // `edge`. Negative measures count as 0 and huge ones are held at kMaxHandMeasure.
-HandDrawing DrawHand(const HandSpec& spec, Point centre, Colour base, Colour edge, int radius);
+HandDrawing DrawHand(const HandSpec& handSpec, Point centre, Colour base, Colour edge, int radius);
 
 // The shade numbers of the two halves of the normal and diamond families at an angle.
 struct HalfShades {

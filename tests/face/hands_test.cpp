@@ -20,9 +20,9 @@ HandSpec DefaultHourHand(int style, int angle) {
     return MakeHandSpec(test_support::DefaultFace(), {style, 50, 15, 45}, angle);
 }
 
-HandDrawing Draw(const HandSpec& spec) {
+HandDrawing Draw(const HandSpec& handSpec) {
     const FaceMetrics face = test_support::DefaultFace();
-    return DrawHand(spec, face.centre, kColorH, kEdge, face.radius);
+    return DrawHand(handSpec, face.centre, kColorH, kEdge, face.radius);
 }
 
 } // namespace
@@ -148,11 +148,11 @@ TEST(HandOutlines, EmptyStylesLeaveTheMiddleSeeThrough) {
 
 TEST(HandOutlines, ZeroTailPutsTheTailAtTheCentre) {
     const FaceMetrics face = test_support::DefaultFace();
-    const HandSpec spec = MakeHandSpec(face, {0, 50, 0, 45}, 45);
-    const Polygon kite = HandOutline(HandFamily::Normal, spec.angle,
-                                     {spec.longLen, spec.shortLen, spec.width}, face.centre);
+    const HandSpec handSpec = MakeHandSpec(face, {0, 50, 0, 45}, 45);
+    const Polygon kite = HandOutline(HandFamily::Normal, handSpec.angle,
+                                     {handSpec.longLen, handSpec.shortLen, handSpec.width}, face.centre);
     EXPECT_EQ(kite[2], face.centre); // the kite has become a triangle
-    EXPECT_FALSE(RegionContains(Draw(spec).region, face.centre.x - 3, face.centre.y + 3));
+    EXPECT_FALSE(RegionContains(Draw(handSpec).region, face.centre.x - 3, face.centre.y + 3));
 }
 
 TEST(HandOutlines, SimpleStylesFillOneColourAndDrawAnEdge) {
@@ -200,9 +200,9 @@ TEST(HandOutlines, HostileValuesNeverCrash) {
         {0, 90, 0, 0, 1},
     };
     for (int style = 0; style < kHandStyleCount; ++style) {
-        for (HandSpec spec : hostile) {
-            spec.style = style;
-            const HandDrawing d = DrawHand(spec, face.centre, kColorH, kEdge, kMax);
+        for (HandSpec handSpec : hostile) {
+            handSpec.style = style;
+            const HandDrawing d = DrawHand(handSpec, face.centre, kColorH, kEdge, kMax);
             EXPECT_FALSE(d.IsEmpty()) << style;
             for (const RegionPart& part : d.region.parts)
                 for (const Point& p : part.points) {
