@@ -139,7 +139,8 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
 }
 
 void FacePainter::HandOver(HWND window, UniqueRegion shape) {
-    if (SetWindowRgn(window, shape.get(), TRUE)) {
+    // No redraw by the system: the whole face is copied to the window right after.
+    if (SetWindowRgn(window, shape.get(), FALSE)) {
         windowShape_ = shape.release();
     }
     const WindowDc dc(window);
