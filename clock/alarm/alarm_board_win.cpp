@@ -16,18 +16,9 @@ constexpr int kInset = TfrmAlarmBoard::kBevel + TfrmAlarmBoard::kBorder;
 
 HWND TfrmAlarmBoard::Open(const TAlarmItem& item, int times, int speed, const BoardPlace& place,
                           std::weak_ptr<const AlarmHost> host) {
-    auto form =
-        std::unique_ptr<TfrmAlarmBoard>(new TfrmAlarmBoard(item, times, speed, std::move(host)));
-    form->FormCreate();
-    TfrmAlarmBoard* self = form.release(); // the window owns it now
-    const HWND hwnd = self->hwnd();
-    try {
-        self->FormShow(place);
-    } catch (...) {
-        DestroyWindow(hwnd);
-        throw;
-    }
-    return hwnd;
+    auto* form = new TfrmAlarmBoard(item, times, speed, std::move(host));
+    return OpenOwned(std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
+                     [form, &place] { form->FormShow(place); });
 }
 
 TfrmAlarmBoard::TfrmAlarmBoard(const TAlarmItem& item, int times, int speed,

@@ -18,17 +18,9 @@ void TfrmAlarmFusen::SetDragForTests(std::function<void(HWND)> drag) {
 
 HWND TfrmAlarmFusen::Open(const TAlarmItem& item, int interval,
                           std::weak_ptr<const AlarmHost> host) {
-    auto form = std::unique_ptr<TfrmAlarmFusen>(new TfrmAlarmFusen(item, std::move(host)));
-    form->FormCreate();
-    TfrmAlarmFusen* self = form.release(); // the window owns it now
-    const HWND hwnd = self->hwnd();
-    try {
-        self->FormShow(interval);
-    } catch (...) {
-        DestroyWindow(hwnd);
-        throw;
-    }
-    return hwnd;
+    auto* form = new TfrmAlarmFusen(item, std::move(host));
+    return OpenOwned(std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
+                     [form, interval] { form->FormShow(interval); });
 }
 
 void TfrmAlarmFusen::FormCreate() {

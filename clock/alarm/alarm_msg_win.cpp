@@ -7,17 +7,9 @@ namespace vistrel {
 
 HWND TfrmAlarmMsg::Open(const TAlarmItem& item, int interval,
                         std::weak_ptr<const AlarmHost> host) {
-    auto form = std::unique_ptr<TfrmAlarmMsg>(new TfrmAlarmMsg(item, std::move(host)));
-    form->FormCreate();
-    TfrmAlarmMsg* self = form.release(); // the window owns it now
-    const HWND hwnd = self->hwnd();
-    try {
-        self->FormShow(interval);
-    } catch (...) {
-        DestroyWindow(hwnd);
-        throw;
-    }
-    return hwnd;
+    auto* form = new TfrmAlarmMsg(item, std::move(host));
+    return OpenOwned(std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
+                     [form, interval] { form->FormShow(interval); });
 }
 
 void TfrmAlarmMsg::FormCreate() {

@@ -55,6 +55,20 @@ AlarmNotice::AlarmNotice(const TAlarmItem& item, std::weak_ptr<const AlarmHost> 
       memo_font_(CreateAlarmFont(AlarmFontPoints(item.font_size), true)),
       window_font_(CreateAlarmFont(9, false)) {}
 
+HWND AlarmNotice::OpenOwned(std::unique_ptr<AlarmNotice> form,
+                            const std::function<void()>& create,
+                            const std::function<void()>& show) {
+    create();
+    const HWND hwnd = form.release()->hwnd(); // the window owns the object now
+    try {
+        show();
+    } catch (...) {
+        DestroyWindow(hwnd);
+        throw;
+    }
+    return hwnd;
+}
+
 HWND AlarmNotice::Owner() const {
     const auto host = host_.lock();
     return host ? host->app_window : nullptr;

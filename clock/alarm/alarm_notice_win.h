@@ -43,6 +43,10 @@ public:
     COLORREF text_colour() const { return text_; }
 
 protected:
+    // Runs create, hands the object to its window (which deletes it when closed) and runs
+    // show; a failure while showing destroys the window again.
+    static HWND OpenOwned(std::unique_ptr<AlarmNotice> form, const std::function<void()>& create,
+                          const std::function<void()>& show);
     AlarmNotice(const TAlarmItem& item, std::weak_ptr<const AlarmHost> host);
 
     HWND Owner() const;
