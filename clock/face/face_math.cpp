@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 namespace vistrel {
 
@@ -17,6 +18,17 @@ int HeldToInt(std::int64_t v) {
                                                      std::numeric_limits<int>::max()));
 }
 
+// NaN and values beyond the int range, which no face measure can use: 0 and the range's ends.
+std::optional<int> OutOfIntRange(double x) {
+    if (std::isnan(x))
+        return 0;
+    if (x >= kIntMax)
+        return std::numeric_limits<int>::max();
+    if (x <= kIntMin)
+        return std::numeric_limits<int>::min();
+    return std::nullopt;
+}
+
 int NormalisedDegrees(int angle) {
     const int a = angle % 360;
     return a < 0 ? a + 360 : a;
@@ -25,12 +37,8 @@ int NormalisedDegrees(int angle) {
 } // namespace
 
 int Nearest(double x) {
-    if (std::isnan(x))
-        return 0;
-    if (x >= kIntMax)
-        return std::numeric_limits<int>::max();
-    if (x <= kIntMin)
-        return std::numeric_limits<int>::min();
+    if (const auto held = OutOfIntRange(x))
+        return *held;
     const double floor = std::floor(x);
     const double fraction = x - floor;
     auto n = static_cast<std::int64_t>(floor);
@@ -54,12 +62,8 @@ int NearestRatio(std::int64_t num, std::int64_t den) {
 }
 
 int Trunc(double x) {
-    if (std::isnan(x))
-        return 0;
-    if (x >= kIntMax)
-        return std::numeric_limits<int>::max();
-    if (x <= kIntMin)
-        return std::numeric_limits<int>::min();
+    if (const auto held = OutOfIntRange(x))
+        return *held;
     return static_cast<int>(x);
 }
 
