@@ -1,6 +1,7 @@
 // Measures the clock face render: the median time of a whole render (every layer, the scan
 // of the shape image and the outline region) at sizes 133, 400 and 1000, for the default
-// style and a busy one; and the same with the hand-over to a window.
+// style and a busy one; and the same with the hand-over to a shown window, once as a window
+// region and once as the colour key of a layered window (the clock's own way).
 // Usage: render_bench_win [rounds]
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "clock/common/message_box.h"
+#include "clock/face/colour_key_win.h"
 #include "clock/face/face_painter_win.h"
 #include "clock/face/gdi_paint_win.h"
 
@@ -64,14 +66,24 @@ int main(int argc, char** argv) {
     });
     const TDateTime start = EncodeDateTime(2024, 3, 5, 10, 8, 37, 0);
     const std::vector<AlarmMarkSource> alarms{{1, 0x0000FF00, start + 20.0 / 1440}};
-    const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 1000,
-                                        1000, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const auto makeWindow = [](bool keyed) {
+        const HWND w = CreateWindowExW(WS_EX_TOOLWINDOW | (keyed ? WS_EX_LAYERED : 0), L"STATIC",
+                                       L"", WS_POPUP, 0, 0, 1000, 1000, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+        if (w && keyed)
+            SetLayeredWindowAttributes(w, kFaceShapeKey, 255, LWA_COLORKEY);
+        if (w)
+            ShowWindow(w, SW_SHOWNOACTIVATE);
+        return w;
+    };
+    const HWND regionWindow = makeWindow(false);
+    const HWND keyedWindow = makeWindow(true);
     std::printf("median of %d renders, microseconds\n", rounds);
-    std::printf("%-8s %6s %12s %16s\n", "style", "size", "render", "with hand-over");
+    std::printf("%-8s %6s %10s %16s %16s\n", "style", "size", "render", "+ region hand-over",
+                "+ keyed hand-over");
     for (const bool busy : {false, true}) {
         const TOptionItem o = busy ? BusyStyle() : TOptionItem{};
         for (const int size : {133, 400, 1000}) {
-            FacePainter painter;
             FaceRequest req;
             req.size = size;
             req.alarms = alarms;
@@ -80,16 +92,24 @@ int main(int argc, char** argv) {
                 req.time = FaceTimeAt(start + i / 86400.0);
                 return req;
             };
-            painter.Render(o, at(0)); // images and fonts are made once
+            const auto handOver = [&](HWND window, bool keyed) {
+                if (!window)
+                    return 0.0;
+                FacePainter painter;
+                if (keyed)
+                    painter.SetShapeKey(kFaceShapeKey);
+                painter.Render(o, at(0)); // images and fonts are made once
+                return MedianMicros(rounds, [&](int i) { painter.RenderClock(window, o, at(i)); });
+            };
+            FacePainter painter;
+            painter.Render(o, at(0));
             const double render = MedianMicros(rounds, [&](int i) { painter.Render(o, at(i)); });
-            const double handOver =
-                window ? MedianMicros(rounds, [&](int i) { painter.RenderClock(window, o, at(i)); })
-                       : 0.0;
-            std::printf("%-8s %6d %12.1f %16.1f\n", busy ? "busy" : "default", size, render,
-                        handOver);
+            std::printf("%-8s %6d %10.1f %18.1f %17.1f\n", busy ? "busy" : "default", size, render,
+                        handOver(regionWindow, false), handOver(keyedWindow, true));
         }
     }
-    if (window)
-        DestroyWindow(window);
+    for (const HWND w : {regionWindow, keyedWindow})
+        if (w)
+            DestroyWindow(w);
     return 0;
 }

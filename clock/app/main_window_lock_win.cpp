@@ -87,8 +87,7 @@ void TfrmVistrel::FadeTo(int from, int to) {
     if (!set_layered_) return;
     const int step = from <= to ? 1 : -1;
     for (int a = from;; a += step) {
-        const int alpha = a < 0 ? 0 : a > 255 ? 255 : a;
-        set_layered_(hwnd(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+        SetLayeredAlpha(a);
         ProcessMessages();
         if (a == to) break;
     }

@@ -15,6 +15,7 @@
 #include "clock/common/run_command.h"
 #include "clock/common/system_info.h"
 #include "clock/common/vocabulary.h"
+#include "clock/face/colour_key_win.h"
 #include "clock/face/gdi_paint_win.h"
 #include "clock/face/style_file.h"
 #include "clock/settings/settings_file.h"
@@ -55,6 +56,9 @@ void TfrmVistrel::FormCreate() {
         set_layered_ = reinterpret_cast<SetLayeredFn>(
             reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
     }
+    // A layered window takes its outline from a colour key: far cheaper to change every second
+    // than a window region. Without layered windows the region stays.
+    if (set_layered_) painter_.SetShapeKey(kFaceShapeKey);
 
     // The alarm action "時間合わせを実行" runs the same adjustment as the menu.
     SetAdjustTimeHandler([this](const std::any& settings) {
@@ -175,13 +179,15 @@ void TfrmVistrel::PlaceWindow(const WinRect& r) {
 
 void TfrmVistrel::ApplyTranslucency() {
     LONG_PTR ex = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
-    const bool layered = option_.UseTrans && set_layered_;
-    ex = layered ? (ex | WS_EX_LAYERED) : (ex & ~WS_EX_LAYERED);
+    ex = set_layered_ ? (ex | WS_EX_LAYERED) : (ex & ~WS_EX_LAYERED);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex);
-    if (layered) {
-        const int alpha = option_.Trans < 0 ? 0 : option_.Trans > 255 ? 255 : option_.Trans;
-        set_layered_(hwnd(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
-    }
+    SetLayeredAlpha(option_.UseTrans ? option_.Trans : 255);
+}
+
+void TfrmVistrel::SetLayeredAlpha(int alpha) {
+    if (!set_layered_) return;
+    const BYTE a = static_cast<BYTE>(alpha < 0 ? 0 : alpha > 255 ? 255 : alpha);
+    set_layered_(hwnd(), kFaceShapeKey, a, LWA_COLORKEY | (option_.UseTrans ? LWA_ALPHA : 0));
 }
 
 void TfrmVistrel::SaveAlarms() {

@@ -51,6 +51,9 @@ private:
     WinRect Bounds() const;
     void PlaceWindow(const WinRect& r);
     void ApplyTranslucency();
+    // The window's alpha (0-255, clamped) with its colour key; alpha applies only when
+    // translucency is on.
+    void SetLayeredAlpha(int alpha);
 
     // --- the tick, the icon and the anchor (main_window_tick_win.cpp)
     void StartTick();

@@ -33,6 +33,7 @@ class DibCanvas {
     std::ptrdiff_t stride() const { return stride_; }
     // Row y, top row first. Call GdiFlush() before reading what GDI drew.
     const std::uint8_t* Row(int y) const { return bits_ + stride_ * y; }
+    std::uint8_t* Row(int y) { return bits_ + stride_ * y; }
     // Sets the pixels of [left, right) x [top, bottom), clipped to the image, straight in
     // memory: far cheaper than a GDI call for the short bevel lines of the ticks. 8-bit
     // canvases take the colour's red byte as the grey level. Call GdiFlush() first when GDI

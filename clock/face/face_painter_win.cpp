@@ -6,6 +6,7 @@
 
 #include "clock/common/error.h"
 #include "clock/common/wide_win.h"
+#include "clock/face/colour_key_win.h"
 #include "clock/face/face_captions.h"
 #include "clock/face/face_layer_paint_win.h"
 #include "clock/face/face_layers.h"
@@ -139,8 +140,11 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
 }
 
 void FacePainter::HandOver(HWND window, UniqueRegion shape) {
-    // No redraw by the system: the whole face is copied to the window right after.
-    if (SetWindowRgn(window, shape.get(), FALSE)) {
+    if (shapeKey_) {
+        KeyOutside(face_, shape.get(), *shapeKey_);
+        keyedShape_ = std::move(shape);
+    } else if (SetWindowRgn(window, shape.get(), FALSE)) {
+        // No redraw by the system: the whole face is copied to the window right after.
         windowShape_ = shape.release();
     }
     const WindowDc dc(window);

@@ -1,5 +1,6 @@
 // RenderClock: draws the whole clock face from scratch into FaceBitmap and builds the window's
-// outline at the same time. One FacePainter belongs to the clock window; it keeps the two
+// outline at the same time. The outline reaches the window either as its region or, for a
+// layered window, as a colour key painted around the drawn parts. One FacePainter belongs to the clock window; it keeps the two
 // images, the fonts and the texts between renders.
 //
 // Typical use by the window:
@@ -11,6 +12,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,9 +43,13 @@ class FacePainter {
     // An error while preparing the texts or images is thrown to the caller; errors of the
     // layers, the scan and the hole are reported by their guards and the render goes on.
     FaceResult Render(const TOptionItem& options, const FaceRequest& request);
-    // Gives the outline to the window (which owns it from then on; none shows the whole
-    // square) and copies the face to it.
+    // Gives the outline to the window and copies the face to it. As a region, the window owns
+    // the outline from then on (none shows the whole square); with a shape key, everything
+    // outside it is painted in the key colour.
     void HandOver(HWND window, UniqueRegion shape);
+    // A layered window keyed on this colour takes its outline from the picture: changing it
+    // costs no region change in the system. None (the default): the outline is the region.
+    void SetShapeKey(std::optional<COLORREF> key) { shapeKey_ = key; }
     // Render and HandOver; returns whether anything was drawn.
     bool RenderClock(HWND window, const TOptionItem& options, const FaceRequest& request);
     // The paint handler: copies the face to the window's DC at (0, 0).
@@ -58,8 +64,8 @@ class FacePainter {
     bool TimeSide() const { return timeSide_; }
     const std::string& DateText() const { return dateText_; }
     const std::string& TimeText() const { return timeText_; }
-    // The region last handed to the window; the window owns it.
-    HRGN WindowShape() const { return windowShape_; }
+    // The outline last handed over; as a region, the window owns it.
+    HRGN WindowShape() const { return shapeKey_ ? keyedShape_.get() : windowShape_; }
     const DibCanvas& FaceBitmap() const { return face_; }
     const DibCanvas& ShapeBitmap() const { return shape_; }
     const LayerGuards& Guards() const { return guards_; }
@@ -93,6 +99,8 @@ class FacePainter {
     std::vector<RECT> regionBuffer_;
     FaceMetrics metrics_;
     HRGN windowShape_ = nullptr;
+    std::optional<COLORREF> shapeKey_;
+    UniqueRegion keyedShape_;
     bool painting_ = false;
     bool dateSide_ = true;
     bool timeSide_ = false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clock/common/message_box.h"
+#include "clock/face/colour_key_win.h"
 #include "clock/face/face_colours.h"
 #include "clock/face/face_painter_win.h"
 #include "support/region_mask_win.h"
@@ -197,6 +198,45 @@ TEST_F(FaceOutlineTest, HandOverGivesTheWindowItsOutline) {
     none.MojiBan = none.DateChar = none.MajorThick = false;
     ASSERT_TRUE(p.RenderClock(w, none, req));
     EXPECT_EQ(GetWindowRgn(w, copy.get()), ERROR);
+    DestroyWindow(w);
+}
+
+TEST_F(FaceOutlineTest, AKeyedHandOverPaintsTheOutsideAndKeepsDrawnPixelsOffTheKey) {
+    const HWND w = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 133, 133,
+                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(w, nullptr);
+    FacePainter p;
+    p.SetShapeKey(kFaceShapeKey);
+    FaceRequest req;
+    req.time = FaceTimeAt(EncodeDateTime(2024, 3, 5, 3, 0, 0, 0));
+    TOptionItem o;
+    o.ColorH = static_cast<TColor>(kFaceShapeKey); // a hand in the key colour must not vanish
+    ASSERT_TRUE(p.RenderClock(w, o, req));
+    UniqueRegion none(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(w, none.get()), ERROR) << "a keyed window keeps no region";
+    ASSERT_NE(p.WindowShape(), nullptr);
+    const std::uint32_t key = p.FaceBitmap().Pixel(0, 0);
+    EXPECT_EQ(key, kFaceShapeKey);
+    int inside = 0, keyedInside = 0, outside = 0, drawnOutside = 0;
+    for (int y = 0; y < 133; ++y)
+        for (int x = 0; x < 133; ++x) {
+            const bool keyed = p.FaceBitmap().Pixel(x, y) == key;
+            if (PtInRegion(p.WindowShape(), x, y)) {
+                ++inside;
+                keyedInside += keyed;
+            } else {
+                ++outside;
+                drawnOutside += !keyed;
+            }
+        }
+    EXPECT_GT(inside, 500);
+    EXPECT_GT(outside, 5000);
+    EXPECT_EQ(keyedInside, 0);
+    EXPECT_EQ(drawnOutside, 0);
+    // The hour hand at three o'clock is drawn, in a colour a step off the key.
+    const std::uint32_t hand = p.FaceBitmap().Pixel(66 + 10, 66);
+    EXPECT_NE(hand, key);
+    EXPECT_EQ(hand & 0xFF00FF, kFaceShapeKey & 0xFF00FF);
     DestroyWindow(w);
 }
 
