@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Measures the processor time of the running clock (its process plus Wine's server) next to
 # X.org's xclock with a second hand, on the same virtual display for the same time.
-#   tools/cpu_compare.sh [seconds]
+#   tools/cpu_compare.sh [seconds] [second hand: 1 (default) or 0]
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine_env.sh
 source tools/xvfb.sh
 seconds="${1:-60}"
+second_hand="${2:-1}"
 
 ticks() { # utime + stime of a process, in clock ticks
     awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
@@ -24,7 +25,7 @@ pid_of() {
 
 dir=$(mktemp -d /tmp/vistrel-cpu.XXXXXX)
 cp build/win/Vistrel.exe "$dir/"
-printf '[Common]\r\nMultiUser=0\r\nVer=202\r\nSNeedle=1\r\n' >"$dir/Vistrel.Ini"
+printf '[Common]\r\nMultiUser=0\r\nVer=202\r\nSNeedle=%s\r\n' "$second_hand" >"$dir/Vistrel.Ini"
 
 vistrel_start_xvfb
 wineserver -k 2>/dev/null; wineserver -p >/dev/null 2>&1; wineboot >/dev/null 2>&1 </dev/null
