@@ -23,9 +23,12 @@ void AppWindow::SetTitle(const std::string& title) {
 }
 
 void AppWindow::SetTaskbarButton(bool shown) {
+    LONG_PTR ex = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    // Nothing to change: hiding and showing again would only flicker (and under Wine without
+    // a window manager, stall two seconds waiting for the window to be withdrawn).
+    if (((ex & WS_EX_TOOLWINDOW) == 0) == shown && IsWindowVisible(hwnd())) return;
     // The shell notices the style only when the window is shown again.
     ShowWindow(hwnd(), SW_HIDE);
-    LONG_PTR ex = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
     ex = shown ? (ex & ~WS_EX_TOOLWINDOW) : (ex | WS_EX_TOOLWINDOW);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex);
     ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);

@@ -33,7 +33,11 @@ e2e_check "only inside the clock" \
 e2e_check "and only around the hands, not the whole face" test $(( w * h )) -lt $(( 133 * 133 / 2 ))
 e2e_finish || true
 
-# Mode 2: the see-through hole around the cursor.
+# Mode 2: the see-through hole around the cursor. An X window under the lower part of the face
+# (mapped first, so the clock lies above it) tells whether a click in the hole reaches it.
+xev -geometry 40x14+346+376 -event button >"$dir/xev.log" 2>&1 &
+xev_pid=$!
+sleep 1
 printf '[Common]\r\nMultiUser=0\r\nVer=202\r\nLock=1\r\nPointX=300\r\nPointY=300\r\nSize=133\r\n[Lock]\r\nMode=2\r\nHoleSize=30\r\nTempKey=1\r\n' >"$dir/Vistrel.Ini"
 e2e_start "$dir"
 e2e_probe wait 20000 >/dev/null
@@ -46,9 +50,14 @@ xdotool mousemove 366 326 sleep 0.3 mousemove 366 366 sleep 0.3 mousemove 367 36
 sleep 0.8
 during=$(pixel 366 366)
 e2e_check "with the cursor over it, the desktop shows through ($during)" test "$during" = "$desktop"
+# The hole follows the cursor down over the window below; a click there is that window's.
+xdotool mousemove 366 370 sleep 0.3 mousemove 366 375 sleep 0.3 mousemove 366 380 sleep 0.5 click 1
+sleep 0.5
+e2e_check "a click in the hole reaches the window below" grep -q ButtonPress "$dir/xev.log"
 xdotool mousemove 20 700
 sleep 0.8
 e2e_check "the hole closes when the cursor leaves" test "$(pixel 366 366)" = "$before"
 e2e_finish || true
+kill "$xev_pid" 2>/dev/null
 rm -rf "$dir"
 [ "$E2E_FAILS" -eq 0 ]
