@@ -246,6 +246,10 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp == kLockPollTimer) LockPoll();
         return 0;
     case kTrayMessage: OnTrayMessage(lp); return 0;
+    case WM_MOUSEACTIVATE:
+        // A click or a drag on the face leaves the user's active window active. (Under Wine,
+        // activating the clock would also re-map its X window and end a drag after one step.)
+        return MA_NOACTIVATE;
     case WM_NCHITTEST: return OnNcHitTest(lp);
     case WM_NCLBUTTONDOWN: return OnNcLButtonDown(wp, lp);
     case WM_LBUTTONDOWN: OnLButtonDown(lp); return 0;
