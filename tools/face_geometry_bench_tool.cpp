@@ -20,22 +20,11 @@
 #include "clock/face/face_ticks.h"
 #include "clock/face/hands.h"
 #include "clock/face/shape_scan.h"
+#include "tests/face/face_test_style.h"
 
 using namespace vistrel;
 
 namespace {
-
-FaceMeasures DefaultMeasures(int size) {
-    FaceMeasures m;
-    m.size = m.clientWidth = m.clientHeight = size;
-    m.thickPos = 74;
-    m.thick5Size = 37;
-    m.thickSize = 18;
-    m.mojiBanPos = 20;
-    m.framePos = 99;
-    m.frameWidth = 8;
-    return m;
-}
 
 TextExtent RoughText(const std::string& text, bool narrowed) {
     return {static_cast<int>(text.size()) * (narrowed ? 5 : 7), 13};
@@ -43,7 +32,7 @@ TextExtent RoughText(const std::string& text, bool narrowed) {
 
 // Everything the default style draws at 10:08:37, plus a frame and two alarm marks.
 std::size_t ComputeDefaultFace(int size) {
-    const FaceMetrics face = ComputeFaceMetrics(DefaultMeasures(size));
+    const FaceMetrics face = ComputeFaceMetrics(test_support::DefaultFaceMeasures(size));
     std::size_t items = 0;
     const std::array<int, 7> order{0, 1, 2, 3, 4, 5, 6};
     items += LayerStack(order).size();
@@ -95,7 +84,7 @@ std::vector<std::uint8_t> FaceMask(int size) {
             for (int x = std::max(0, r.left); x < std::min(size, r.right); ++x)
                 mask[static_cast<std::size_t>(y) * size + x] = 0xFF;
     };
-    const FaceMetrics face = ComputeFaceMetrics(DefaultMeasures(size));
+    const FaceMetrics face = ComputeFaceMetrics(test_support::DefaultFaceMeasures(size));
     TickStyleValues t;
     t.majorThick = t.minorThick = true;
     t.thickStyle = kTickSquareSimple;

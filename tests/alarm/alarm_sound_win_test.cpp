@@ -9,9 +9,11 @@
 #include "clock/common/message_box.h"
 #include "clock/common/vocabulary.h"
 #include "clock/common/window_win.h"
+#include "support/pump_win.h"
 #include "support/scratch_folder.h"
 
 using namespace vistrel;
+using test_support::PumpUntil;
 
 namespace {
 
@@ -41,18 +43,6 @@ std::string Wave(int milliseconds) {
     u32(samples);
     for (std::uint32_t i = 0; i < samples; ++i) out.push_back((i / 10) % 2 ? '\xC0' : '\x40');
     return out;
-}
-
-// Runs messages until the condition holds or the time is up.
-template <class Condition>
-bool PumpUntil(Condition done, DWORD limit_ms) {
-    const ULONGLONG end = GetTickCount64() + limit_ms;
-    while (!done()) {
-        if (GetTickCount64() > end) return false;
-        ProcessMessages();
-        Sleep(5);
-    }
-    return true;
 }
 
 class AlarmSoundTest : public ::testing::Test {

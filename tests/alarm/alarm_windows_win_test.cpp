@@ -14,8 +14,10 @@
 #include "clock/common/wide_win.h"
 #include "clock/common/window_win.h"
 #include "support/fake_string_source.h"
+#include "support/pump_win.h"
 
 using namespace vistrel;
+using test_support::PumpUntil;
 
 namespace {
 
@@ -26,17 +28,6 @@ std::string TextOf(HWND hwnd) {
     wchar_t buf[1024] = {};
     GetWindowTextW(hwnd, buf, 1024);
     return Narrow(buf);
-}
-
-template <class Condition>
-bool PumpUntil(Condition done, DWORD limit_ms) {
-    const ULONGLONG end = GetTickCount64() + limit_ms;
-    while (!done()) {
-        if (GetTickCount64() > end) return false;
-        ProcessMessages();
-        Sleep(5);
-    }
-    return true;
 }
 
 void PumpFor(DWORD ms) {
