@@ -4,11 +4,16 @@
 //   probe_win wait <ms>          waits until the clock window exists
 //   probe_win minimize|restore|close
 //   probe_win display <w> <h>    tells the clock the screen size changed
+//   probe_win box [ms]           waits for a message box of the clock's and prints its text
+//   probe_win dismiss            presses OK (or the default button) of that message box
+//   probe_win closetime          closes the clock and prints how long until its window is gone
+//                                and until its process has ended
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
+#include <cwchar>
 
 namespace {
 
@@ -52,6 +57,83 @@ int SysCommand(WPARAM command) {
     return 0;
 }
 
+// A message box of the clock's process: a dialog-class window with a static text 0xFFFF.
+HWND FindBox() {
+    struct Search {
+        DWORD pid = 0;
+        HWND found = nullptr;
+    } search;
+    HWND main = MainWindow();
+    if (!main) return nullptr;
+    GetWindowThreadProcessId(main, &search.pid);
+    EnumWindows(
+        [](HWND w, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            wchar_t cls[32] = {};
+            GetClassNameW(w, cls, 32);
+            if (pid == s.pid && !std::wcscmp(cls, L"#32770") && GetDlgItem(w, 0xFFFF)) {
+                s.found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int Box(int ms) {
+    for (int waited = 0; waited < ms; waited += 50) {
+        if (HWND box = FindBox()) {
+            wchar_t text[4096] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 4096);
+            char utf8[16384] = {};
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+            std::fwrite(utf8, 1, std::strlen(utf8), stdout);
+            std::printf("\n");
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::printf("no box\n");
+    return 1;
+}
+
+int Dismiss() {
+    HWND box = FindBox();
+    if (!box) return 1;
+    const LRESULT def = SendMessageW(box, DM_GETDEFID, 0, 0);
+    const WORD id = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    return 0;
+}
+
+int CloseTime() {
+    HWND main = MainWindow();
+    if (!main) return 1;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    LARGE_INTEGER freq, start, now;
+    QueryPerformanceFrequency(&freq);
+    QueryPerformanceCounter(&start);
+    const auto elapsed_ms = [&] {
+        QueryPerformanceCounter(&now);
+        return static_cast<long>((now.QuadPart - start.QuadPart) * 1000 / freq.QuadPart);
+    };
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    while (IsWindow(main) && IsWindowVisible(main) && elapsed_ms() < 20000) Sleep(5);
+    const long hidden = elapsed_ms();
+    while (IsWindow(main) && elapsed_ms() < 20000) Sleep(5);
+    const long gone = elapsed_ms();
+    if (process) WaitForSingleObject(process, 20000);
+    const long ended = elapsed_ms();
+    if (process) CloseHandle(process);
+    std::printf("hidden_ms=%ld window_gone_ms=%ld process_end_ms=%ld\n", hidden, gone, ended);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -66,6 +148,9 @@ int main(int argc, char** argv) {
         const LPARAM size = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
         return main && SendMessageW(main, WM_DISPLAYCHANGE, 32, size) == 0 ? 0 : 1;
     }
+    if (!std::strcmp(cmd, "box")) return Box(argc > 2 ? std::atoi(argv[2]) : 10000);
+    if (!std::strcmp(cmd, "dismiss")) return Dismiss();
+    if (!std::strcmp(cmd, "closetime")) return CloseTime();
     if (!std::strcmp(cmd, "close")) {
         HWND main = MainWindow();
         return main && PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;

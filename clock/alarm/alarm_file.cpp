@@ -34,12 +34,68 @@ std::string WriteFailedMessage(const std::string& path) {
     return "ｱﾗｰﾑ情報ﾌｧｲﾙ:" + path + "\r\n" + "の出力に失敗しました。";
 }
 
-constexpr const char* kRecoveryLead =
-    "アラーム情報の取得に失敗しました。\r\n"
-    "アラーム情報を破棄します。\r\n"
-    "現在のアラーム情報は「Default.bak」に退避します。\r\n"
-    "「Default.bak」内の日付の書式を「yyyy/mm/dd hh:mm:ss」に編集してください。\r\n"
-    "ErrorMessage : ";
+std::string RecoveryMessage(const std::string& backup_name, const std::string& error) {
+    return "アラーム情報の取得に失敗しました。\r\n"
+           "アラーム情報を破棄します。\r\n"
+           "現在のアラーム情報は「" + backup_name + "」に退避します。\r\n"
+           "「" + backup_name + "」内の日付の書式を「yyyy/mm/dd hh:mm:ss」に編集してください。\r\n"
+           "ErrorMessage : " + error;
+}
+
+std::string NoBackupMessage(const std::string& path, const std::string& why,
+                            const std::string& error) {
+    return "アラーム情報の取得に失敗しました。\r\n"
+           "「Default.bak」に退避できなかったため、アラーム情報ファイル\r\n" + path +
+           "\r\nはそのまま残し、書き換えません。" + why + "\r\n"
+           "ErrorMessage : " + error;
+}
+
+constexpr const char* kKeptUnread =
+    "\r\nアラームなしで動きます。このファイルはそのまま残し、書き換えません。";
+
+std::string Utf16Message(const std::string& path) {
+    return "アラーム情報ファイル「" + path +
+           "」は文字コードが UTF-16 のため読み込めません。\r\n"
+           "Shift-JIS か UTF-8 で保存し直してください。";
+}
+
+// The bytes of an alarm file, or the Japanese reason why there are none. Missing gives "".
+struct AlarmBytes {
+    std::optional<std::string> bytes;
+    std::string failure;
+};
+
+AlarmBytes ReadAlarmBytes(const std::string& path) {
+    FileRead read = ReadWholeFile(path);
+    if (read.missing()) return {std::string(), {}};
+    if (!read.ok()) return {std::nullopt, ReadFailureText(path, read)};
+    if (LooksLikeUtf16(read.bytes)) return {std::nullopt, Utf16Message(path)};
+    return {std::move(read.bytes), {}};
+}
+
+void CatchUpAndSort(AlarmList& list, TDateTime now) {
+    CatchUpAlarms(list, now);
+    SortAlarms(list);
+}
+
+// Where a copy of failed bytes goes: "Default.bak" unless an earlier backup with other
+// contents is there, then the first numbered name that is free or already holds these bytes.
+std::optional<std::string> BackupPathFor(const std::string& bytes) {
+    const std::string folder = ProgramFolder();
+    for (int n = 0; n < 1000; ++n) {
+        const std::string name =
+            n == 0 ? std::string("Default.bak") : "Default." + std::to_string(n) + ".bak";
+        const std::string path = folder + name;
+        const FileRead existing = ReadWholeFile(path);
+        if (existing.missing() || (existing.ok() && existing.bytes == bytes)) return path;
+    }
+    return std::nullopt;
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
 
 } // namespace
 
@@ -54,20 +110,17 @@ void ReadAlarmText(std::string_view bytes, const std::string& path,
 
 void LoadAlarmFile(const std::string& path, AlarmList& list, const AlarmLineOptions& options,
                    TDateTime now) {
-    if (!FileExists(path)) return;
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) throw Error("Cannot read " + path);
+    const AlarmBytes file = ReadAlarmBytes(path);
+    if (!file.bytes) throw Error(file.failure);
     try {
-        ReadAlarmText(*bytes, path, options, list);
+        ReadAlarmText(*file.bytes, path, options, list);
     } catch (...) {
         // The scheduler looks only at the head, so the list must stay in order whatever
         // part of the file made it in.
-        CatchUpAlarms(list, now);
-        SortAlarms(list);
+        CatchUpAndSort(list, now);
         throw;
     }
-    CatchUpAlarms(list, now);
-    SortAlarms(list);
+    CatchUpAndSort(list, now);
 }
 
 std::string FormatAlarmText(const AlarmList& list) {
@@ -93,18 +146,52 @@ AlarmSaveResult SaveAlarmFile(const std::string& path, const AlarmList& list) {
 AlarmRecovery RecoverAlarmFile(const std::string& failed_path, const std::string& error_message,
                                AlarmList& list) {
     AlarmRecovery r;
-    r.message = kRecoveryLead + error_message;
-    r.backup_path = ProgramFolder() + "Default.bak";
-    if (const auto bytes = ReadFileBytes(failed_path)) {
-        try {
-            WriteFileAtomic(r.backup_path, *bytes);
-            r.backup_saved = true;
-        } catch (const Error&) {
-            r.backup_saved = false;
-        }
-    }
     list.clear();
+    const FileRead failed = ReadWholeFile(failed_path);
+    if (!failed.ok()) {
+        r.message = NoBackupMessage(failed_path, "\r\n" + ReadFailureText(failed_path, failed),
+                                    error_message);
+        return r;
+    }
+    const auto backup = BackupPathFor(failed.bytes);
+    if (!backup) {
+        r.message = NoBackupMessage(failed_path, "\r\n退避先の名前が残っていません。",
+                                    error_message);
+        return r;
+    }
+    try {
+        WriteFileAtomic(*backup, failed.bytes);
+    } catch (const Error& e) {
+        r.message = NoBackupMessage(failed_path, std::string("\r\n") + e.what(), error_message);
+        return r;
+    }
+    r.backup_saved = true;
+    r.backup_path = *backup;
+    r.message = RecoveryMessage(FileNameOf(*backup), error_message);
     return r;
+}
+
+AlarmStartup LoadAlarmFileAtStartup(const std::string& path, AlarmList& list,
+                                    const AlarmLineOptions& options, TDateTime now) {
+    AlarmStartup startup;
+    const AlarmBytes file = ReadAlarmBytes(path);
+    if (!file.bytes) {
+        startup.notices.push_back({file.failure + kKeptUnread, AlarmFileNotice::Warning});
+        startup.keep_file = true;
+        return startup;
+    }
+    try {
+        ReadAlarmText(*file.bytes, path, options, list);
+    } catch (const AlarmFileError& e) {
+        if (!e.warning().empty()) {
+            startup.notices.push_back({e.warning(), AlarmFileNotice::Warning});
+        }
+        const AlarmRecovery recovery = RecoverAlarmFile(path, e.what(), list);
+        startup.notices.push_back({recovery.message, AlarmFileNotice::Warning});
+        startup.keep_file = !recovery.backup_saved;
+    }
+    CatchUpAndSort(list, now);
+    return startup;
 }
 
 } // namespace vistrel

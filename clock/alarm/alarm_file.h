@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clock/alarm/alarm_item.h"
 #include "clock/alarm/alarm_line.h"
@@ -21,8 +22,9 @@ void ReadAlarmText(std::string_view bytes, const std::string& path,
                    const AlarmLineOptions& options, AlarmList& list);
 
 // Appends the file's records to list, then moves overdue alarms on (CatchUpAlarms) and sorts.
-// A missing file is no error. Throws AlarmFileError (or Error when the file cannot be read);
-// the list is caught up and sorted even then, so that it stays in order.
+// A missing file is no error. Throws AlarmFileError (or Error naming the file, in Japanese, when
+// it cannot be read or is UTF-16); the list is caught up and sorted even then, so that it stays
+// in order.
 void LoadAlarmFile(const std::string& path, AlarmList& list, const AlarmLineOptions& options,
                    TDateTime now = Now());
 
@@ -47,9 +49,26 @@ struct AlarmRecovery {
 };
 
 // After the start-up read failed: keeps a copy of the failed file's bytes in the program
-// folder as "Default.bak" and empties the list. When no copy could be made, the caller must
-// not write the empty list over the failed file, or the user's alarms would be gone for good.
+// folder as "Default.bak" and empties the list. An earlier backup with other contents is never
+// replaced: the copy then goes to "Default.1.bak", "Default.2.bak", ... and the message names
+// the file written. When no copy could be made, the message says that the alarm file stays as
+// it is, and the caller must not write over it, or the user's alarms would be gone for good.
 AlarmRecovery RecoverAlarmFile(const std::string& failed_path, const std::string& error_message,
                                AlarmList& list);
+
+// The start-up load: the file's records into list (caught up and sorted), and what the user is
+// told on the way. keep_file is set when the file exists but could not be taken in (held by
+// another program, no permission, UTF-16, a bad line that could not be backed up): the run must
+// then never write it, so that nothing is lost once the cause has gone.
+struct AlarmStartup {
+    struct Notice {
+        std::string text;
+        AlarmFileNotice kind = AlarmFileNotice::Warning;
+    };
+    std::vector<Notice> notices; // in the order they are shown
+    bool keep_file = false;
+};
+AlarmStartup LoadAlarmFileAtStartup(const std::string& path, AlarmList& list,
+                                    const AlarmLineOptions& options, TDateTime now = Now());
 
 } // namespace vistrel

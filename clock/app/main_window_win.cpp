@@ -72,7 +72,10 @@ void TfrmVistrel::FormCreate() {
     // The tick stands still while one of the painter's error boxes is up.
     painter_.SetBoxHooks({[this] { StopTick(); }, [this] { StartTick(); }});
     user_name_ = CurrentUserName();
-    ReadSharedSettings(SharedSettingsPath(ProgramFolder()), option_, window_);
+    {
+        const std::string shared = SharedSettingsPath(ProgramFolder());
+        NoteUnread(shared, ReadSharedSettings(shared, option_, window_));
+    }
     LoadAlarmsAtStart();
 
     app_.on_activate = [] {}; // the text formats of this program are fixed; nothing to renew
@@ -122,27 +125,50 @@ void TfrmVistrel::LoadAlarmsAtStart() {
     alarms_.clear();
     const std::string path = AlarmFile();
     const AlarmLineOptions options{window_.Ver, CommandNames[0], SoundNames[0]};
-    bool may_save = true;
-    try {
-        LoadAlarmFile(path, alarms_, options);
-    } catch (const std::exception& e) {
-        if (const auto* bad = dynamic_cast<const AlarmFileError*>(&e); bad && !bad->warning().empty()) {
-            ShowMessageBox(bad->warning(), MsgType::Warning);
-        }
-        const AlarmRecovery recovery = RecoverAlarmFile(path, e.what(), alarms_);
-        ShowMessageBox(recovery.message, MsgType::Warning);
-        // Without a copy of the failed file, writing the empty list over it would lose the
-        // user's alarms for good.
-        may_save = recovery.backup_saved;
+    const AlarmStartup startup = LoadAlarmFileAtStartup(path, alarms_, options);
+    for (const AlarmStartup::Notice& notice : startup.notices) {
+        ShowMessageBox(notice.text, MsgType::Warning);
     }
-    if (may_save) SaveAlarms();
+    if (startup.keep_file) {
+        unread_.Add(path);
+        return;
+    }
+    SaveAlarms();
 }
+
+void TfrmVistrel::NoteUnread(const std::string& path, const std::string& failure) {
+    if (failure.empty() || unread_.Contains(path)) return;
+    unread_.Add(path);
+    ShowMessageBox(failure, MsgType::Warning);
+}
+
+namespace {
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    auto& areas = *reinterpret_cast<std::vector<ScreenArea>*>(data);
+    const RECT& r = info.rcMonitor;
+    const ScreenArea area{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    // The primary monitor first: the default place lies on it.
+    if (info.dwFlags & MONITORINFOF_PRIMARY) areas.insert(areas.begin(), area);
+    else areas.push_back(area);
+    return TRUE;
+}
+
+std::vector<ScreenArea> MonitorAreas() {
+    std::vector<ScreenArea> areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+} // namespace
 
 void TfrmVistrel::ReadAllSettings() {
     const SettingsEnvironment env{ProgramFolder(), GetSystemMetrics(SM_CXSCREEN),
-                                  set_layered_ != nullptr};
-    ReadSettings(SettingsFileName(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver),
-                 env, option_, window_);
+                                  set_layered_ != nullptr, MonitorAreas()};
+    const std::string path =
+        SettingsFileName(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver);
+    NoteUnread(path, ReadSettings(path, env, option_, window_));
     PlaceWindow({window_.PointX, window_.PointY, window_.Size, window_.Size});
     ApplyTranslucency();
     if (window_.StayOnTop) app_.SetTopmost(true);
@@ -151,9 +177,15 @@ void TfrmVistrel::ReadAllSettings() {
 }
 
 void TfrmVistrel::EnsureDataFolders() {
+    // A folder that cannot be made (a read-only program folder, a file of that name) is told
+    // once; the clock runs on without it.
     for (const char* name : {"style", "alarm"}) {
         const std::string path = ProgramFolder() + name;
-        if (!MakeDirectory(path)) throw Error("Cannot create " + path);
+        if (MakeDirectory(path)) continue;
+        ShowMessageBox("フォルダ「" + path + "」を作成できませんでした。\r\n"
+                       "プログラムのフォルダに書き込めるか、同じ名前のファイルがないかを"
+                       "確かめてください。\r\nこのフォルダを使わずに動きます。",
+                       MsgType::Warning);
     }
 }
 
@@ -191,6 +223,7 @@ void TfrmVistrel::SetLayeredAlpha(int alpha) {
 }
 
 void TfrmVistrel::SaveAlarms() {
+    if (unread_.Contains(AlarmFile())) return;
     const AlarmSaveResult r = SaveAlarmFile(AlarmFile(), alarms_);
     if (!r.saved && !r.message.empty()) {
         ShowMessageBox(r.message, r.notice == AlarmFileNotice::Error ? MsgType::Error : MsgType::Plain);
@@ -207,7 +240,7 @@ void TfrmVistrel::SaveAll() {
     std::optional<WindowPoint> home;
     if (home_rect_) home = WindowPoint{home_rect_->left, home_rect_->top};
     try {
-        WriteSettings(ProgramFolder(), user_name_, option_, window_, home);
+        WriteSettings(ProgramFolder(), user_name_, option_, window_, home, unread_);
     } catch (const std::exception& e) {
         ShowErrorBox(e.what());
     }

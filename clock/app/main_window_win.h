@@ -45,6 +45,8 @@ private:
     void LoadAlarmsAtStart();
     void ReadAllSettings();
     void EnsureDataFolders();
+    // Shows a start-up read failure once and keeps the file from being written this run.
+    void NoteUnread(const std::string& path, const std::string& failure);
     void SaveAlarms();
     void SaveAll();
     std::string AlarmFile() const;
@@ -118,6 +120,7 @@ private:
     AlarmList alarms_;
     MenuTexts menu_texts_;
     std::string user_name_;
+    UnreadFiles unread_; // what could not be read at start-up is never written over
     std::unique_ptr<TrayIcon> tray_;
     FacePainter painter_;
     std::shared_ptr<AlarmHost> alarm_host_;

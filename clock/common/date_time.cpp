@@ -59,6 +59,12 @@ bool ReadNumber(std::string_view s, std::size_t& i, int max_digits, int& out) {
     return n > 0;
 }
 
+// A year is written with four digits: "01/01/01" is no date, not the year 1.
+bool ReadYear(std::string_view s, std::size_t& i, int& out) {
+    const std::size_t start = i;
+    return ReadNumber(s, i, 4, out) && i - start == 4;
+}
+
 bool Expect(std::string_view s, std::size_t& i, char c) {
     if (i < s.size() && s[i] == c) {
         ++i;
@@ -169,7 +175,7 @@ std::optional<TDateTime> TextToDateTime(std::string_view s) {
     std::size_t i = 0;
     SkipSpaces(s, i);
     int y = 0, m = 0, d = 0;
-    if (!ReadNumber(s, i, 4, y) || !Expect(s, i, '/') || !ReadNumber(s, i, 2, m) ||
+    if (!ReadYear(s, i, y) || !Expect(s, i, '/') || !ReadNumber(s, i, 2, m) ||
         !Expect(s, i, '/') || !ReadNumber(s, i, 2, d)) {
         return std::nullopt;
     }

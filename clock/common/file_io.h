@@ -2,18 +2,73 @@
 // the target and then replaces it, so a crash or a full disk never leaves a half-written file.
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "clock/common/error.h"
 
 namespace vistrel {
+
+// Why a file could not be read or written, in the terms a user can act on.
+enum class FileFailure { None, Missing, InUse, NoPermission, DiskFull, TooLarge, Other };
+
+struct FileRead {
+    FileFailure failure = FileFailure::None;
+    unsigned long code = 0; // the system's error number, when there is one
+    std::string bytes;      // the whole file when failure is None
+
+    bool ok() const { return failure == FileFailure::None; }
+    // A file that is not there can be created; any other failure means the file exists and
+    // what it holds is unknown, so it must not be written over.
+    bool missing() const { return failure == FileFailure::Missing; }
+};
+
+inline constexpr std::size_t kAnySize = std::numeric_limits<std::size_t>::max();
+
+// Reads a whole file of at most max_bytes. A file that another program holds without sharing is
+// tried again for a moment (a backup or sync program lets go quickly).
+FileRead ReadWholeFile(const std::string& path, std::size_t max_bytes = kAnySize);
 
 // The file's bytes, or nothing when it does not exist or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
-// Writes bytes to path atomically. Throws Error naming the file on failure; the old file, if
+// A failed write or read, with the Japanese text to show and the kind of failure.
+class FileError : public Error {
+public:
+    FileError(const std::string& message, FileFailure failure)
+        : Error(message), failure_(failure) {}
+    FileFailure failure() const { return failure_; }
+
+private:
+    FileFailure failure_;
+};
+
+// Writes bytes to path atomically. Throws FileError naming the file on failure; the old file, if
 // any, is then left as it was.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// What the user can do about a failure, in Japanese, ending in the system's error number.
+std::string FileFailureAdvice(FileFailure failure, unsigned long code);
+// "「path」を読み込めませんでした。" / "...に書き込めませんでした。" followed by the advice.
+std::string ReadFailureText(const std::string& path, const FileRead& read);
+std::string WriteFailureText(const std::string& path, FileFailure failure, unsigned long code);
+
+// The files that existed but could not be read when the program started: it never writes them
+// during this run, so that nothing in them is lost once the cause (a program holding the file,
+// a permission, a full disk) has gone.
+class UnreadFiles {
+public:
+    void Add(const std::string& path);
+    bool Contains(const std::string& path) const;
+    bool Empty() const { return paths_.empty(); }
+
+private:
+    std::vector<std::string> paths_;
+};
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
@@ -27,5 +82,11 @@ void SetProgramFolderForTests(const std::string& folder);
 
 // The path separator of the platform.
 char PathSeparator();
+
+namespace detail {
+// One attempt of ReadFile, in the platform's twin.
+FileRead ReadFileOnce(const std::string& path, std::size_t max_bytes);
+void PauseBeforeRetry();
+} // namespace detail
 
 } // namespace vistrel

@@ -6,8 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <thread>
 
 #include "clock/common/error.h"
 #include "clock/common/file_io.h"
@@ -26,37 +25,92 @@ std::string PlatformProgramFolder() {
 
 char PathSeparator() { return '/'; }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+namespace {
+FileFailure FailureOf(int e) {
+    switch (e) {
+    case ENOENT:
+    case ENOTDIR: return FileFailure::Missing;
+    case EACCES:
+    case EPERM:
+    case EROFS: return FileFailure::NoPermission;
+    case ENOSPC:
+    case EDQUOT: return FileFailure::DiskFull;
+    case EBUSY:
+    case ETXTBSY: return FileFailure::InUse;
+    case EFBIG: return FileFailure::TooLarge;
+    default: return FileFailure::Other;
+    }
 }
+
+[[noreturn]] void ThrowWriteFailure(const std::string& path, int e) {
+    const FileFailure failure = FailureOf(e);
+    throw FileError(WriteFailureText(path, failure, static_cast<unsigned long>(e)), failure);
+}
+} // namespace
+
+namespace detail {
+FileRead ReadFileOnce(const std::string& path, std::size_t max_bytes) {
+    FileRead read;
+    const int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) {
+        read.failure = FailureOf(errno);
+        read.code = static_cast<unsigned long>(errno);
+        return read;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        read.failure = S_ISDIR(st.st_mode) ? FileFailure::Other : FailureOf(errno);
+        close(fd);
+        return read;
+    }
+    if (static_cast<unsigned long long>(st.st_size) > max_bytes) {
+        read.failure = FileFailure::TooLarge;
+        close(fd);
+        return read;
+    }
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            read.failure = FailureOf(errno);
+            read.code = static_cast<unsigned long>(errno);
+            read.bytes.clear();
+            break;
+        }
+        read.bytes.append(buf, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    return read;
+}
+
+void PauseBeforeRetry() { std::this_thread::sleep_for(std::chrono::milliseconds(100)); }
+} // namespace detail
 
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     const std::string temp = path + ".tmp";
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) throw Error("Cannot write " + path + ": " + std::strerror(errno));
+    if (fd < 0) ThrowWriteFailure(path, errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t w = write(fd, bytes.data() + done, bytes.size() - done);
         if (w <= 0) {
-            const int e = errno;
+            const int e = w < 0 ? errno : ENOSPC;
             close(fd);
             unlink(temp.c_str());
-            throw Error("Cannot write " + path + ": " + std::strerror(e));
+            ThrowWriteFailure(path, e);
         }
         done += static_cast<std::size_t>(w);
     }
     if (fsync(fd) != 0 || close(fd) != 0) {
+        const int e = errno;
         unlink(temp.c_str());
-        throw Error("Cannot write " + path);
+        ThrowWriteFailure(path, e);
     }
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
         const int e = errno;
         unlink(temp.c_str());
-        throw Error("Cannot write " + path + ": " + std::strerror(e));
+        ThrowWriteFailure(path, e);
     }
 }
 

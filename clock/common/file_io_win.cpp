@@ -19,25 +19,66 @@ std::string PlatformProgramFolder() {
 char PathSeparator() { return '\\'; }
 
 namespace {
-std::string SystemErrorText(DWORD code) { return " (error " + std::to_string(code) + ")"; }
+FileFailure FailureOf(DWORD e) {
+    switch (e) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH: return FileFailure::Missing;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE: return FileFailure::InUse;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return FileFailure::NoPermission;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return FileFailure::DiskFull;
+    case ERROR_FILE_TOO_LARGE: return FileFailure::TooLarge;
+    default: return FileFailure::Other;
+    }
+}
+
+[[noreturn]] void ThrowWriteFailure(const std::string& path, DWORD e) {
+    const FileFailure failure = FailureOf(e);
+    throw FileError(WriteFailureText(path, failure, e), failure);
+}
 } // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
+namespace detail {
+FileRead ReadFileOnce(const std::string& path, std::size_t max_bytes) {
+    FileRead read;
+    const auto fail = [&read](FileFailure failure, DWORD code) {
+        read.failure = failure;
+        read.code = code;
+        read.bytes.clear();
+        return read;
+    };
     UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
-    std::string out(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD got = 0;
-    if (!out.empty() &&
-        !ReadFile(file.get(), out.data(), static_cast<DWORD>(out.size()), &got, nullptr)) {
-        return std::nullopt;
+    if (!file) {
+        const DWORD e = GetLastError();
+        // A folder of that name answers "access denied"; it is no file to read.
+        if (e == ERROR_ACCESS_DENIED && DirectoryExists(path)) return fail(FileFailure::Other, e);
+        return fail(FailureOf(e), e);
     }
-    out.resize(got);
-    return out;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) return fail(FailureOf(GetLastError()), GetLastError());
+    if (static_cast<unsigned long long>(size.QuadPart) > max_bytes || size.QuadPart > 0x7FFFFFFF) {
+        return fail(FileFailure::TooLarge, 0);
+    }
+    read.bytes.assign(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    if (!read.bytes.empty() && !::ReadFile(file.get(), read.bytes.data(),
+                                           static_cast<DWORD>(read.bytes.size()), &got, nullptr)) {
+        const DWORD e = GetLastError();
+        return fail(FailureOf(e), e);
+    }
+    read.bytes.resize(got);
+    return read;
 }
+
+void PauseBeforeRetry() { Sleep(100); }
+} // namespace detail
 
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     const std::wstring target = Widen(path);
@@ -45,24 +86,26 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     {
         UniqueFile file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) throw Error("Cannot write " + path + SystemErrorText(GetLastError()));
+        if (!file) ThrowWriteFailure(path, GetLastError());
         DWORD written = 0;
-        const bool ok =
+        const bool written_all =
             bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                         &written, nullptr) &&
                               written == bytes.size());
-        const DWORD error = GetLastError();
-        if (!ok || !FlushFileBuffers(file.get())) {
+        DWORD error = written_all ? ERROR_SUCCESS : GetLastError();
+        if (written_all && !FlushFileBuffers(file.get())) error = GetLastError();
+        if (!written_all || error != ERROR_SUCCESS) {
             file.reset();
             DeleteFileW(temp.c_str());
-            throw Error("Cannot write " + path + SystemErrorText(error));
+            // A short write without an error code is a full disk.
+            ThrowWriteFailure(path, error == ERROR_SUCCESS ? ERROR_DISK_FULL : error);
         }
     }
     if (!MoveFileExW(temp.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         DeleteFileW(temp.c_str());
-        throw Error("Cannot write " + path + SystemErrorText(error));
+        ThrowWriteFailure(path, error);
     }
 }
 

@@ -90,9 +90,12 @@ std::optional<int> ParseIniInteger(std::string_view text) {
 }
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
-    const auto bytes = ReadFileBytes(path_);
-    if (bytes)
-        Parse(*bytes);
+    const FileRead read = ReadWholeFile(path_, kMaxFileBytes);
+    if (read.ok()) {
+        Parse(read.bytes);
+    } else if (!read.missing()) {
+        load_failure_ = ReadFailureText(path_, read);
+    }
 }
 
 IniFile::IniFile(std::string path, std::string_view bytes) : path_(std::move(path)) {
@@ -101,12 +104,27 @@ IniFile::IniFile(std::string path, std::string_view bytes) : path_(std::move(pat
 
 void IniFile::Parse(std::string_view bytes) {
     if (bytes.size() > kMaxFileBytes) {
-        oversized_ = true;
+        load_failure_ = ReadFailureText(path_, FileRead{FileFailure::TooLarge, 0, {}});
+        return;
+    }
+    if (bytes.substr(0, kUtf16BeBom.size()) == kUtf16BeBom) {
+        load_failure_ = "「" + path_ +
+                        "」を読み込めませんでした。\r\n文字コード UTF-16 (ビッグエンディアン) の"
+                        "ファイルは読めません。Shift-JIS か UTF-8 で保存し直してください。";
+        return;
+    }
+    if (bytes.substr(0, kUtf16LeBom.size()) == kUtf16LeBom) {
+        encoding_ = Encoding::Utf16Le;
+        ParseUtf16(bytes.substr(kUtf16LeBom.size()));
         return;
     }
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-        utf8_ = true;
+        encoding_ = Encoding::Utf8;
         bytes.remove_prefix(kUtf8Bom.size());
+    }
+    if (!bytes.empty() && bytes.back() == '\x1A') {
+        eof_mark_ = true;
+        bytes.remove_suffix(1);
     }
     std::size_t at = 0;
     while (at < bytes.size()) {
@@ -124,14 +142,60 @@ void IniFile::Parse(std::string_view bytes) {
                 eol = Eol::Cr;
             }
         }
-        if (utf8_ || IsAscii(raw)) {
-            lines_.push_back(MakeLine(std::string(raw), eol));
-        } else {
-            // Shift-JIS never uses CR or LF as a trail byte, so lines split cleanly before
-            // decoding; the raw bytes are kept so that the line is saved exactly as it came.
-            lines_.push_back(MakeLine(SjisToUtf8(raw), eol));
-            lines_.back().raw = std::string(raw);
+        AddLine(raw, eol);
+    }
+}
+
+void IniFile::ParseUtf16(std::string_view bytes) {
+    if (bytes.size() % 2 != 0) {
+        odd_tail_ = std::string(bytes.substr(bytes.size() - 1));
+        bytes.remove_suffix(1);
+    }
+    const auto unit = [&](std::size_t k) {
+        return static_cast<unsigned>(static_cast<unsigned char>(bytes[k])) |
+               (static_cast<unsigned>(static_cast<unsigned char>(bytes[k + 1])) << 8);
+    };
+    if (bytes.size() >= 2 && unit(bytes.size() - 2) == 0x1A) {
+        eof_mark_ = true;
+        bytes.remove_suffix(2);
+    }
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < bytes.size(); k += 2) {
+        const unsigned u = unit(k);
+        if (u != '\r' && u != '\n') continue;
+        Eol eol = u == '\n' ? Eol::Lf : Eol::Cr;
+        std::size_t next = k + 2;
+        if (u == '\r' && next + 1 < bytes.size() && unit(next) == '\n') {
+            eol = Eol::CrLf;
+            next += 2;
         }
+        AddLine(bytes.substr(start, k - start), eol);
+        start = next;
+        k = next - 2;
+    }
+    if (start < bytes.size()) AddLine(bytes.substr(start), Eol::None);
+}
+
+void IniFile::AddLine(std::string_view raw, Eol eol) {
+    switch (encoding_) {
+    case Encoding::Utf16Le: {
+        std::string text = Utf16LeToUtf8(raw);
+        const bool exact = Utf8ToUtf16Le(text) == raw;
+        lines_.push_back(MakeLine(std::move(text), eol));
+        if (!exact) lines_.back().raw = std::string(raw);
+        return;
+    }
+    case Encoding::Utf8: lines_.push_back(MakeLine(std::string(raw), eol)); return;
+    case Encoding::ShiftJis:
+        if (IsAscii(raw)) {
+            lines_.push_back(MakeLine(std::string(raw), eol));
+            return;
+        }
+        // Shift-JIS never uses CR or LF as a trail byte, so lines split cleanly before
+        // decoding; the raw bytes are kept so that the line is saved exactly as it came.
+        lines_.push_back(MakeLine(SjisToUtf8(raw), eol));
+        lines_.back().raw = std::string(raw);
+        return;
     }
 }
 
@@ -147,7 +211,10 @@ IniFile::Line IniFile::MakeLine(std::string text, Eol eol) {
         const auto close = t.rfind(']');
         if (close == std::string_view::npos || close == 0)
             return line;
-        const auto name = t.substr(1, close - 1);
+        // The profile functions take "[ Common ]" as the section "Common".
+        const auto name = Trim(t.substr(1, close - 1));
+        if (name.empty())
+            return line;
         line.kind = Kind::Section;
         line.name_at = Offset(whole, name);
         line.name_len = static_cast<std::uint32_t>(name.size());
@@ -235,31 +302,31 @@ std::int32_t IniFile::ReadColor(std::string_view section, std::string_view key,
 void IniFile::CheckWritable(std::string_view section, std::string_view key,
                             std::string_view value) const {
     const auto refuse = [&](const std::string& why) {
-        throw Error("Cannot write [" + std::string(section) + "] " + std::string(key) + " to " +
-                    path_ + ": " + why);
+        throw Error("「" + path_ + "」の [" + std::string(section) + "] " + std::string(key) +
+                    " を書き込めません。\r\n" + why);
     };
-    if (oversized_)
-        refuse("the file is too large to be a settings file");
+    if (LoadFailed())
+        throw Error(load_failure_ + "\r\n読み込めなかったファイルには書き込みません。");
     if (section.empty() || Trim(section) != section || section.find(']') != section.npos ||
         HasLineBreak(section)) {
-        refuse("invalid section name");
+        refuse("セクション名が正しくありません。");
     }
     if (key.empty() || Trim(key) != key || key.find('=') != key.npos || key.front() == '[' ||
         key.front() == ';' || HasLineBreak(key)) {
-        refuse("invalid key name");
+        refuse("キー名が正しくありません。");
     }
     if (HasLineBreak(value))
-        refuse("the value holds a line break");
+        refuse("値に改行が含まれています。");
 }
 
 std::optional<std::string> IniFile::EncodedLine(const std::string& text) {
-    if (utf8_ || IsAscii(text))
+    if (encoding_ != Encoding::ShiftJis || IsAscii(text))
         return std::nullopt;
     if (auto sjis = Utf8ToSjis(text))
         return sjis;
     // Shift-JIS cannot hold the text: the whole file becomes UTF-8 with a byte-order mark
     // rather than losing a character.
-    utf8_ = true;
+    encoding_ = Encoding::Utf8;
     for (auto& line : lines_)
         line.raw.reset();
     return std::nullopt;
@@ -313,32 +380,40 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
     WriteString(section, key, value ? "1" : "0");
 }
 
+void IniFile::AppendEol(std::string& out, Eol eol) const {
+    std::string_view bytes;
+    switch (eol) {
+    case Eol::CrLf: bytes = "\r\n"; break;
+    case Eol::Lf: bytes = "\n"; break;
+    case Eol::Cr: bytes = "\r"; break;
+    case Eol::None: return;
+    }
+    out.append(encoding_ == Encoding::Utf16Le ? Utf8ToUtf16Le(bytes) : std::string(bytes));
+}
+
 std::string IniFile::Bytes() const {
     std::string out;
-    if (utf8_)
+    if (encoding_ == Encoding::Utf8)
         out.append(kUtf8Bom);
+    if (encoding_ == Encoding::Utf16Le)
+        out.append(kUtf16LeBom);
     for (const auto& line : lines_) {
-        // Without raw bytes a line is ASCII or the file is UTF-8: the text is its bytes.
-        out.append(line.raw ? *line.raw : line.text);
-        switch (line.eol) {
-        case Eol::CrLf:
-            out.append("\r\n");
-            break;
-        case Eol::Lf:
-            out.append("\n");
-            break;
-        case Eol::Cr:
-            out.append("\r");
-            break;
-        case Eol::None:
-            break;
-        }
+        if (line.raw)
+            out.append(*line.raw);
+        else if (encoding_ == Encoding::Utf16Le)
+            out.append(Utf8ToUtf16Le(line.text));
+        else
+            out.append(line.text); // ASCII, or a UTF-8 file: the text is its bytes
+        AppendEol(out, line.eol);
     }
+    if (eof_mark_)
+        out.append(encoding_ == Encoding::Utf16Le ? std::string("\x1A\0", 2) : "\x1A");
+    out.append(odd_tail_);
     return out;
 }
 
 void IniFile::UpdateFile() {
-    // Nothing to save also covers an oversized file, which no write can change.
+    // Nothing to save also covers a file that could not be read, which no write can change.
     if (!modified_)
         return;
     WriteFileAtomic(path_, Bytes());

@@ -5,7 +5,13 @@
 // The file is kept as its lines. A line that is not written to goes back to disk byte for byte
 // (with its own line ending), so comments, blank lines, unknown keys and even junk survive a save.
 // Files are Shift-JIS on disk; a file that starts with the UTF-8 byte-order mark is UTF-8, and a
-// Shift-JIS file turns into one only when a value that Shift-JIS cannot hold is written.
+// Shift-JIS file turns into one only when a value that Shift-JIS cannot hold is written. A file
+// that starts with the UTF-16LE byte-order mark (as the system's editors can save it) is read
+// and written back as UTF-16LE, as the system's own profile functions do.
+//
+// A file that exists but cannot be read (held by another program, no permission, too large, an
+// encoding it cannot take) is never written: what it holds is unknown, and a save would replace
+// it with defaults.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +35,11 @@ class IniFile {
     IniFile(std::string path, std::string_view bytes);
 
     const std::string& Path() const { return path_; }
+
+    // True when the file exists but could not be read; it then reads as empty and every write
+    // throws. LoadFailure() says why, in Japanese, naming the file.
+    bool LoadFailed() const { return !load_failure_.empty(); }
+    const std::string& LoadFailure() const { return load_failure_; }
 
     // The value of the first key of that name in the first section of that name, with the
     // blanks around it removed and one pair of enclosing quotes stripped.
@@ -61,10 +72,12 @@ class IniFile {
   private:
     enum class Kind : std::uint8_t { Other, Section, Key };
     enum class Eol : std::uint8_t { None, CrLf, Lf, Cr };
+    enum class Encoding : std::uint8_t { ShiftJis, Utf8, Utf16Le };
     struct Line {
         std::string text; // UTF-8, without the line ending
         // The line's bytes in a Shift-JIS file when it is not plain ASCII: as read from disk,
-        // or as encoded when written. Without them the text is the line's bytes.
+        // or as encoded when written. Without them the text is the line's bytes. In a UTF-16
+        // file, the bytes as read when the text does not give them back exactly.
         std::optional<std::string> raw;
         Eol eol = Eol::CrLf;
         Kind kind = Kind::Other;
@@ -78,6 +91,9 @@ class IniFile {
     };
 
     void Parse(std::string_view bytes);
+    void ParseUtf16(std::string_view bytes);
+    void AddLine(std::string_view raw, Eol eol);
+    void AppendEol(std::string& out, Eol eol) const;
     static Line MakeLine(std::string text, Eol eol);
     std::optional<std::size_t> FindSection(std::string_view section) const;
     std::optional<std::size_t> FindKey(std::size_t header, std::string_view key) const;
@@ -90,8 +106,12 @@ class IniFile {
 
     std::string path_;
     std::vector<Line> lines_;
-    bool utf8_ = false;
-    bool oversized_ = false;
+    Encoding encoding_ = Encoding::ShiftJis;
+    // An end-of-file mark (Ctrl+Z) after the last line: not part of any value, kept on saving.
+    bool eof_mark_ = false;
+    // An odd last byte of a UTF-16 file, kept as it was.
+    std::string odd_tail_;
+    std::string load_failure_;
     bool modified_ = false;
 };
 

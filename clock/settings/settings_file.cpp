@@ -1,5 +1,6 @@
 #include "clock/settings/settings_file.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "clock/common/file_io.h"
@@ -37,6 +38,18 @@ void ReadPlacement(const IniFile& ini, const SettingsEnvironment& env, WindowSet
     // Without a stored position the clock sits in the top-right corner of the screen.
     window.PointX = ini.ReadInteger(kCommon, "PointX", env.screen_width - window.Size);
     window.PointY = ini.ReadInteger(kCommon, "PointY", d.PointY);
+    KeepOnScreens(env, window);
+}
+
+bool Contains(const ScreenArea& a, long long x, long long y) {
+    return x >= a.left && y >= a.top && x < static_cast<long long>(a.left) + a.width &&
+           y < static_cast<long long>(a.top) + a.height;
+}
+
+// The text shown once when a settings file could not be read.
+std::string UnreadSettingsText(const IniFile& ini) {
+    return ini.LoadFailure() +
+           "\r\n既定の設定で動きます。このファイルはそのまま残し、終了するときにも書き換えません。";
 }
 
 void ReadDisplay(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& o,
@@ -172,15 +185,43 @@ std::string DefaultStyleFolder(const std::string& program_folder) {
     return program_folder + "style" + PathSeparator();
 }
 
-void ReadSharedSettings(const std::string& shared_path, TOptionItem& option,
-                        WindowSettings& window) {
+void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window) {
+    if (env.monitors.empty())
+        return;
+    long long left = env.monitors[0].left, top = env.monitors[0].top;
+    long long right = left + env.monitors[0].width, bottom = top + env.monitors[0].height;
+    for (const ScreenArea& m : env.monitors) {
+        left = std::min<long long>(left, m.left);
+        top = std::min<long long>(top, m.top);
+        right = std::max<long long>(right, static_cast<long long>(m.left) + m.width);
+        bottom = std::max<long long>(bottom, static_cast<long long>(m.top) + m.height);
+    }
+    const long long largest = std::min(right - left, bottom - top);
+    if (window.Size > largest)
+        window.Size = static_cast<int>(std::max<long long>(largest, kMinimumClockSize));
+    const long long cx = static_cast<long long>(window.PointX) + window.Size / 2;
+    const long long cy = static_cast<long long>(window.PointY) + window.Size / 2;
+    for (const ScreenArea& m : env.monitors) {
+        if (Contains(m, cx, cy))
+            return;
+    }
+    // Lost beyond every monitor (a monitor removed, a hand-edited place): back to the default
+    // place, the top-right corner of the primary monitor.
+    const ScreenArea& primary = env.monitors[0];
+    window.PointX = primary.left + primary.width - window.Size;
+    window.PointY = primary.top;
+}
+
+std::string ReadSharedSettings(const std::string& shared_path, TOptionItem& option,
+                               WindowSettings& window) {
     const IniFile ini(shared_path);
     option.MultiUser = ini.ReadBool(kCommon, "MultiUser", TOptionItem{}.MultiUser);
     window.Ver = ini.ReadInteger(kCommon, "Ver", WindowSettings{}.Ver);
+    return ini.LoadFailed() ? UnreadSettingsText(ini) : std::string();
 }
 
-void ReadSettings(const std::string& path, const SettingsEnvironment& env, TOptionItem& option,
-                  WindowSettings& window) {
+std::string ReadSettings(const std::string& path, const SettingsEnvironment& env,
+                         TOptionItem& option, WindowSettings& window) {
     const IniFile ini(path);
     ReadPlacement(ini, env, window);
     ReadDisplay(ini, env, option, window);
@@ -189,26 +230,31 @@ void ReadSettings(const std::string& path, const SettingsEnvironment& env, TOpti
     ReadLock(ini, option, window);
     const std::string styles = DefaultStyleFolder(env.program_folder);
     option.StyleDir = ExistingFolderOr(ini.ReadString(kCommon, "StyleDir", styles), styles);
+    return ini.LoadFailed() ? UnreadSettingsText(ini) : std::string();
 }
 
 void WriteSettings(const std::string& program_folder, const std::string& user_name,
                    const TOptionItem& option, const WindowSettings& window,
-                   std::optional<WindowPoint> escaped_home) {
+                   std::optional<WindowPoint> escaped_home, const UnreadFiles& unread) {
     const std::string shared_path = SharedSettingsPath(program_folder);
-    {
+    const bool shared_writable = !unread.Contains(shared_path);
+    if (shared_writable) {
         IniFile shared(shared_path);
         shared.WriteBool(kCommon, "MultiUser", option.MultiUser);
         shared.WriteInteger(kCommon, "Ver", window.Ver);
         shared.UpdateFile();
     }
-    {
-        IniFile settings(SettingsFileName(program_folder, user_name, option.MultiUser, window.Ver));
+    const std::string settings_path =
+        SettingsFileName(program_folder, user_name, option.MultiUser, window.Ver);
+    if (!unread.Contains(settings_path)) {
+        IniFile settings(settings_path);
         const WindowPoint position =
             escaped_home.value_or(WindowPoint{window.PointX, window.PointY});
         WriteProgramSettings(settings, option, window, position);
         settings.UpdateFile();
     }
-    WriteStyle(shared_path, option);
+    if (shared_writable)
+        WriteStyle(shared_path, option);
 }
 
 } // namespace vistrel

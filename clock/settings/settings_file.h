@@ -5,6 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "clock/common/file_io.h"
 
 #include "clock/settings/option_item.h"
 
@@ -31,24 +34,42 @@ std::string DefaultAlarmFolder(const std::string& program_folder);
 std::string DefaultStyleFolder(const std::string& program_folder);
 
 // Reads "MultiUser" into the record and "Ver" into the window settings from the shared file.
-void ReadSharedSettings(const std::string& shared_path, TOptionItem& option,
-                        WindowSettings& window);
+// When the file exists but cannot be read, the defaults stay and the returned text (Japanese,
+// naming the file and saying what happens) is to be shown; empty otherwise.
+std::string ReadSharedSettings(const std::string& shared_path, TOptionItem& option,
+                               WindowSettings& window);
+
+// One monitor's area in virtual-screen pixels.
+struct ScreenArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
 
 // What the platform tells ReadSettings.
 struct SettingsEnvironment {
     std::string program_folder;    // with a trailing separator
     int screen_width = 0;          // for the default position at the top-right corner
     bool layered_available = true; // translucency needs layered windows
+    // The monitors, the primary first. A stored size beyond the virtual screen's smaller side,
+    // or a place whose centre lies on no monitor, is brought back to what the screens can
+    // show. Empty: nothing is checked.
+    std::vector<ScreenArea> monitors;
 };
+
+// The window's size and place kept within what the monitors can show (see SettingsEnvironment).
+void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window);
 
 // Reads the program settings from the file at path (per user or shared, see SettingsFileName).
 // window.Ver must already hold the shared file's version: older layouts are converted by it.
-// Missing keys, or text that does not convert, give the defaults; nothing is reported.
+// Missing keys, or text that does not convert, give the defaults; nothing is reported. A file
+// that exists but cannot be read gives the defaults and the returned text to show (as above).
 // The caller then applies what takes effect at once: the window's place and size, layering with
 // option.Trans when option.UseTrans, topmost when window.StayOnTop, and the lock command (which
 // sets option.Locked) when window.Lock.
-void ReadSettings(const std::string& path, const SettingsEnvironment& env, TOptionItem& option,
-                  WindowSettings& window);
+std::string ReadSettings(const std::string& path, const SettingsEnvironment& env,
+                         TOptionItem& option, WindowSettings& window);
 
 // A window position in screen pixels.
 struct WindowPoint {
@@ -60,10 +81,13 @@ struct WindowPoint {
 // file, then the style to the shared file. While the window has escaped from the cursor, pass
 // its home position as escaped_home: that is saved instead of window.PointX/PointY, so that the
 // next start does not begin at a spot the window only fled to.
+// A file in unread (one that could not be read at start-up) is left as it is; when that is the
+// shared file, the style in it is not written either.
 // Throws Error naming the file that could not be written; what follows it is not written.
 void WriteSettings(const std::string& program_folder, const std::string& user_name,
                    const TOptionItem& option, const WindowSettings& window,
-                   std::optional<WindowPoint> escaped_home = std::nullopt);
+                   std::optional<WindowPoint> escaped_home = std::nullopt,
+                   const UnreadFiles& unread = {});
 
 // The version to hold after start-up: files of older layouts are rewritten in this one.
 inline int RaisedSettingsVersion(int ver) {

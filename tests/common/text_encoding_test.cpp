@@ -38,3 +38,33 @@ TEST(TextEncoding, MalformedShiftJisDecodesWithoutThrowing) {
     EXPECT_FALSE(SjisToUtf8(junk).empty());
     EXPECT_TRUE(IsValidUtf8(SjisToUtf8(junk)));
 }
+
+TEST(TextEncoding, FileTextRoundTripsByteForByteEvenWhenNotValidShiftJis) {
+    const std::string cases[] = {
+        "plain ascii",
+        *Utf8ToSjis("時計の針"),
+        "a\x81 b",         // a lead byte followed by a blank
+        "end\x82",         // a lead byte at the very end
+        "\xFD\xFE\xFF\xA0", // bytes that start no character
+        *Utf8ToSjis("混ぜる") + "\x81\x7F" + *Utf8ToSjis("字"),
+    };
+    for (const std::string& bytes : cases) {
+        const std::string text = DecodeTextFile(bytes);
+        EXPECT_TRUE(IsValidUtf8(text));
+        EXPECT_EQ(EncodeTextFile(text), bytes);
+    }
+    // Text the user typed that Shift-JIS cannot hold still goes to UTF-8 with the mark.
+    EXPECT_EQ(EncodeTextFile("☃").substr(0, 3), kUtf8Bom);
+}
+
+TEST(TextEncoding, Utf16LittleEndianConvertsBothWays) {
+    const std::string text = "時計 a ☃ 𝄞";
+    const std::string wide = Utf8ToUtf16Le(text);
+    EXPECT_EQ(wide.substr(0, 2), std::string("\x42\x66", 2)); // 時 is U+6642
+    EXPECT_EQ(Utf16LeToUtf8(wide), text);
+    // An unpaired surrogate becomes the replacement character; an odd last byte is dropped.
+    EXPECT_EQ(Utf16LeToUtf8(std::string("\x00\xD8" "a\x00" "b", 5)), "\xEF\xBF\xBD" "a");
+    EXPECT_TRUE(LooksLikeUtf16(std::string(kUtf16LeBom) + "x"));
+    EXPECT_TRUE(LooksLikeUtf16(wide));
+    EXPECT_FALSE(LooksLikeUtf16("0,2,0\r\n1,2\0,3"));
+}

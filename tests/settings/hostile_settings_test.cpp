@@ -93,14 +93,14 @@ TEST(HostileFiles, RandomDamagedFilesLoadAndSaveWithoutHarm) {
         TOptionItem o;
         WindowSettings w;
         ReadSharedSettings(SharedSettingsPath(dir.Path()), o, w);
-        ReadSettings(SharedSettingsPath(dir.Path()), {dir.Path(), 1920, true}, o, w);
+        ReadSettings(SharedSettingsPath(dir.Path()), {dir.Path(), 1920, true, {}}, o, w);
         EXPECT_GE(w.Size, 50);
         ReadStyle(SharedSettingsPath(dir.Path()), o, w.Ver);
         ExpectDrawable(o);
         o.MultiUser = false;
         WriteSettings(dir.Path(), "user", o, w);
         TOptionItem back = o;
-        ReadSettings(SharedSettingsPath(dir.Path()), {dir.Path(), 1920, true}, back, w);
+        ReadSettings(SharedSettingsPath(dir.Path()), {dir.Path(), 1920, true, {}}, back, w);
         ReadStyle(SharedSettingsPath(dir.Path()), back, w.Ver);
         EXPECT_EQ(back, o) << "round " << round;
     }
@@ -126,7 +126,7 @@ TEST(HostileFiles, HugeLinesAndNegativeSizesLoad) {
                          "\r\n[Font]\r\nDateChar=" + huge + "\r\n[Needle]\r\nHLongLen=-100\r\n");
     TOptionItem o;
     WindowSettings w;
-    ReadSettings(dir.File("Vistrel.Ini"), {dir.Path(), 800, true}, o, w);
+    ReadSettings(dir.File("Vistrel.Ini"), {dir.Path(), 800, true, {}}, o, w);
     EXPECT_EQ(w.Size, 50);
     EXPECT_EQ(ReadStyle(dir.File("Vistrel.Ini"), o), 0);
     EXPECT_EQ(o.DSPOrder[0], 0); // not a number: the default

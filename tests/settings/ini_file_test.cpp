@@ -214,3 +214,62 @@ TEST(IniFileHostile, JunkLongLinesAndNulBytesDoNotHideTheRest) {
     ini.WriteString("A", "added", "1");
     EXPECT_EQ(ini.Bytes(), bytes + "added=1\r\n");
 }
+
+namespace {
+std::string Utf16(const std::string& utf8) { return Utf8ToUtf16Le(utf8); }
+} // namespace
+
+// Files as other editors and users leave them: each is read the way the system's profile
+// functions read it, and a save changes nothing but the key written.
+TEST(IniFileForeign, HandEditedAndUtf16FilesReadAndSaveLikeTheProfileFunctions) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string expected_after_write; // after WriteInteger("Common", "Size", 200)
+    };
+    const std::string bom16(kUtf16LeBom);
+    const Case cases[] = {
+        {"blanks inside the brackets", "[ Common ]\r\nSize=133\r\n", "[ Common ]\r\nSize=200\r\n"},
+        {"end-of-file mark after the last value", "[Common]\r\nSize=133\x1A",
+         "[Common]\r\nSize=200\x1A"},
+        {"UTF-16LE with its mark", bom16 + Utf16("[Common]\r\n時計=針\r\nSize=133\r\n"),
+         bom16 + Utf16("[Common]\r\n時計=針\r\nSize=200\r\n")},
+        {"UTF-16LE, no final line end, end-of-file mark", bom16 + Utf16("[Common]\r\nSize=133\x1A"),
+         bom16 + Utf16("[Common]\r\nSize=200\x1A")},
+    };
+    for (const Case& c : cases) {
+        IniFile ini = Parsed(c.bytes);
+        EXPECT_FALSE(ini.LoadFailed()) << c.what;
+        EXPECT_EQ(ini.ReadInteger("Common", "Size", 0), 133) << c.what;
+        EXPECT_EQ(ini.Bytes(), c.bytes) << c.what;
+        ini.WriteInteger("Common", "Size", 200);
+        EXPECT_EQ(ini.Bytes(), c.expected_after_write) << c.what;
+    }
+    IniFile utf16 = Parsed(bom16 + Utf16("[Common]\r\n時計=針\r\n"));
+    EXPECT_EQ(utf16.ReadString("Common", "時計", ""), "針");
+    utf16.WriteString("Style", "Name", "雪だるま☃");
+    EXPECT_EQ(utf16.Bytes(), bom16 + Utf16("[Common]\r\n時計=針\r\n[Style]\r\nName=雪だるま☃\r\n"));
+}
+
+TEST(IniFileForeign, FilesThatCannotBeReadAreNeverWritten) {
+    ScratchFolder dir;
+    const std::string big = dir.File("big.Ini");
+    const std::string big_bytes = "[Common]\r\nSize=133\r\n" + std::string(6 << 20, ';');
+    WriteBytes(big, big_bytes);
+    const std::string be = dir.File("be.Ini");
+    const std::string be_bytes = std::string(kUtf16BeBom) + std::string("\0[\0C", 4);
+    WriteBytes(be, be_bytes);
+    for (const std::string& path : {big, be}) {
+        IniFile ini(path);
+        EXPECT_TRUE(ini.LoadFailed()) << path;
+        EXPECT_NE(ini.LoadFailure().find(path), std::string::npos) << ini.LoadFailure();
+        EXPECT_EQ(ini.ReadInteger("Common", "Size", 7), 7);
+        EXPECT_THROW(ini.WriteInteger("Common", "Size", 1), Error);
+        EXPECT_NO_THROW(ini.UpdateFile());
+    }
+    EXPECT_NE(IniFile(big).LoadFailure().find("大きすぎ"), std::string::npos);
+    EXPECT_NE(IniFile(be).LoadFailure().find("UTF-16"), std::string::npos);
+    EXPECT_EQ(ReadBytes(big), big_bytes);
+    EXPECT_EQ(ReadBytes(be), be_bytes);
+    EXPECT_FALSE(IniFile(dir.File("missing.Ini")).LoadFailed());
+}

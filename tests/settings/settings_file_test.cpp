@@ -21,7 +21,7 @@ constexpr int kScreenWidth = 1024;
 class SettingsFileTest : public ::testing::Test {
   protected:
     SettingsEnvironment Env(bool layered = true) const {
-        return SettingsEnvironment{dir.Path(), kScreenWidth, layered};
+        return SettingsEnvironment{dir.Path(), kScreenWidth, layered, {}};
     }
     // The start-up sequence as far as the files go: shared file, then the settings it names.
     void Load(const std::string& user, TOptionItem& o, WindowSettings& w, bool layered = true) {
@@ -248,4 +248,61 @@ TEST_F(SettingsFileTest, AFileThatCannotBeWrittenStopsTheRestAndIsNamed) {
 
     ScratchFolder other;
     EXPECT_THROW(WriteSettings(other.File("gone") + PathSeparator(), "alice", o, w), Error);
+}
+
+// A settings file that could not be read at start-up (here: too large, a stand-in for one held
+// by another program) is told about and then left exactly as it was, with its style.
+TEST_F(SettingsFileTest, AnUnreadFileIsToldAboutAndNeverWritten) {
+    const std::string shared = dir.File("Vistrel.Ini");
+    const std::string bytes = "[Common]\r\nMultiUser=0\r\nVer=202\r\n" + std::string(5 << 20, ';');
+    WriteBytes(shared, bytes);
+    TOptionItem o;
+    WindowSettings w;
+    const std::string told = ReadSharedSettings(shared, o, w);
+    EXPECT_NE(told.find(shared), std::string::npos) << told;
+    EXPECT_NE(told.find("書き換えません"), std::string::npos) << told;
+    EXPECT_EQ(ReadSettings(shared, Env(), o, w), told);
+    UnreadFiles unread;
+    unread.Add(shared);
+    o.ColorH = 0x123456;
+    WriteSettings(dir.Path(), "alice", o, w, std::nullopt, unread);
+    EXPECT_EQ(ReadBytes(shared), bytes);
+    // The per-user file, which was readable, is still saved.
+    EXPECT_EQ(IniFile(dir.File("alice.Ini")).ReadInteger("Common", "Size", 0), w.Size);
+    EXPECT_EQ(ReadSharedSettings(dir.File("none.Ini"), o, w), "");
+}
+
+TEST(KeepOnScreens, SizesAndPlacesStayWhereTheMonitorsCanShowThem) {
+    const std::vector<ScreenArea> one{{0, 0, 1024, 768}};
+    // A second monitor to the left of the primary one, taller and narrower.
+    const std::vector<ScreenArea> two{{0, 0, 1024, 768}, {-800, -200, 800, 1280}};
+    struct Case {
+        const char* what;
+        std::vector<ScreenArea> monitors;
+        int x, y, size;
+        int want_x, want_y, want_size;
+    };
+    const Case cases[] = {
+        {"on the screen: unchanged", one, 100, 50, 133, 100, 50, 133},
+        {"half off the right edge: kept", one, 1000 - 66, 10, 133, 1000 - 66, 10, 133},
+        {"centre beyond the right edge: top-right corner", one, 1000, 10, 133, 891, 0, 133},
+        {"far away: top-right corner", one, -30000, 40000, 133, 891, 0, 133},
+        {"huge: the screen's smaller side", one, 0, 0, 99999999, 0, 0, 768},
+        {"on the left monitor: kept", two, -700, 900, 200, -700, 900, 200},
+        {"huge over two monitors: the virtual screen's smaller side", two, -800, -200,
+         99999999, -800, -200, 1280},
+        {"no monitors known: unchanged", {}, -30000, 0, 99999999, -30000, 0, 99999999},
+    };
+    for (const Case& c : cases) {
+        SettingsEnvironment env;
+        env.monitors = c.monitors;
+        WindowSettings w;
+        w.PointX = c.x;
+        w.PointY = c.y;
+        w.Size = c.size;
+        KeepOnScreens(env, w);
+        EXPECT_EQ(w.PointX, c.want_x) << c.what;
+        EXPECT_EQ(w.PointY, c.want_y) << c.what;
+        EXPECT_EQ(w.Size, c.want_size) << c.what;
+    }
 }
