@@ -20,6 +20,8 @@ public:
     void SetTaskbarButton(bool shown);
     void SetTopmost(bool topmost);
     void Minimize();
+    // The program is ending: the window is left to the system (see Window::LeaveToSystem).
+    void EndWithProgram() { LeaveToSystem(); }
     bool IsMinimized() const { return IsIconic(hwnd()) != FALSE; }
 
     // Hooks of the main window.

@@ -22,6 +22,11 @@
 
 namespace vistrel {
 
+namespace {
+// How long the close waits for the shell to take the tray icon away; it goes on without us.
+constexpr unsigned kTrayRemovalWaitMs = 200;
+} // namespace
+
 TfrmVistrel::TfrmVistrel(AppWindow& app, StartupFlags flags) : app_(app), flags_(flags) {}
 
 TfrmVistrel::~TfrmVistrel() = default;
@@ -254,6 +259,7 @@ void TfrmVistrel::FormDestroy() {
     alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
     StopLockPoll();
     SetAdjustTimeHandler({});
+    if (tray_) tray_->HideAtExit(kTrayRemovalWaitMs);
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);
     alarms_.clear();
@@ -312,6 +318,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return Default(msg, wp, lp);
     case WM_DESTROY:
         FormDestroy();
+        app_.EndWithProgram();
         PostQuitMessage(0);
         return 0;
     default: return Default(msg, wp, lp);

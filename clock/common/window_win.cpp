@@ -17,6 +17,12 @@ Window::~Window() {
     }
 }
 
+void Window::LeaveToSystem() {
+    if (!hwnd_) return;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+}
+
 void Window::RegisterClassOnce(const wchar_t* class_name, UINT class_style, HCURSOR cursor,
                                HICON icon) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);

@@ -33,6 +33,10 @@ protected:
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
     // Called after the window is gone; a self-owning window may delete itself here.
     virtual void OnFinalMessage() {}
+    // Lets go of the window without destroying it, as the program ends: the system takes it
+    // with the process. (Destroying a shown window with a caption hides it first, and under X
+    // without a window manager Wine then waits two seconds for a state change that never comes.)
+    void LeaveToSystem();
 
 private:
     static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;

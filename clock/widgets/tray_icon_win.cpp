@@ -2,7 +2,11 @@
 
 #include <shellapi.h>
 
+#include <chrono>
 #include <cwchar>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include "clock/common/wide_win.h"
 #include "clock/widgets/tray_icon_win.h"
@@ -47,6 +51,18 @@ void TrayIcon::Hide() {
     NOTIFYICONDATAW d = Data();
     Shell_NotifyIconW(NIM_DELETE, &d);
     visible_ = false;
+}
+
+void TrayIcon::HideAtExit(unsigned wait_ms) {
+    if (!visible_) return;
+    visible_ = false;
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> removed = done->get_future();
+    std::thread([d = Data(), done]() mutable {
+        Shell_NotifyIconW(NIM_DELETE, &d);
+        done->set_value();
+    }).detach();
+    removed.wait_for(std::chrono::milliseconds(wait_ms));
 }
 
 void TrayIcon::OnTaskbarCreated() {

@@ -20,6 +20,10 @@ public:
 
     void Show(HICON icon, const std::string& tip);
     void Hide();
+    // Hides the icon for good as the program ends, waiting at most wait_ms for the shell. The
+    // shell may take its time (under X without a window manager, Wine's notification area waits
+    // two seconds when its last icon goes); the removal goes on without the program.
+    void HideAtExit(unsigned wait_ms);
     bool visible() const { return visible_; }
 
     // The shell's notification area was (re)created: put the icon back.
