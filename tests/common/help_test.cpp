@@ -1,0 +1,188 @@
+#include "clock/common/help.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "clock/common/file_io.h"
+#include "clock/common/message_box.h"
+#include "clock/common/text_encoding.h"
+#include "support/scratch_folder.h"
+
+namespace vistrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The pages as they are in the source tree; the build copies exactly this folder.
+fs::path SourceHelpFolder() {
+#ifdef VISTREL_WINE
+    return fs::path("Z:" VISTREL_HELP_SOURCE);
+#else
+    return fs::path(VISTREL_HELP_SOURCE);
+#endif
+}
+
+std::string ReadWhole(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::vector<std::string> Matches(const std::string& text, const std::regex& pattern) {
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
+         it != std::sregex_iterator(); ++it) {
+        found.push_back((*it)[1].str());
+    }
+    return found;
+}
+
+std::vector<std::string> Links(const std::string& page) {
+    static const std::regex pattern(R"re((?:href|src)="([^"]*)")re");
+    return Matches(page, pattern);
+}
+
+std::set<std::string> Ids(const std::string& page) {
+    static const std::regex pattern(R"re(\sid="([^"]*)")re");
+    const std::vector<std::string> ids = Matches(page, pattern);
+    return {ids.begin(), ids.end()};
+}
+
+// Every file of the help folder by name, with its bytes.
+std::map<std::string, std::string> HelpFiles() {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(SourceHelpFolder())) {
+        files[entry.path().filename().string()] = ReadWhole(entry.path());
+    }
+    return files;
+}
+
+bool IsHtml(const std::string& name) { return name.ends_with(".html"); }
+
+TEST(HelpPages, EveryContextHasItsPageAndTheContentsLinkToIt) {
+    const auto files = HelpFiles();
+    ASSERT_TRUE(files.contains("index.html"));
+    const std::vector<std::string> from_contents = Links(files.at("index.html"));
+    for (const int context : HelpContexts()) {
+        const std::string name = HelpPageName(context);
+        ASSERT_FALSE(name.empty()) << context;
+        EXPECT_TRUE(files.contains(name)) << name;
+        if (context == kHelpContents) continue;
+        EXPECT_NE(std::find(from_contents.begin(), from_contents.end(), name), from_contents.end())
+            << "the contents do not link to " << name;
+    }
+}
+
+TEST(HelpPages, EveryLinkResolvesInsideTheFolder) {
+    const auto files = HelpFiles();
+    for (const auto& [name, bytes] : files) {
+        if (!IsHtml(name)) continue;
+        for (const std::string& link : Links(bytes)) {
+            SCOPED_TRACE(name + " -> " + link);
+            // Pages are opened from disk, often offline: nothing may reach outside the folder.
+            EXPECT_EQ(link.find(':'), std::string::npos);
+            EXPECT_FALSE(link.starts_with("/") || link.starts_with(".."));
+            const std::size_t hash = link.find('#');
+            const std::string file = link.substr(0, hash);
+            const std::string target = file.empty() ? name : file;
+            if (!files.contains(target)) {
+                ADD_FAILURE() << "no such page";
+                continue;
+            }
+            if (hash == std::string::npos) continue;
+            EXPECT_TRUE(Ids(files.at(target)).contains(link.substr(hash + 1)));
+        }
+    }
+}
+
+TEST(HelpPages, EveryPageIsJapaneseUtf8AndSaysSo) {
+    for (const auto& [name, bytes] : HelpFiles()) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(IsValidUtf8(bytes));
+        EXPECT_FALSE(bytes.starts_with("\xEF\xBB\xBF")); // the meta element names the encoding
+        if (!IsHtml(name)) continue;
+        EXPECT_NE(bytes.find("<meta charset=\"utf-8\">"), std::string::npos);
+        EXPECT_NE(bytes.find("<html lang=\"ja\">"), std::string::npos);
+        EXPECT_EQ(bytes.find("<script"), std::string::npos);
+    }
+}
+
+// ShowHelp against a program folder of the test's own, with a recording browser.
+class HelpShow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetProgramFolderForTests(folder_.Path());
+        fs::create_directories(folder_.File("help"));
+        SetHelpOpenerForTests([this](const std::string& path) {
+            opened_.push_back(path);
+            return opener_succeeds_;
+        });
+        SetMessageBoxAnswererForTests([this](const MessageBoxCall& call) {
+            messages_.push_back(call.text);
+            return MsgResult::Ok;
+        });
+    }
+    void TearDown() override {
+        SetHelpOpenerForTests({});
+        SetMessageBoxAnswererForTests({});
+        SetProgramFolderForTests("");
+    }
+    void Install(int context) {
+        test::WriteBytes(HelpPagePath(context), "<!doctype html><title>x</title>");
+    }
+
+    test::ScratchFolder folder_;
+    std::vector<std::string> opened_;
+    std::vector<std::string> messages_;
+    bool opener_succeeds_ = true;
+};
+
+TEST_F(HelpShow, AnInstalledPageOpensInTheBrowserWithoutAWord) {
+    Install(kHelpLoadStyle);
+    Install(kHelpContents);
+    ShowHelp(kHelpLoadStyle);
+    ShowHelp(kHelpContents);
+    const std::string help = folder_.File("help") + PathSeparator();
+    EXPECT_EQ(opened_, (std::vector<std::string>{help + "topic36.html", help + "index.html"}));
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(HelpShow, AMissingPageIsNamedAndNothingOpens) {
+    Install(kHelpContents);
+    ShowHelp(kHelpGeneral);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].find(HelpPagePath(kHelpGeneral)), std::string::npos) << messages_[0];
+    EXPECT_NE(messages_[0].find("topic06.html"), std::string::npos);
+    EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(HelpShow, APageTheSystemCannotOpenIsNamed) {
+    Install(kHelpAlarmView);
+    opener_succeeds_ = false;
+    ShowHelp(kHelpAlarmView);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].find("topic32.html"), std::string::npos) << messages_[0];
+}
+
+TEST_F(HelpShow, AContextWithoutAPageDoesNothing) {
+    // 4 is the time-text page of the options, which has no help; the others were never used.
+    for (const int context : {4, 1, 99, -1}) {
+        SCOPED_TRACE(context);
+        EXPECT_TRUE(HelpPageName(context).empty());
+        ShowHelp(context);
+    }
+    EXPECT_TRUE(opened_.empty());
+    EXPECT_TRUE(messages_.empty());
+}
+
+} // namespace
+} // namespace vistrel
