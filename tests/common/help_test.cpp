@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -37,23 +36,29 @@ std::string ReadWhole(const fs::path& path) {
     return bytes.str();
 }
 
-std::vector<std::string> Matches(const std::string& text, const std::regex& pattern) {
-    std::vector<std::string> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
-         it != std::sregex_iterator(); ++it) {
-        found.push_back((*it)[1].str());
+// The values of every attribute with this name (written name="value", as the pages are).
+std::vector<std::string> AttributeValues(const std::string& page, const std::string& name) {
+    const std::string opening = " " + name + "=\"";
+    std::vector<std::string> values;
+    for (std::size_t at = page.find(opening); at != std::string::npos;
+         at = page.find(opening, at + 1)) {
+        const std::size_t begin = at + opening.size();
+        const std::size_t end = page.find('"', begin);
+        if (end == std::string::npos) break;
+        values.push_back(page.substr(begin, end - begin));
     }
-    return found;
+    return values;
 }
 
 std::vector<std::string> Links(const std::string& page) {
-    static const std::regex pattern(R"re((?:href|src)="([^"]*)")re");
-    return Matches(page, pattern);
+    std::vector<std::string> links = AttributeValues(page, "href");
+    const std::vector<std::string> sources = AttributeValues(page, "src");
+    links.insert(links.end(), sources.begin(), sources.end());
+    return links;
 }
 
 std::set<std::string> Ids(const std::string& page) {
-    static const std::regex pattern(R"re(\sid="([^"]*)")re");
-    const std::vector<std::string> ids = Matches(page, pattern);
+    const std::vector<std::string> ids = AttributeValues(page, "id");
     return {ids.begin(), ids.end()};
 }
 
