@@ -40,13 +40,13 @@ void ShowHelp(int context) {
     const std::string path = HelpPagePath(context);
     if (path.empty()) return;
     if (!FileExists(path)) {
-        ShowMessageBox("ヘルプのページが見つかりません。\n" + path +
-                           "\nプログラムのフォルダにある help フォルダを確かめてください。",
+        ShowMessageBox("ヘルプのページが見つかりません。\r\n" + path +
+                           "\r\nプログラムのフォルダにある help フォルダを確かめてください。",
                        MsgType::Warning);
         return;
     }
     const bool opened = TestOpener() ? TestOpener()(path) : detail::OpenInBrowser(path);
-    if (!opened) ShowMessageBox("ヘルプのページを開けませんでした。\n" + path, MsgType::Warning);
+    if (!opened) ShowMessageBox("ヘルプのページを開けませんでした。\r\n" + path, MsgType::Warning);
 }
 
 void SetHelpOpenerForTests(HelpOpener opener) { TestOpener() = std::move(opener); }
