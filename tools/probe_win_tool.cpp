@@ -4,11 +4,14 @@
 //   probe_win wait <ms>          waits until the clock window exists
 //   probe_win minimize|restore|close
 //   probe_win display <w> <h>    tells the clock the screen size changed
+//   probe_win nappo              the screen saver manager: its window, status window and idle time
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
+
+#include "nappo/manager_window_win.h"
 
 namespace {
 
@@ -52,6 +55,21 @@ int SysCommand(WPARAM command) {
     return 0;
 }
 
+int Nappo() {
+    HWND manager = FindWindowW(nappo::kManagerClass, nullptr);
+    HWND status = FindWindowW(nappo::kStatusClass, nullptr);
+    if (!manager) {
+        std::printf("manager=0\n");
+        return 1;
+    }
+    wchar_t idle[32] = {};
+    if (status) GetDlgItemTextW(status, nappo::StatusWindow::kIdIdle, idle, 32);
+    std::printf("manager=1 toplevel=%d visible=%d status=%d idle=%ls\n",
+                GetAncestor(manager, GA_PARENT) == GetDesktopWindow() ? 1 : 0,
+                IsWindowVisible(manager) ? 1 : 0, status && IsWindowVisible(status) ? 1 : 0, idle);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -66,6 +84,7 @@ int main(int argc, char** argv) {
         const LPARAM size = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
         return main && SendMessageW(main, WM_DISPLAYCHANGE, 32, size) == 0 ? 0 : 1;
     }
+    if (!std::strcmp(cmd, "nappo")) return Nappo();
     if (!std::strcmp(cmd, "close")) {
         HWND main = MainWindow();
         return main && PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
