@@ -76,9 +76,13 @@ void TfrmNappo::AfterIdle(std::uint32_t now, std::uint32_t last_input) {
 
 void TfrmNappo::OnCopyData(const COPYDATASTRUCT* data) {
     const std::string argument = data ? ReadCopyData(data->lpData, data->cbData) : std::string();
+    if (IsEndRequest(argument)) {
+        // Posted: the copy that sent it ends at once instead of waiting for our teardown. The
+        // status window is not brought up first only to vanish again at once.
+        PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+        return;
+    }
     status_.ShowInFront();
-    // Posted: the copy that sent it ends at once instead of waiting for our teardown.
-    if (IsEndRequest(argument)) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
 void TfrmNappo::FormClose() {

@@ -181,6 +181,7 @@ TEST_F(ManagerWindow, SecondCopyArgumentsShowTheStatusOrEndTheManager) {
     EXPECT_EQ(destroyed, 0);
 
     EXPECT_TRUE(SendArgumentTo(found, "/E"));
+    EXPECT_FALSE(IsWindowVisible(manager->Status().hwnd()));
     EXPECT_TRUE(vistrel::test_support::PumpUntil([&] { return destroyed == 1; }, 2000));
     EXPECT_EQ(system.remove_hooks, 1);
     EXPECT_EQ(ReadBytes(ini), "[General]\r\nUseDll=1\r\n");
