@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Measures the processor time and wake-ups of the running screen saver manager (Nappo.exe /d,
-# hook mode, no input) next to the running clock, on one virtual display for the same time.
+# hook mode, no input) next to the running clock, on one virtual display for the same time. A
+# wake-up shows as a few voluntary sleeps of the process (Wine's message wait talks to its
+# server), so "sleeps/s" is a few times the wake-ups a second.
 #   tools/nappo_cpu.sh [seconds]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -11,9 +13,9 @@ seconds="${1:-60}"
 ticks() { # utime + stime of a process and all its threads, in clock ticks
     awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
 }
-switches() { # context switches of all threads of a process
+switches() { # times the threads of a process went to sleep by themselves (not preempted)
     cat /proc/"$1"/task/*/status 2>/dev/null |
-        awk '/^(voluntary|nonvoluntary)_ctxt_switches/ {n += $2} END {print n + 0}'
+        awk '/^voluntary_ctxt_switches/ {n += $2} END {print n + 0}'
 }
 
 dir=$(mktemp -d /tmp/nappo-cpu.XXXXXX)
@@ -36,7 +38,7 @@ w1=$(switches "$nappo_pid"); v1=$(switches "$clock_pid")
 hz=$(getconf CLK_TCK)
 awk -v n=$((n1 - n0)) -v c=$((c1 - c0)) -v s=$((s1 - s0)) -v w=$((w1 - w0)) -v v=$((v1 - v0)) \
     -v hz="$hz" -v t="$seconds" 'BEGIN {
-    printf "over %d s: Nappo %.2f s (%.1f wake-ups/s), Vistrel %.2f s (%.1f wake-ups/s), wineserver for both %.2f s\n",
+    printf "over %d s: Nappo %.2f s (%.1f sleeps/s), Vistrel %.2f s (%.1f sleeps/s), wineserver for both %.2f s\n",
         t, n / hz, w / t, c / hz, v / t, s / hz }'
 wine "$dir/Nappo.exe" /e >/dev/null 2>&1 </dev/null
 wineserver -k 2>/dev/null

@@ -8,7 +8,7 @@ source tools/xvfb.sh
 
 run_dir=build/run
 mkdir -p "$run_dir"
-cp build/win/Vistrel.exe "$run_dir/"
+cp build/win/Vistrel.exe build/win/Nappo.exe build/win/Nappo.dll "$run_dir/"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     exec wine "$run_dir/Vistrel.exe" "$@"

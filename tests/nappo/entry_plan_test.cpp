@@ -66,11 +66,5 @@ TEST(CopyData, ReceivedDataIsReadOnlyWithinItsSize) {
     EXPECT_EQ(ReadCopyData(long_text.data(), long_text.size()), std::string(10, 'a'));
 }
 
-TEST(CopyData, EndRequestInAnyCaseOnly) {
-    EXPECT_TRUE(IsEndRequest("/e"));
-    EXPECT_TRUE(IsEndRequest("/E"));
-    for (const char* other : {"", "/d", "/ex", "e", " /e"}) EXPECT_FALSE(IsEndRequest(other)) << other;
-}
-
 } // namespace
 } // namespace nappo
