@@ -82,6 +82,9 @@ xdotool type --window "$notepad_win" --delay 50 "nappo" 2>/dev/null
 e2e_check "typing into the other window resets it" wait_for 20 idle_below 1500
 import -window root "$shots/nappo-notepad.png"
 kill "$notepad_pid" 2>/dev/null
+notepad_gone() { not_running "$notepad_pid" && [ -z "$(xdotool search --name 'Notepad' 2>/dev/null)" ]; }
+# It covers the status window, which the next steps click.
+e2e_check "the other program ended" wait_for 100 notepad_gone
 
 # "/e" from a second copy ends the manager within a second. The status window is put away
 # first with its OK (Enter): on a display without a window manager Wine waits two seconds for
