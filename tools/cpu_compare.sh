@@ -12,16 +12,6 @@ second_hand="${2:-1}"
 ticks() { # utime + stime of a process, in clock ticks
     awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0
 }
-# The process of this prefix only: other Wine prefixes may be running on the machine.
-pid_of() {
-    local p
-    for p in $(pgrep -f "$1"); do
-        if tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
-            echo "$p"
-            return
-        fi
-    done
-}
 
 dir=$(mktemp -d /tmp/vistrel-cpu.XXXXXX)
 cp build/win/Vistrel.exe "$dir/"
@@ -30,7 +20,7 @@ printf '[Common]\r\nMultiUser=0\r\nVer=202\r\nSNeedle=%s\r\n' "$second_hand" >"$
 vistrel_start_xvfb
 wineserver -k 2>/dev/null; wineserver -p >/dev/null 2>&1; wineboot >/dev/null 2>&1 </dev/null
 sleep 3
-server_pid=$(pid_of 'wineserver')
+server_pid=$(vistrel_pid_of 'wineserver')
 b0=$(ticks "$server_pid")
 sleep "$seconds"
 idle=$(( $(ticks "$server_pid") - b0 ))
@@ -38,7 +28,7 @@ wine "$dir/Vistrel.exe" >"$dir/wine.log" 2>&1 </dev/null &
 xclock -update 1 -geometry 133x133+0+0 >/dev/null 2>&1 &
 xclock_pid=$!
 sleep 5 # let both settle; start-up is not what is measured
-clock_pid=$(pid_of 'Vistrel.exe' )
+clock_pid=$(vistrel_pid_of 'Vistrel.exe' )
 c0=$(ticks "$clock_pid"); s0=$(ticks "$server_pid"); x0=$(ticks "$xclock_pid")
 sleep "$seconds"
 c1=$(ticks "$clock_pid"); s1=$(ticks "$server_pid"); x1=$(ticks "$xclock_pid")

@@ -8,12 +8,15 @@
 //   probe_win dismiss            presses OK (or the default button) of that message box
 //   probe_win closetime          closes the clock and prints how long until its window is gone
 //                                and until its process has ended
+//   probe_win nappo              the screen saver manager: its window, status window and idle time
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
 #include <cwchar>
+
+#include "nappo/manager_window_win.h"
 
 namespace {
 
@@ -134,6 +137,21 @@ int CloseTime() {
     return 0;
 }
 
+int Nappo() {
+    HWND manager = FindWindowW(nappo::kManagerClass, nullptr);
+    HWND status = FindWindowW(nappo::kStatusClass, nullptr);
+    if (!manager) {
+        std::printf("manager=0\n");
+        return 1;
+    }
+    wchar_t idle[32] = {};
+    if (status) GetDlgItemTextW(status, nappo::StatusWindow::kIdIdle, idle, 32);
+    std::printf("manager=1 toplevel=%d visible=%d status=%d idle=%ls\n",
+                GetAncestor(manager, GA_PARENT) == GetDesktopWindow() ? 1 : 0,
+                IsWindowVisible(manager) ? 1 : 0, status && IsWindowVisible(status) ? 1 : 0, idle);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -151,6 +169,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(cmd, "box")) return Box(argc > 2 ? std::atoi(argv[2]) : 10000);
     if (!std::strcmp(cmd, "dismiss")) return Dismiss();
     if (!std::strcmp(cmd, "closetime")) return CloseTime();
+    if (!std::strcmp(cmd, "nappo")) return Nappo();
     if (!std::strcmp(cmd, "close")) {
         HWND main = MainWindow();
         return main && PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -8,10 +8,10 @@ source tools/xvfb.sh
 
 run_dir=build/run
 mkdir -p "$run_dir"
-cp build/win/Vistrel.exe "$run_dir/"
 # The help pages live beside the program; a stale copy would hide removed pages.
 rm -rf "$run_dir/help"
 cp -r build/win/help "$run_dir/"
+cp build/win/Vistrel.exe build/win/Nappo.exe build/win/Nappo.dll "$run_dir/"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     exec wine "$run_dir/Vistrel.exe" "$@"

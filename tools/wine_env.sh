@@ -7,6 +7,17 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
+# The process of this prefix only: other Wine prefixes may be running on the machine.
+vistrel_pid_of() {
+    local p
+    for p in $(pgrep -f "$1"); do
+        if tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$p"
+            return
+        fi
+    done
+}
+
 vistrel_prepare_prefix() {
     if [ -f "$WINEPREFIX/.vistrel-ready" ]; then
         return 0

@@ -1,30 +1,17 @@
 // Program entry of the clock.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <exception>
-#include <string>
-#include <vector>
 
 #include "clock/app/app_window_win.h"
 #include "clock/app/command_line.h"
 #include "clock/app/main_window_win.h"
 #include "clock/app/single_instance_win.h"
+#include "clock/common/arguments_win.h"
 #include "clock/common/message_box.h"
 #include "clock/common/message_box_win.h"
-#include "clock/common/wide_win.h"
 
 namespace {
-
-std::vector<std::string> Arguments() {
-    std::vector<std::string> args;
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    for (int i = 1; i < count; ++i) args.push_back(vistrel::Narrow(argv[i]));
-    LocalFree(argv);
-    return args;
-}
 
 int RunMessageLoop() {
     MSG msg;
@@ -45,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         AppWindow app;
         app.Create();
         SetMessageBoxOwner(app.hwnd());
-        TfrmVistrel clock(app, ParseCommandLine(Arguments()));
+        TfrmVistrel clock(app, ParseCommandLine(CommandLineArguments()));
         clock.Create();
         return RunMessageLoop();
     } catch (const std::exception& e) {

@@ -6,6 +6,7 @@
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/alarm_line.h"
 #include "clock/app/cursors_win.h"
+#include "clock/app/nappo_launch.h"
 #include "clock/app/single_instance_win.h"
 #include "clock/common/error.h"
 #include "clock/common/file_io.h"
@@ -100,9 +101,10 @@ void TfrmVistrel::FormCreate() {
 
     ReadAllSettings();
 
-    if (IsWindows95() && flags_.start_nappo) {
+    if (const auto nappo = NappoCommandLine(NappoMoment::StartUp, IsWindows95(),
+                                            flags_.start_nappo, ProgramFolder())) {
         try {
-            RunCommand(ProgramFolder() + "Nappo.exe", option_);
+            RunCommand(*nappo, option_);
         } catch (const std::exception& e) {
             ShowMessageBox(std::string("ｽｸﾘｰﾝｾｰﾊﾞｰﾏﾈｰｼﾞｬが起動できません。\r\nErrorMessage : ") +
                                e.what(),
@@ -263,9 +265,10 @@ void TfrmVistrel::FormDestroy() {
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);
     alarms_.clear();
-    if (IsWindows95() && flags_.start_nappo) {
+    if (const auto nappo = NappoCommandLine(NappoMoment::Exit, IsWindows95(), flags_.start_nappo,
+                                            ProgramFolder())) {
         try {
-            RunCommand(ProgramFolder() + "Nappo.exe /e", option_);
+            RunCommand(*nappo, option_);
         } catch (const std::exception&) {
             // Ending the manager is best effort: the clock is going away.
         }

@@ -7,6 +7,7 @@ namespace vistrel {
 
 namespace {
 HWND g_owner = nullptr;
+const wchar_t* g_title = L"Vistrel";
 
 UINT StyleOf(const MessageBoxCall& call) {
     UINT style = MB_SETFOREGROUND;
@@ -28,10 +29,12 @@ UINT StyleOf(const MessageBoxCall& call) {
 
 void SetMessageBoxOwner(HWND owner) { g_owner = owner; }
 
+void SetMessageBoxTitle(const wchar_t* title) { g_title = title ? title : L"Vistrel"; }
+
 namespace detail {
 MsgResult ShowPlatformMessageBox(const MessageBoxCall& call) {
     const HWND owner = g_owner && IsWindow(g_owner) ? g_owner : nullptr;
-    switch (MessageBoxW(owner, Widen(call.text).c_str(), L"Vistrel", StyleOf(call))) {
+    switch (MessageBoxW(owner, Widen(call.text).c_str(), g_title, StyleOf(call))) {
     case IDYES: return MsgResult::Yes;
     case IDNO: return MsgResult::No;
     case IDCANCEL: return MsgResult::Cancel;
