@@ -16,6 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte picks the file version, so both line formats are reached.
     const int ver = data[0] % 3 == 0 ? 60 : (data[0] % 3 == 1 ? 70 : 202);
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    // A Shift-JIS file's text goes back to the very bytes it came from, valid or not.
+    if (bytes.substr(0, kUtf8Bom.size()) != kUtf8Bom &&
+        EncodeTextFile(DecodeTextFile(bytes)) != bytes) {
+        std::abort();
+    }
     AlarmList list;
     try {
         ReadAlarmText(bytes, "fuzz.CSV", {ver, "(なし)", "(なし)"}, list);

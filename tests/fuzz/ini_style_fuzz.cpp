@@ -1,4 +1,5 @@
-// Arbitrary bytes as a settings or style file: reading must never crash, hang or overflow, and
+// Arbitrary bytes as a settings or style file: reading must never crash, hang or overflow, a
+// file read and saved unchanged must come back byte for byte (whatever its encoding), and
 // writing the style over whatever was read must keep every value the reader saw.
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vistrel;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     IniFile ini("fuzz.ini", bytes);
+    if (!ini.LoadFailed() && ini.Bytes() != bytes)
+        std::abort();
     TOptionItem style;
     ReadStyle(ini, style, 202);
     ClampedForDrawing(style);
@@ -23,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         WriteStyle(ini, style);
     } catch (const Error&) {
-        // Only a file too large to be a settings file may refuse the write.
-        if (size <= IniFile::kMaxFileBytes)
+        // Only a file that could not be read (too large, an encoding not taken) may refuse.
+        if (!ini.LoadFailed())
             std::abort();
         return 0;
     }
