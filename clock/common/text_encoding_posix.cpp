@@ -23,6 +23,7 @@ public:
     // Converts all of in; on an unconvertible sequence either fails or puts the replacement.
     std::optional<std::string> Run(std::string_view in, const char* replacement,
                                    std::size_t skip_on_error) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr); // a fresh shift state for each text
         std::string out;
         std::vector<char> buf(4 * in.size() + 16);
         char* src = const_cast<char*>(in.data());
@@ -51,7 +52,8 @@ private:
 
 std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
     if (!IsValidUtf8(utf8)) return std::nullopt;
-    Converter c("CP932", "UTF-8");
+    // Opening a converter costs far more than a short conversion: one per thread is kept.
+    thread_local Converter c("CP932", "UTF-8");
     auto out = c.Run(utf8, nullptr, 0);
     // Only a lossless conversion counts: the text must come back the same.
     if (out && SjisToUtf8(*out) != utf8) return std::nullopt;
@@ -59,7 +61,7 @@ std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
 }
 
 std::string SjisToUtf8(std::string_view sjis) {
-    Converter c("UTF-8", "CP932");
+    thread_local Converter c("UTF-8", "CP932");
     return *c.Run(sjis, "\xEF\xBF\xBD", 1);
 }
 
