@@ -8,6 +8,7 @@
 #include "clock/alarm/scheduler.h"
 #include "clock/common/clock_source.h"
 #include "clock/common/date_format.h"
+#include "clock/common/text_encoding.h"
 #include "clock/common/vocabulary.h"
 
 namespace vistrel {
@@ -15,6 +16,9 @@ namespace vistrel {
 namespace {
 
 constexpr int kFirstKindFormatNumber = 400;
+constexpr int kWeekdayNamesNumber = 322;
+constexpr std::size_t kWeekdayNameBytes = 3;
+constexpr std::size_t kLongestCharacterBytes = 4;
 constexpr int kLastDayOfMonth = 31;
 constexpr int kMostBeforeSeconds = 30;
 
@@ -22,6 +26,13 @@ constexpr int kMostBeforeSeconds = 30;
 // damaged record could carry one.
 bool IsShowableTime(TDateTime t) {
     return std::isfinite(t) && std::fabs(t) < 3e6;
+}
+
+std::string TrimmedBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 std::string ReplaceFirstXxx(std::string format, const std::string& with) {
@@ -57,8 +68,24 @@ AlarmEditorTexts CurrentAlarmEditorTexts() {
     return texts;
 }
 
+std::array<std::string, 7> WeekdayNamesFromText(std::string_view text) {
+    std::array<std::string, 7> names;
+    for (std::string& name : names) {
+        std::string taken = CutToSjisBytes(text, kWeekdayNameBytes);
+        // A character wider than a name (only one without a Shift-JIS form) is a name alone.
+        if (taken.empty())
+            taken = CutToSjisBytes(text, kLongestCharacterBytes);
+        text.remove_prefix(taken.size());
+        name = TrimmedBlanks(taken);
+    }
+    return names;
+}
+
 std::vector<TextReplacement> AlarmEditorTextReplacements(AlarmEditorTexts& texts) {
     std::vector<TextReplacement> table;
+    table.push_back({kWeekdayNamesNumber, [&texts](const std::string& text) {
+                         texts.weekday_names = WeekdayNamesFromText(text);
+                     }});
     for (std::size_t kind = 0; kind < texts.kind_formats.size(); ++kind) {
         table.push_back(
             ReplaceInto(kFirstKindFormatNumber + static_cast<int>(kind), texts.kind_formats[kind]));

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "clock/alarm/alarm_item.h"
@@ -37,8 +38,15 @@ struct AlarmEditorTexts {
 
 // The built-in texts with the process's current action and sound names and next-time format.
 AlarmEditorTexts CurrentAlarmEditorTexts();
-// The language library's numbers for the kind formats, into texts; for the dialog's table.
+// The language library's numbers for the kind formats and the weekday names, into texts; the
+// dialog adds them to its own table.
 std::vector<TextReplacement> AlarmEditorTextReplacements(AlarmEditorTexts& texts);
+// The seven weekday names of the library's one text, three Shift-JIS bytes each (a character
+// that does not fit starts the next name), blanks trimmed.
+std::array<std::string, 7> WeekdayNamesFromText(std::string_view text);
+
+// The sizes of the message's size list.
+inline constexpr std::array<int, 8> kAlarmFontSizes = {9, 10, 11, 12, 14, 16, 18, 20};
 
 // What the editing controls hold. Values come from the record as they are, also when a
 // hand-edited file put them out of the controls' ranges (the control then shows no item), so
@@ -52,7 +60,8 @@ struct AlarmEditorFields {
     std::uint32_t colour = kSystemWindowColour;
     int mark = amEdge; // the mark radio group's index
     std::string message;
-    int font_size = 9; // the number of the chosen size; none is chosen when no item has it
+    int font_size =
+        kAlarmFontSizes[0]; // the number of the chosen size; none is chosen when no item has it
     std::string action;
     std::string sound;
     int before_seconds = 0;

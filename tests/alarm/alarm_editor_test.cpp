@@ -206,11 +206,29 @@ TEST_F(AlarmEditorTest, MessageIsCutTo255ShiftJisBytesBetweenCharacters) {
     }
 }
 
+TEST(AlarmEditorRules, WeekdayNamesAreThreeBytesEachWithoutSplittingACharacter) {
+    const struct {
+        const char* text;
+        const char* want; // the seven names joined by '|'
+    } cases[] = {
+        {"日 月 火 水 木 金 土 ", "日|月|火|水|木|金|土"},
+        {"SunMonTueWedThuFriSat", "Sun|Mon|Tue|Wed|Thu|Fri|Sat"},
+        {"日月火", "日|月|火||||"}, // a character that does not fit starts the next name
+        {"😀a😀", "😀|a|😀||||"},       // wider than a name: a name alone
+    };
+    for (const auto& c : cases) {
+        std::string joined;
+        for (const std::string& name : WeekdayNamesFromText(c.text))
+            joined += name + "|";
+        EXPECT_EQ(joined, std::string(c.want) + "|");
+    }
+}
+
 TEST(AlarmEditorRules, KindFormatsComeFromTheLanguageLibrary) {
-    test::ScopedLanguageLibrary library({{403, "\"xxx \"hh:nn"}});
+    test::ScopedLanguageLibrary library({{403, "\"xxx \"hh:nn"}, {322, "SunMonTueWedThuFriSat"}});
     AlarmEditorTexts texts;
     ASSERT_TRUE(ApplyLanguage(AlarmEditorTextReplacements(texts)));
     TAlarmItem a = Alarm(akWeekly, 7, 30);
     a.weekday = 2;
-    EXPECT_EQ(SetTimeText(a, texts), "月 07:30");
+    EXPECT_EQ(SetTimeText(a, texts), "Mon 07:30");
 }
