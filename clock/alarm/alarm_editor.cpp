@@ -24,21 +24,17 @@ constexpr int kMostBeforeSeconds = 30;
 
 // Beyond this a value is no date the calendar code should be asked to take apart; only a
 // damaged record could carry one.
-bool IsShowableTime(TDateTime t) {
-    return std::isfinite(t) && std::fabs(t) < 3e6;
-}
+bool IsShowableTime(TDateTime t) { return std::isfinite(t) && std::fabs(t) < 3e6; }
 
 std::string TrimmedBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 std::string ReplaceFirstXxx(std::string format, const std::string& with) {
     const auto at = format.find("xxx");
-    if (at != std::string::npos)
-        format.replace(at, 3, with);
+    if (at != std::string::npos) format.replace(at, 3, with);
     return format;
 }
 
@@ -59,8 +55,7 @@ const AlarmRowTexts kNoTexts{};
 AlarmEditorTexts CurrentAlarmEditorTexts() {
     AlarmEditorTexts texts;
     texts.next_time_format = AlarmDateTimeFormat;
-    if (!CommandNames.empty())
-        texts.first_action = CommandNames[0];
+    if (!CommandNames.empty()) texts.first_action = CommandNames[0];
     if (SoundNames.size() > 1) {
         texts.first_sound = SoundNames[0];
         texts.new_sound = SoundNames[1];
@@ -73,8 +68,7 @@ std::array<std::string, 7> WeekdayNamesFromText(std::string_view text) {
     for (std::string& name : names) {
         std::string taken = CutToSjisBytes(text, kWeekdayNameBytes);
         // A character wider than a name (only one without a Shift-JIS form) is a name alone.
-        if (taken.empty())
-            taken = CutToSjisBytes(text, kLongestCharacterBytes);
+        if (taken.empty()) taken = CutToSjisBytes(text, kLongestCharacterBytes);
         text.remove_prefix(taken.size());
         name = TrimmedBlanks(taken);
     }
@@ -93,9 +87,7 @@ std::vector<TextReplacement> AlarmEditorTextReplacements(AlarmEditorTexts& texts
     return table;
 }
 
-bool IsAlarmKind(int kind) {
-    return kind >= akTimer && kind <= akMonthly;
-}
+bool IsAlarmKind(int kind) { return kind >= akTimer && kind <= akMonthly; }
 
 AlarmEditorEnabling EditorEnabling(int kind, bool on_record_row, std::size_t record_count) {
     AlarmEditorEnabling e;
@@ -112,8 +104,7 @@ AlarmEditorEnabling EditorEnabling(int kind, bool on_record_row, std::size_t rec
 HourMinute NormaliseTime(int kind, int hour, int minute) {
     hour = std::clamp(hour, -1, 24);
     minute = std::clamp(minute, -1, 60);
-    if (kind != akTimer)
-        return {std::clamp(hour, 0, 23), std::clamp(minute, 0, 59)};
+    if (kind != akTimer) return {std::clamp(hour, 0, 23), std::clamp(minute, 0, 59)};
     if (minute > 59) {
         minute = 0;
         ++hour;
@@ -121,21 +112,16 @@ HourMinute NormaliseTime(int kind, int hour, int minute) {
         minute = 59;
         --hour;
     }
-    if (hour > 23)
-        hour = 0;
-    if (hour < 0)
-        hour = 23;
+    if (hour > 23) hour = 0;
+    if (hour < 0) hour = 23;
     return {hour, minute};
 }
 
 std::string SetTimeText(const TAlarmItem& item, const AlarmEditorTexts& texts) {
-    if (!IsAlarmKind(item.kind) || !IsShowableTime(item.set_time))
-        return {};
+    if (!IsAlarmKind(item.kind) || !IsShowableTime(item.set_time)) return {};
     std::string format = texts.kind_formats[static_cast<std::size_t>(item.kind)];
-    if (item.kind == akWeekly)
-        format = ReplaceFirstXxx(format, WeekdayText(item.weekday, texts));
-    if (item.kind == akMonthly)
-        format = ReplaceFirstXxx(format, std::to_string(item.day_of_month));
+    if (item.kind == akWeekly) format = ReplaceFirstXxx(format, WeekdayText(item.weekday, texts));
+    if (item.kind == akMonthly) format = ReplaceFirstXxx(format, std::to_string(item.day_of_month));
     return FormatDateTime(format, item.set_time);
 }
 
@@ -186,8 +172,7 @@ TAlarmItem ReadEditors(const AlarmEditorFields& fields, TAlarmItem base) {
 
 AlarmEditor::AlarmEditor(AlarmList records, AlarmEditorTexts texts)
     : records_(std::move(records)), rows_(records_.size()), texts_(std::move(texts)) {
-    for (std::size_t row = 0; row < records_.size(); ++row)
-        FillRow(row);
+    for (std::size_t row = 0; row < records_.size(); ++row) FillRow(row);
     EnterRow();
 }
 
@@ -219,26 +204,22 @@ void AlarmEditor::EnterRow() {
 }
 
 void AlarmEditor::LeaveRow() {
-    if (IsEmptyRow(current_))
-        return;
+    if (IsEmptyRow(current_)) return;
     // A row only looked at keeps its record exactly, even where the controls cannot show it.
-    if (edited_)
-        records_[current_] = ReadEditors(fields_, records_[current_]);
+    if (edited_) records_[current_] = ReadEditors(fields_, records_[current_]);
     FillRow(current_);
 }
 
 void AlarmEditor::SelectRow(std::size_t row) {
     row = std::min(row, records_.size());
-    if (row == current_)
-        return;
+    if (row == current_) return;
     LeaveRow();
     current_ = row;
     EnterRow();
 }
 
 template <typename T> void AlarmEditor::Change(T& field, T value) {
-    if (field == value)
-        return; // the control echoing what it was given
+    if (field == value) return; // the control echoing what it was given
     field = std::move(value);
     edited_ = true;
 }
@@ -256,16 +237,13 @@ void AlarmEditor::MakeNewRecord() {
 
 void AlarmEditor::SetKind(int kind) {
     Change(fields_.kind, kind);
-    if (IsEmptyRow(current_) && IsAlarmKind(kind))
-        MakeNewRecord();
+    if (IsEmptyRow(current_) && IsAlarmKind(kind)) MakeNewRecord();
 }
 
 void AlarmEditor::SetDayOfMonth(int day) {
     Change(fields_.day_of_month, std::clamp(day, 1, kLastDayOfMonth));
 }
-void AlarmEditor::SetWeekday(int weekday) {
-    Change(fields_.weekday, weekday);
-}
+void AlarmEditor::SetWeekday(int weekday) { Change(fields_.weekday, weekday); }
 
 void AlarmEditor::SetHour(int hour) {
     const HourMinute t = NormaliseTime(fields_.kind, hour, fields_.minute);
@@ -279,32 +257,19 @@ void AlarmEditor::SetMinute(int minute) {
     Change(fields_.minute, t.minute);
 }
 
-void AlarmEditor::SetColour(std::uint32_t colour) {
-    Change(fields_.colour, colour);
-}
-void AlarmEditor::SetMark(int mark) {
-    Change(fields_.mark, mark);
-}
-void AlarmEditor::SetMessage(std::string message) {
-    Change(fields_.message, std::move(message));
-}
-void AlarmEditor::SetFontSize(int size) {
-    Change(fields_.font_size, size);
-}
-void AlarmEditor::SetAction(std::string action) {
-    Change(fields_.action, std::move(action));
-}
-void AlarmEditor::SetSound(std::string sound) {
-    Change(fields_.sound, std::move(sound));
-}
+void AlarmEditor::SetColour(std::uint32_t colour) { Change(fields_.colour, colour); }
+void AlarmEditor::SetMark(int mark) { Change(fields_.mark, mark); }
+void AlarmEditor::SetMessage(std::string message) { Change(fields_.message, std::move(message)); }
+void AlarmEditor::SetFontSize(int size) { Change(fields_.font_size, size); }
+void AlarmEditor::SetAction(std::string action) { Change(fields_.action, std::move(action)); }
+void AlarmEditor::SetSound(std::string sound) { Change(fields_.sound, std::move(sound)); }
 
 void AlarmEditor::SetBeforeSeconds(int seconds) {
     Change(fields_.before_seconds, std::clamp(seconds, 0, kMostBeforeSeconds));
 }
 
 void AlarmEditor::DeleteCurrent() {
-    if (IsEmptyRow(current_))
-        return;
+    if (IsEmptyRow(current_)) return;
     const auto at = static_cast<std::ptrdiff_t>(current_);
     records_.erase(records_.begin() + at);
     rows_.erase(rows_.begin() + at);

@@ -31,8 +31,7 @@ TAlarmItem Alarm(int kind, int hour, int minute) {
 
 std::string Repeat(const std::string& s, int n) {
     std::string out;
-    for (int i = 0; i < n; ++i)
-        out += s;
+    for (int i = 0; i < n; ++i) out += s;
     return out;
 }
 
@@ -99,10 +98,8 @@ TEST_F(AlarmEditorTest, NewAlarmsOnTheEmptyRow) {
         EXPECT_EQ(editor.Enabling().hour, c.kind != akHourly) << c.set_time;
         editor.SetWeekday(c.weekday);
         editor.SetDayOfMonth(c.day);
-        if (c.hour != kUntouched)
-            editor.SetHour(c.hour);
-        if (c.minute != kUntouched)
-            editor.SetMinute(c.minute);
+        if (c.hour != kUntouched) editor.SetHour(c.hour);
+        if (c.minute != kUntouched) editor.SetMinute(c.minute);
         EXPECT_EQ(editor.RowCount(), 2u);
         EXPECT_EQ(editor.RowTexts(0).set_time, "");
         editor.SelectRow(1);
@@ -158,12 +155,10 @@ TEST_F(AlarmEditorTest, HandEditedRecordsComeBackAsTheyWereWhenOnlyLookedAt) {
     odd.before_seconds = 99;
     odd.set_time = EncodeTime(7, 0, 45, 0);
     hostile[5].message = "a" + Repeat("あ", 127); // 255 bytes on disk
-    for (TAlarmItem& item : hostile)
-        item.next_time = At(2026, 12, 9, 0, 0);
+    for (TAlarmItem& item : hostile) item.next_time = At(2026, 12, 9, 0, 0);
 
     AlarmList want = hostile;
-    for (TAlarmItem& item : want)
-        CalcNextTime(item, Now()); // every row shown is scheduled
+    for (TAlarmItem& item : want) CalcNextTime(item, Now()); // every row shown is scheduled
     SortAlarms(want);
 
     AlarmEditor editor(hostile);
@@ -218,8 +213,7 @@ TEST(AlarmEditorRules, WeekdayNamesAreThreeBytesEachWithoutSplittingACharacter) 
     };
     for (const auto& c : cases) {
         std::string joined;
-        for (const std::string& name : WeekdayNamesFromText(c.text))
-            joined += name + "|";
+        for (const std::string& name : WeekdayNamesFromText(c.text)) joined += name + "|";
         EXPECT_EQ(joined, std::string(c.want) + "|");
     }
 }
