@@ -93,12 +93,6 @@ TDateTime ParseDateTime(std::string_view field, bool warn, const std::string& pa
                          std::move(warning));
 }
 
-std::string StoredText(std::string_view text) {
-    // A UTF-8 text is never shorter than its Shift-JIS form, so short texts need no cutting.
-    if (text.size() <= kAlarmTextBytes) return std::string(text);
-    return CutToSjisBytes(text, kAlarmTextBytes);
-}
-
 // A line break inside a field would split the record in two on the next read.
 std::string OneLine(std::string_view text) {
     std::string out(text);
@@ -171,10 +165,10 @@ TAlarmItem ParseAlarmLine(std::string_view line, const AlarmLineOptions& options
     a.day_of_month = ParseInt32(f[6], line_number);
     a.weekday = ParseInt32(f[7], line_number);
     a.next_time = ParseDateTime(f[8], current, path, line_number);
-    a.message = StoredText(f[9]);
+    a.message = StoredAlarmText(f[9]);
     a.font_size = ParseInt32(f[10], line_number);
-    a.action = StoredText(f[11]);
-    a.sound = StoredText(f[12]);
+    a.action = StoredAlarmText(f[11]);
+    a.sound = StoredAlarmText(f[12]);
     a.before_seconds = current && f.size() > 13 ? ParseInt32(f[13], line_number) : 0;
 
     if (a.action.empty()) a.action = options.no_action;
@@ -189,7 +183,7 @@ TAlarmItem ParseAlarmLine(std::string_view line, const AlarmLineOptions& options
 std::string FormatAlarmLine(const TAlarmItem& a) {
     const auto number = [](std::int64_t v) { return std::to_string(v); };
     const auto text = [](const std::string& s) {
-        return QuoteAlarmField(OneLine(StoredText(s)));
+        return QuoteAlarmField(OneLine(StoredAlarmText(s)));
     };
     std::string line;
     line.reserve(128 + a.message.size() + a.action.size() + a.sound.size());
@@ -208,6 +202,12 @@ std::string FormatAlarmLine(const TAlarmItem& a) {
     line += text(a.sound) + ',';
     line += number(a.before_seconds);
     return line;
+}
+
+std::string StoredAlarmText(std::string_view text) {
+    // A UTF-8 text is never shorter than its Shift-JIS form, so short texts need no cutting.
+    if (text.size() <= kAlarmTextBytes) return std::string(text);
+    return CutToSjisBytes(text, kAlarmTextBytes);
 }
 
 } // namespace vistrel

@@ -48,6 +48,10 @@ std::string QuoteAlarmField(std::string_view field);
 TAlarmItem ParseAlarmLine(std::string_view line, const AlarmLineOptions& options,
                           const std::string& path, std::size_t line_number);
 
+// A message, action or sound as a record stores it: its first kAlarmTextBytes bytes in the
+// file's code page, never half a character.
+std::string StoredAlarmText(std::string_view text);
+
 // The current-format line of a record, without the line end.
 std::string FormatAlarmLine(const TAlarmItem& item);
 
