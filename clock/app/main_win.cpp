@@ -11,8 +11,10 @@
 #include "clock/app/command_line.h"
 #include "clock/app/main_window_win.h"
 #include "clock/app/single_instance_win.h"
+#include "clock/common/common_controls_win.h"
 #include "clock/common/message_box.h"
 #include "clock/common/message_box_win.h"
+#include "clock/common/message_loop_win.h"
 #include "clock/common/wide_win.h"
 
 namespace {
@@ -26,21 +28,13 @@ std::vector<std::string> Arguments() {
     return args;
 }
 
-int RunMessageLoop() {
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace vistrel;
     if (ActivateRunningCopy()) return 0;
     UniqueHandle instance = ClaimInstance();
+    InitCommonControlsOnce();
     try {
         AppWindow app;
         app.Create();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "clock/common/geometry.h"
 #include "clock/settings/option_item.h"
 
 namespace vistrel {
@@ -51,10 +52,7 @@ void ReadSettings(const std::string& path, const SettingsEnvironment& env, TOpti
                   WindowSettings& window);
 
 // A window position in screen pixels.
-struct WindowPoint {
-    int x = 0;
-    int y = 0;
-};
+using WindowPoint = Point;
 
 // Writes "MultiUser" and "Ver" to the shared file, then the program settings to the settings
 // file, then the style to the shared file. While the window has escaped from the cursor, pass
