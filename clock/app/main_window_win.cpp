@@ -279,7 +279,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return Default(msg, wp, lp);
     case WM_DESTROY:
         FormDestroy();
-        PostQuitMessage(0);
+        RequestQuit(0);
         return 0;
     default: return Default(msg, wp, lp);
     }

@@ -42,6 +42,8 @@ INT_PTR Dialog::RunModal(HWND owner) {
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(template_id_),
                                            owner, &Dialog::Proc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
+    // Closing the program ends a modal run on the way: that is a Cancel, not a failure.
+    if (RenewQuitRequest()) return IDCANCEL;
     if (result == -1) throw Error("dialog " + std::to_string(template_id_) + " cannot be created");
     return result;
 }

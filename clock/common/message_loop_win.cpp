@@ -6,6 +6,15 @@
 namespace vistrel {
 
 namespace {
+struct QuitState {
+    bool requested = false;
+    int exit_code = 0;
+};
+QuitState& Quit() {
+    static QuitState quit;
+    return quit;
+}
+
 std::vector<HWND>& ModelessDialogs() {
     static std::vector<HWND> dialogs;
     return dialogs;
@@ -48,6 +57,20 @@ bool ProcessMessages() {
         DispatchOne(msg);
     }
     return false;
+}
+
+void RequestQuit(int exit_code) {
+    Quit() = {true, exit_code};
+    PostQuitMessage(exit_code);
+}
+
+bool RenewQuitRequest() {
+    if (!Quit().requested) return false;
+    MSG pending;
+    if (!PeekMessageW(&pending, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) {
+        PostQuitMessage(Quit().exit_code);
+    }
+    return true;
 }
 
 int RunMessageLoop() {

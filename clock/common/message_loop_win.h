@@ -23,4 +23,11 @@ bool ProcessMessages();
 // The program's main loop; returns the exit code of the quit request.
 int RunMessageLoop();
 
+// Asks the main loop to end. Remembered, so that a modal loop that swallows the quit message on
+// its way out (a dialog open while the clock closes) can hand it on.
+void RequestQuit(int exit_code);
+// Puts a requested quit back in the queue when a nested loop has taken it; true when one was
+// requested.
+bool RenewQuitRequest();
+
 } // namespace vistrel
