@@ -30,6 +30,9 @@ Dialog::~Dialog() {
 
 Dialog* Dialog::FromHandle(HWND hwnd) {
     if (!hwnd || !IsWindow(hwnd)) return nullptr;
+    // Only a dialog has a dialog procedure to ask for (the class "#32770").
+    constexpr ULONG_PTR kDialogClassAtom = 32770;
+    if (GetClassLongPtrW(hwnd, GCW_ATOM) != kDialogClassAtom) return nullptr;
     if (reinterpret_cast<DLGPROC>(GetWindowLongPtrW(hwnd, DWLP_DLGPROC)) != &Dialog::Proc) {
         return nullptr;
     }

@@ -64,14 +64,13 @@ private:
     void FillList() {
         SetDlgItemTextW(hwnd(), IDC_LOAD_STYLE_PATH, Widen(folder_).c_str());
         const HWND list = Item(IDC_LOAD_STYLE_LIST);
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
-        WIN32_FIND_DATAW found{};
-        const HANDLE search = FindFirstFileW(Widen(folder_ + "*.vsy").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return;
-        do {
-            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(found.cFileName));
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+        for (const std::wstring& name : StyleFileNames(folder_)) {
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        }
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
     }
 
     void lstStyleDatClick() {
@@ -137,6 +136,18 @@ private:
 };
 
 } // namespace
+
+std::vector<std::wstring> StyleFileNames(const std::string& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(Widen(folder + "*.vsy").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.emplace_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
 
 std::optional<std::string> RunLoadStyle(HWND owner, StyleHost& host, const std::string& folder) {
     const TOptionItem saved = host.option;

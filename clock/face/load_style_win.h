@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "clock/settings/option_item.h"
 
@@ -20,6 +21,10 @@ struct StyleHost {
     HWND clock;
     std::function<void()> redraw;
 };
+
+// The names of the style files of a folder (ending in "\"), in the order the system lists them;
+// hidden and system files included.
+std::vector<std::wstring> StyleFileNames(const std::string& folder);
 
 // Runs the picker modally on `folder`. On OK, the folder it shows last (ending in "\"); on
 // Cancel or the close box, nothing, and the whole record is put back as it was before (which

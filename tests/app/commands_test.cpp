@@ -95,16 +95,6 @@ TEST(Commands, EnablingAndCheckMarksFollowTheFacts) {
     for (const Case& c : cases) EXPECT_EQ(StateOf(c.command, c.facts), c.expected) << c.what;
 }
 
-TEST(Commands, DoubleClickActionsRunTheirCommands) {
-    EXPECT_EQ(DoubleClickCommand(0), kCmdErase);
-    EXPECT_EQ(DoubleClickCommand(1), kCmdStartScreenSaver);
-    EXPECT_EQ(DoubleClickCommand(2), kCmdSetTime);
-    EXPECT_EQ(DoubleClickCommand(3), kCmdStopSound);
-    EXPECT_EQ(DoubleClickCommand(5), kCmdMinimize);
-    EXPECT_EQ(DoubleClickCommand(4), kCmdNone);
-    EXPECT_EQ(DoubleClickCommand(-1), kCmdNone);
-}
-
 TEST(Commands, MovesPlaceTheClockInTheWorkArea) {
     struct Case {
         Command command;
