@@ -7,6 +7,7 @@
 #include "clock/common/file_io.h"
 #include "clock/common/message_box.h"
 #include "clock/face/style_file.h"
+#include "clock/settings/ini_file.h"
 
 namespace vistrel {
 
@@ -60,7 +61,10 @@ bool SaveStyleAs(TOptionItem& option, void* owner) {
                                                               owner);
     if (!path || !MayWriteChosenFile(*path)) return false;
     try {
-        WriteStyle(*path, option);
+        // The chosen file is replaced, not merged into: the new file holds this style alone.
+        IniFile fresh(*path, std::string_view{});
+        WriteStyle(fresh, option);
+        fresh.UpdateFile();
     } catch (const std::exception& e) {
         ShowErrorBox(e.what());
         return false;

@@ -80,9 +80,21 @@ TEST_F(FileCommands, ReplacingAFileIsAskedAndNoKeepsIt) {
     EXPECT_EQ(boxes[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(test::ReadBytes(dir.File("old.vsy")), "keep me");
 
+    // Yes replaces the whole file with the style alone.
+    answer = MsgResult::Yes;
+    test::WriteBytes(dir.File("old.vsy"), "[Other]\r\nStray=1\r\n");
+    shell.answers.push_back(dir.File("old.vsy"));
+    option.HNeedleW = 33;
+    EXPECT_TRUE(SaveStyleAs(option, nullptr));
+    EXPECT_EQ(test::ReadBytes(dir.File("old.vsy")).find("Stray"), std::string::npos);
+    TOptionItem back;
+    ReadStyle(dir.File("old.vsy"), back);
+    EXPECT_EQ(back.HNeedleW, 33);
+
     // A cancelled dialog does nothing at all.
+    boxes.clear();
     EXPECT_FALSE(SaveStyleAs(option, nullptr));
-    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(FileCommands, LoadingIntoAnEmptyListAsksNothingAndAddingTwiceDoubles) {

@@ -9,6 +9,7 @@
 
 #include "clock/common/dialog_win.h"
 #include "clock/common/file_io.h"
+#include "clock/common/handles_win.h"
 #include "clock/common/help.h"
 #include "resources/resource.h"
 #include "support/recorded_help.h"
@@ -84,4 +85,14 @@ TEST_F(AboutWindow, TheLinkOpensTheHelpContents) {
     });
     EXPECT_EQ(RunAbout(owner.get(), clock.get()), IDOK);
     EXPECT_EQ(help.pages, (std::vector<std::string>{HelpPagePath(kHelpContents)}));
+}
+
+TEST_F(AboutWindow, OpeningAndClosingLeavesNothingBehind) {
+    SetModalDriverForTests([](Dialog& d) { SendMessageW(d.hwnd(), WM_COMMAND, IDOK, 0); });
+    RunAbout(owner.get(), clock.get()); // the first run loads what stays for the process
+    const long gdi_before = LiveGdiObjects();
+    const int windows_before = test_support::ThreadWindowCount();
+    for (int i = 0; i < 100; ++i) ASSERT_EQ(RunAbout(owner.get(), clock.get()), IDOK);
+    EXPECT_EQ(LiveGdiObjects(), gdi_before);
+    EXPECT_EQ(test_support::ThreadWindowCount(), windows_before);
 }
