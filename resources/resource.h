@@ -1,5 +1,23 @@
-// Resource identifiers shared by the .rc scripts and the code.
+// Resource identifiers shared by the .rc scripts and the code. Each dialog has its own number
+// range for its controls, so that an ID tells where it lives.
 #pragma once
 
 #define IDI_VISTREL 1
 #define IDI_TRAY 2
+
+// The About window (controls 1100-1199).
+#define IDD_ABOUT 100
+#define IDC_ABOUT_ICON 1101
+#define IDC_ABOUT_VERSION 1102
+#define IDC_ABOUT_NAPPO_ICON 1103
+#define IDC_ABOUT_NAPPO 1104
+#define IDC_ABOUT_HOMEPAGE 1105
+#define IDC_ABOUT_LINK 1106
+
+// The style picker (controls 1200-1299). Its help button is IDCANCEL: Escape presses it.
+#define IDD_LOAD_STYLE 200
+#define IDC_LOAD_STYLE_PLACE 1201
+#define IDC_LOAD_STYLE_PATH 1202
+#define IDC_LOAD_STYLE_LIST 1203
+#define IDC_LOAD_STYLE_FOLDER 1204
+#define IDC_LOAD_STYLE_CANCEL 1205

@@ -8,26 +8,16 @@
 #include "clock/app/main_window_win.h"
 #include "clock/app/single_instance_win.h"
 #include "clock/common/arguments_win.h"
+#include "clock/common/common_controls_win.h"
 #include "clock/common/message_box.h"
 #include "clock/common/message_box_win.h"
-
-namespace {
-
-int RunMessageLoop() {
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
-
-} // namespace
+#include "clock/common/message_loop_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace vistrel;
     if (ActivateRunningCopy()) return 0;
     UniqueHandle instance = ClaimInstance();
+    InitCommonControlsOnce();
     try {
         AppWindow app;
         app.Create();

@@ -60,7 +60,7 @@ void TfrmVistrel::FlashColours(int n) {
 void TfrmVistrel::ShakeWindow(int n) {
     std::mt19937 random{std::random_device{}()};
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    const WinRect home = Bounds();
+    const Rect home = Bounds();
     DWORD round_start = GetTickCount();
     for (int i = 0; i <= n; ++i) {
         const int x = home.left - Nearest(10 * unit(random)) + 5;

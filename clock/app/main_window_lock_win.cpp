@@ -31,7 +31,7 @@ LRESULT TfrmVistrel::LockBehaviour() {
         if (!home_rect_) home_rect_ = Bounds();
         POINT p;
         GetCursorPos(&p);
-        const WinRect b = Bounds();
+        const Rect b = Bounds();
         const Offset o = MoveAway(b, p.x, p.y, option_.EscapeSpeed);
         SetWindowPos(hwnd(), nullptr, b.left + o.dx, b.top + o.dy, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -93,7 +93,7 @@ void TfrmVistrel::FadeTo(int from, int to) {
     }
 }
 
-bool TfrmVistrel::CursorOutside(const WinRect& r) const {
+bool TfrmVistrel::CursorOutside(const Rect& r) const {
     POINT p;
     GetCursorPos(&p);
     return !r.Contains(p.x, p.y);

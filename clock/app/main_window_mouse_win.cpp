@@ -1,13 +1,9 @@
-// The mouse, the pop-up menu and the commands of the clock window.
+// The mouse on the clock window: hit test, drag and resize.
 #include "clock/app/main_window_win.h"
 
 #include <windowsx.h>
 
 #include "clock/app/cursors_win.h"
-#include "clock/common/message_box.h"
-#include "clock/common/system_actions.h"
-#include "clock/timesync/adjust_settings.h"
-#include "clock/timesync/adjust_time_win.h"
 
 namespace vistrel {
 
@@ -72,7 +68,7 @@ POINT MessageScreenPoint() {
 
 void TfrmVistrel::OnLButtonDown(LPARAM) {
     drag_start_ = MessageScreenPoint();
-    const WinRect b = Bounds();
+    const Rect b = Bounds();
     drag_origin_ = {b.left, b.top};
     dragging_ = true;
     SetCapture(hwnd());
@@ -85,7 +81,7 @@ LRESULT TfrmVistrel::OnMouseMove(WPARAM wp, LPARAM lp) {
         const ResizeResult r = ResizeStep(resize_start_rect_, resize_edge_, resize_start_.x,
                                           resize_start_.y, p.x, p.y);
         if (!r.accepted) return 0;
-        window_.Size = r.rect.width;
+        window_.Size = r.rect.width();
         PlaceWindow(r.rect);
         UpdateAnchor();
         Redraw();
@@ -95,7 +91,7 @@ LRESULT TfrmVistrel::OnMouseMove(WPARAM wp, LPARAM lp) {
         const POINT s = MessageScreenPoint();
         const int x = drag_origin_.x + s.x - drag_start_.x;
         const int y = drag_origin_.y + s.y - drag_start_.y;
-        const WinRect b = Bounds();
+        const Rect b = Bounds();
         if (x == b.left && y == b.top) return 0;
         SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         UpdateAnchor();
@@ -119,76 +115,6 @@ bool TfrmVistrel::OnSetCursor(LPARAM lp) {
     case HTBOTTOM: SetCursor(CursorFor(kCursorSizeVertical)); return true;
     case HTCLIENT: SetCursor(CursorFor(option_.PointType)); return true;
     default: return false;
-    }
-}
-
-void TfrmVistrel::ShowPopupMenu() {
-    const UniqueMenu menu = BuildPopupMenu(
-        menu_texts_, {window_.StayOnTop, option_.Locked, set_time_available_ && !AdjustTimeRunning(),
-                      sound_ && sound_->IsPlaying()});
-    TrayIcon::TrackMenu(hwnd(), menu.get());
-}
-
-void TfrmVistrel::OnCommand(UINT id) {
-    switch (id) {
-    case kCmdTop:
-        // Takes effect at the next loss of activation, as the topmost state is renewed then.
-        window_.StayOnTop = !window_.StayOnTop;
-        break;
-    case kCmdLock: LockCmd1(); break;
-    case kCmdMinimize: MinimizeCmd1(); break;
-    case kCmdSetTime: SetTimeCmd1(); break;
-    case kCmdStopSound: MCIStopCmd1(); break;
-    case kCmdExit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
-    case kCmdMoveTopRight:
-    case kCmdMoveBottomRight:
-    case kCmdMoveTopLeft:
-    case kCmdMoveBottomLeft:
-    case kCmdMoveCenter: MoveToCorner(id); break;
-    default: break;
-    }
-}
-
-void TfrmVistrel::MoveToCorner(UINT command) {
-    RECT wa{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
-    const WinRect b = Bounds();
-    const MovePlace p = PlaceForMove(command, wa, b.width);
-    PlaceWindow({p.left, p.top, b.width, b.height});
-    UpdateAnchor();
-}
-
-void TfrmVistrel::LockCmd1() {
-    option_.Locked = !option_.Locked;
-    window_.Lock = option_.Locked;
-    UpdateTrayIcon();
-}
-
-void TfrmVistrel::MinimizeCmd1() { app_.Minimize(); }
-
-void TfrmVistrel::SetTimeCmd1() {
-    if (!set_time_available_ || AdjustTimeRunning()) return;
-    RunAdjustment(option_);
-}
-
-void TfrmVistrel::RunAdjustment(const TOptionItem& option) {
-    // The adjustment lets window messages run while it waits; the menu entry stays disabled
-    // meanwhile because a second run is refused while one is going on.
-    AdjustTime(
-        AdjustSettingsFrom(option),
-        [](TDateTime local) { CurrentSystemActions().SetLocalClock(local); }, hwnd(), app_.hwnd());
-}
-
-void TfrmVistrel::DoubleClickAction() {
-    switch (option_.DblClickAction) {
-    case 1: SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); break;
-    case 2: SetTimeCmd1(); break;
-    case 3: MCIStopCmd1(); break;
-    case 5: MinimizeCmd1(); break;
-    default:
-        // Clearing afterimages and the alarm list
-        // join with their commands.
-        break;
     }
 }
 

@@ -55,7 +55,7 @@ void TfrmVistrel::Redraw() {
         marks_.push_back({a.mark, static_cast<Colour>(a.colour), a.next_time});
     }
     FaceRequest request;
-    request.size = Bounds().width;
+    request.size = Bounds().width();
     // The face shows the time of the tick; before the first tick, the time now.
     request.time = FaceTimeAt(tick_.display.second >= 0 ? tick_.display.value : Now());
     request.alarms = marks_;

@@ -176,7 +176,7 @@ void TfrmVistrel::ReadAllSettings() {
     const std::string path =
         SettingsFileName(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver);
     NoteUnread(path, ReadSettings(path, env, option_, window_));
-    PlaceWindow({window_.PointX, window_.PointY, window_.Size, window_.Size});
+    PlaceWindow(Rect::Sized(window_.PointX, window_.PointY, window_.Size, window_.Size));
     ApplyTranslucency();
     if (window_.StayOnTop) app_.SetTopmost(true);
     option_.Locked = false;
@@ -205,14 +205,14 @@ std::string TfrmVistrel::AlarmFile() const {
     return AlarmFilePath(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver);
 }
 
-WinRect TfrmVistrel::Bounds() const {
+Rect TfrmVistrel::Bounds() const {
     RECT r{};
     GetWindowRect(hwnd(), &r);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    return {r.left, r.top, r.right, r.bottom};
 }
 
-void TfrmVistrel::PlaceWindow(const WinRect& r) {
-    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.width, r.height,
+void TfrmVistrel::PlaceWindow(const Rect& r) {
+    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.width(), r.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -240,10 +240,10 @@ void TfrmVistrel::SaveAlarms() {
 void TfrmVistrel::SaveAll() {
     // The alarm file first, then the settings: a failure of one must not cost the other.
     SaveAlarms();
-    const WinRect r = Bounds();
+    const Rect r = Bounds();
     window_.PointX = r.left;
     window_.PointY = r.top;
-    window_.Size = r.width;
+    window_.Size = r.width();
     std::optional<WindowPoint> home;
     if (home_rect_) home = WindowPoint{home_rect_->left, home_rect_->top};
     try {
@@ -303,7 +303,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETCURSOR:
         if (OnSetCursor(lp)) return TRUE;
         return Default(msg, wp, lp);
-    case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
+    case WM_COMMAND: ExecuteEnabled(static_cast<Command>(LOWORD(wp))); return 0;
     case WM_DISPLAYCHANGE: OnDisplayChange(LOWORD(lp), HIWORD(lp)); return 0;
     case WM_TIMECHANGE:
         // The system time was set: aim the tick at the new second boundary at once.
@@ -322,7 +322,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         FormDestroy();
         app_.EndWithProgram();
-        PostQuitMessage(0);
+        RequestQuit(0);
         return 0;
     default: return Default(msg, wp, lp);
     }

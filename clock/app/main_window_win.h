@@ -12,6 +12,8 @@
 #include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
 #include "clock/app/command_line.h"
+#include "clock/app/commands.h"
+#include "clock/app/file_commands.h"
 #include "clock/app/popup_menu_win.h"
 #include "clock/app/tick.h"
 #include "clock/app/window_geometry.h"
@@ -50,8 +52,8 @@ private:
     void SaveAlarms();
     void SaveAll();
     std::string AlarmFile() const;
-    WinRect Bounds() const;
-    void PlaceWindow(const WinRect& r);
+    Rect Bounds() const;
+    void PlaceWindow(const Rect& r);
     void ApplyTranslucency();
     // The window's alpha (0-255, clamped) with its colour key; alpha applies only when
     // translucency is on.
@@ -76,15 +78,26 @@ private:
     LRESULT OnMouseMove(WPARAM wp, LPARAM lp);
     LRESULT OnLButtonUp(WPARAM wp, LPARAM lp);
     bool OnSetCursor(LPARAM lp);
+    bool LockAppliesNow() const;
+
+    // --- the menu and the commands (main_window_commands_win.cpp)
+    CommandFacts Facts() const;
     void ShowPopupMenu();
-    void OnCommand(UINT id);
+    // Runs a command when it is enabled (a double-click reaches disabled commands too).
+    void Execute(Command command);
+    void ExecuteEnabled(Command command);
     void DoubleClickAction();
+    void EraseCmd1();
     void MinimizeCmd1();
     void SetTimeCmd1();
     void RunAdjustment(const TOptionItem& option);
     void LockCmd1();
-    void MoveToCorner(UINT command);
-    bool LockAppliesNow() const;
+    void MoveToCorner(Command command);
+    void LoadStyleCmd();
+    void SaveStyleCmd();
+    void LoadAlarmCmd(AlarmLoad how);
+    void SaveAlarmCmd();
+    void AboutCmd();
 
     // --- taking over options, and the attention effects (main_window_effects_win.cpp)
 public:
@@ -109,7 +122,7 @@ private:
     void StartLockPoll();
     void StopLockPoll();
     void FadeTo(int from, int to);
-    bool CursorOutside(const WinRect& r) const;
+    bool CursorOutside(const Rect& r) const;
 
     using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
@@ -134,6 +147,7 @@ private:
     bool minimized_ = false;
     bool ticking_ = false;
     bool set_time_available_ = false;
+    bool about_open_ = false;
 
     // moving and resizing
     // A drag is computed in screen coordinates from where it started, so that a mouse message
@@ -146,7 +160,7 @@ private:
     // A resize is computed from where it started, so that the centre does not drift by a
     // rounding with every mouse move.
     POINT resize_start_{};
-    WinRect resize_start_rect_;
+    Rect resize_start_rect_;
 
     // lock behaviours: busy while one runs (hit tests and the poll keep out), the mode taken
     // when it started, the see-through hole, and the escape's rectangle to come back to
@@ -154,7 +168,7 @@ private:
     int lock_mode_ = 0;
     bool lock_polling_ = false;
     bool hole_active_ = false;
-    std::optional<WinRect> home_rect_;
+    std::optional<Rect> home_rect_;
 };
 
 } // namespace vistrel

@@ -26,39 +26,40 @@ Edge EdgeAt(int x, int y, int width, int height, int margin) {
     return Edge::None;
 }
 
-ResizeResult ResizeStep(const WinRect& rect, Edge edge, int last_x, int last_y, int px, int py) {
+ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py) {
     const int mx = px - last_x;
     const int my = py - last_y;
-    WinRect r = rect;
-    int d = rect.width;
+    Rect r = rect;
+    int d = rect.width();
     switch (edge) {
     case Edge::Left:
-        d = rect.width - mx;
+        d = rect.width() - mx;
         r.left += mx;
         r.top += Nearest(mx / 2.0);
         break;
     case Edge::Right:
-        d = rect.width + mx;
+        d = rect.width() + mx;
         r.top -= Nearest(mx / 2.0);
         break;
     case Edge::Top:
-        d = rect.width - my;
+        d = rect.width() - my;
         r.left += Nearest(my / 2.0);
         r.top += my;
         break;
     case Edge::Bottom:
-        d = rect.width + my;
+        d = rect.width() + my;
         r.left -= Nearest(my / 2.0);
         break;
     case Edge::None: break;
     }
     if (d < kMinimumClockSize) return {false, rect};
-    r.width = r.height = d;
+    r.right = r.left + d;
+    r.bottom = r.top + d;
     return {true, r};
 }
 
-Anchor UpdateAnchor(const WinRect& rect, int sw, int sh, Anchor previous) {
-    const int w = rect.width, h = rect.height;
+Anchor UpdateAnchor(const Rect& rect, int sw, int sh, Anchor previous) {
+    const int w = rect.width(), h = rect.height();
     const int cx = rect.left + w / 2;
     const int cy = rect.top + h / 2;
     const int from_right = sw - (rect.left + w);
@@ -71,24 +72,21 @@ Anchor UpdateAnchor(const WinRect& rect, int sw, int sh, Anchor previous) {
     return previous;
 }
 
-WinRect PlaceFromAnchor(const WinRect& rect, const Anchor& a, int sw, int sh) {
-    WinRect r = rect;
+Rect PlaceFromAnchor(const Rect& rect, const Anchor& a, int sw, int sh) {
+    const int w = rect.width(), h = rect.height();
     switch (a.corner) {
-    case Corner::TopLeft: r.left = a.dx; r.top = a.dy; break;
-    case Corner::TopRight: r.left = sw - a.dx - rect.width; r.top = a.dy; break;
-    case Corner::BottomLeft: r.left = a.dx; r.top = sh - a.dy - rect.height; break;
-    case Corner::BottomRight:
-        r.left = sw - a.dx - rect.width;
-        r.top = sh - a.dy - rect.height;
-        break;
+    case Corner::TopLeft: return Rect::Sized(a.dx, a.dy, w, h);
+    case Corner::TopRight: return Rect::Sized(sw - a.dx - w, a.dy, w, h);
+    case Corner::BottomLeft: return Rect::Sized(a.dx, sh - a.dy - h, w, h);
+    case Corner::BottomRight: return Rect::Sized(sw - a.dx - w, sh - a.dy - h, w, h);
     case Corner::None: break;
     }
-    return r;
+    return rect;
 }
 
-Offset MoveAway(const WinRect& win, int x, int y, int escape_speed) {
+Offset MoveAway(const Rect& win, int x, int y, int escape_speed) {
     const int s = 90 - 15 * escape_speed;
-    const int L = win.left, T = win.top, W = win.width, H = win.height;
+    const int L = win.left, T = win.top, W = win.width(), H = win.height();
     const auto in = [&](int x0, int x1, int y0, int y1) {
         return x >= x0 && x < x1 && y >= y0 && y < y1;
     };

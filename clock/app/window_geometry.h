@@ -3,17 +3,10 @@
 // the escape steps of the locked clock.
 #pragma once
 
+#include "clock/common/geometry.h"
 #include "clock/settings/settings_file.h"
 
 namespace vistrel {
-
-struct WinRect {
-    int left = 0, top = 0, width = 0, height = 0;
-    int right() const { return left + width; }
-    int bottom() const { return top + height; }
-    bool Contains(int x, int y) const { return x >= left && x < right() && y >= top && y < bottom(); }
-};
-
 
 // --- hit test ---
 enum class Edge { None, Left, Right, Top, Bottom };
@@ -33,11 +26,11 @@ Edge EdgeAt(int x, int y, int width, int height, int margin);
 // --- resize ---
 struct ResizeResult {
     bool accepted = false; // false: the move would make the clock smaller than allowed
-    WinRect rect;
+    Rect rect;
 };
 // One resize step from `rect` while `edge` is dragged from the last point to (px, py). The window
 // stays square and keeps its centre on the axis that is not dragged.
-ResizeResult ResizeStep(const WinRect& rect, Edge edge, int last_x, int last_y, int px, int py);
+ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py);
 
 // --- anchor ---
 enum class Corner { TopRight = 0, BottomRight = 1, TopLeft = 2, BottomLeft = 3, None = 4 };
@@ -45,9 +38,9 @@ struct Anchor {
     Corner corner = Corner::None;
     int dx = 0, dy = 0; // distances from that corner's two screen edges
 };
-Anchor UpdateAnchor(const WinRect& rect, int screen_width, int screen_height, Anchor previous);
+Anchor UpdateAnchor(const Rect& rect, int screen_width, int screen_height, Anchor previous);
 // Where the window goes when the screen size changes; a window with no corner stays.
-WinRect PlaceFromAnchor(const WinRect& rect, const Anchor& anchor, int screen_width,
+Rect PlaceFromAnchor(const Rect& rect, const Anchor& anchor, int screen_width,
                         int screen_height);
 
 // --- lock ---
@@ -58,6 +51,6 @@ struct Offset {
     int dx = 0, dy = 0;
 };
 // One escape step: moves the window away from the side the cursor is on.
-Offset MoveAway(const WinRect& window, int cursor_x, int cursor_y, int escape_speed);
+Offset MoveAway(const Rect& window, int cursor_x, int cursor_y, int escape_speed);
 
 } // namespace vistrel

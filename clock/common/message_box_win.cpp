@@ -1,7 +1,9 @@
 #include "clock/common/message_box_win.h"
 
+#include "clock/common/dialog_win.h"
 #include "clock/common/message_box.h"
 #include "clock/common/wide_win.h"
+#include "clock/common/window_win.h"
 
 namespace vistrel {
 
@@ -31,10 +33,21 @@ void SetMessageBoxOwner(HWND owner) { g_owner = owner; }
 
 void SetMessageBoxTitle(const wchar_t* title) { g_title = title ? title : L"Vistrel"; }
 
+HWND MessageBoxOwner() {
+    // A box raised from a dialog belongs to that dialog, so that the dialog cannot be clicked
+    // while the box waits for its answer.
+    const HWND active = GetActiveWindow();
+    if (active && IsWindowVisible(active) &&
+        (Dialog::FromHandle(active) || Window::FromHandle(active))) {
+        return active;
+    }
+    return g_owner && IsWindow(g_owner) ? g_owner : nullptr;
+}
+
 namespace detail {
 MsgResult ShowPlatformMessageBox(const MessageBoxCall& call) {
-    const HWND owner = g_owner && IsWindow(g_owner) ? g_owner : nullptr;
-    switch (MessageBoxW(owner, Widen(call.text).c_str(), g_title, StyleOf(call))) {
+    switch (MessageBoxW(MessageBoxOwner(), Widen(call.text).c_str(), g_title,
+                        StyleOf(call))) {
     case IDYES: return MsgResult::Yes;
     case IDNO: return MsgResult::No;
     case IDCANCEL: return MsgResult::Cancel;

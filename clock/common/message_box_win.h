@@ -11,4 +11,8 @@ void SetMessageBoxOwner(HWND owner);
 // must live as long as the program.
 void SetMessageBoxTitle(const wchar_t* title);
 
+// The owner of the next box: the thread's active window when it is one of this program's
+// dialogs or windows, else the application window.
+HWND MessageBoxOwner();
+
 } // namespace vistrel

@@ -24,7 +24,7 @@ void Window::LeaveToSystem() {
 }
 
 void Window::RegisterClassOnce(const wchar_t* class_name, UINT class_style, HCURSOR cursor,
-                               HICON icon) {
+                               HICON icon, int background) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -36,6 +36,7 @@ void Window::RegisterClassOnce(const wchar_t* class_name, UINT class_style, HCUR
     wc.hInstance = instance;
     wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = icon;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background));
     wc.lpszClassName = class_name;
     if (!RegisterClassExW(&wc)) throw Error("RegisterClass failed");
 }
@@ -67,34 +68,27 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) n
     }
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
 
-    LRESULT result = 0;
-    try {
-        result = self->HandleMessage(msg, wp, lp);
-    } catch (const std::exception& e) {
-        ShowErrorBox(e.what());
-    } catch (...) {
-        ShowErrorBox("unknown error");
-    }
+    const LRESULT result =
+        GuardedCall([&] { return self->HandleMessage(msg, wp, lp); }, LRESULT{0});
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
-        try {
-            self->OnFinalMessage();
-        } catch (...) {
-        }
+        GuardedCall([&] { self->OnFinalMessage(); return 0; }, 0);
     }
     return result;
 }
 
-void ProcessMessages() {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (m.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(m.wParam));
-            return;
+void ReportEscapedException() noexcept {
+    try {
+        try {
+            throw;
+        } catch (const std::exception& e) {
+            ShowErrorBox(e.what());
+        } catch (...) {
+            ShowErrorBox("unknown error");
         }
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
+    } catch (...) {
+        // The error box itself failed: nothing is left that could report it.
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "clock/common/message_loop_win.h"
+
 namespace vistrel {
 
 class Window {
@@ -22,8 +24,10 @@ public:
 
 protected:
     // Registers a window class of this program once per process.
+    // `background` is a system colour index + 1 (COLOR_BTNFACE + 1), or 0 for none.
     static void RegisterClassOnce(const wchar_t* class_name, UINT class_style = 0,
-                                  HCURSOR cursor = nullptr, HICON icon = nullptr);
+                                  HCURSOR cursor = nullptr, HICON icon = nullptr,
+                                  int background = 0);
     // Creates the window; throws Error when the system refuses.
     void CreateOf(const wchar_t* class_name, DWORD ex_style, const wchar_t* title, DWORD style,
                   int x, int y, int width, int height, HWND owner);
@@ -43,7 +47,17 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// Runs pending window messages (the long operations let the interface breathe between steps).
-void ProcessMessages();
+// The one guard of every window and dialog procedure: runs a handler and turns an exception
+// that escapes it into the application's default error box, answering `fallback` instead.
+void ReportEscapedException() noexcept;
+template <class Handler, class Result>
+Result GuardedCall(Handler&& handler, Result fallback) noexcept {
+    try {
+        return handler();
+    } catch (...) {
+        ReportEscapedException();
+        return fallback;
+    }
+}
 
 } // namespace vistrel

@@ -4,18 +4,9 @@
 
 #include <cstdint>
 
+#include "clock/common/geometry.h"
+
 namespace vistrel {
-
-struct Point {
-    int x = 0, y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
-// Left/top included, right/bottom excluded, as the platform's rectangles and ellipse boxes.
-struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 // The integer nearest to x, exact halves going to the even neighbour. NaN gives 0 and values
 // beyond the int range are held at its ends, so hostile style values cannot cause overflow.

@@ -9,6 +9,7 @@
 
 #include "clock/common/file_io.h"
 
+#include "clock/common/geometry.h"
 #include "clock/settings/option_item.h"
 
 namespace vistrel {
@@ -72,10 +73,7 @@ std::string ReadSettings(const std::string& path, const SettingsEnvironment& env
                          TOptionItem& option, WindowSettings& window);
 
 // A window position in screen pixels.
-struct WindowPoint {
-    int x = 0;
-    int y = 0;
-};
+using WindowPoint = Point;
 
 // Writes "MultiUser" and "Ver" to the shared file, then the program settings to the settings
 // file, then the style to the shared file. While the window has escaped from the cursor, pass

@@ -1,6 +1,6 @@
 #include "clock/timesync/adjust_network_win.h"
 
-#include "clock/timesync/message_pump_win.h"
+#include "clock/common/message_loop_win.h"
 #include "clock/timesync/sntp_query_win.h"
 
 namespace vistrel {
@@ -20,6 +20,6 @@ TDateTime WindowsAdjustNetwork::QueryServerTime(const std::string& address, int 
     return vistrel::QueryServerTime(address, wait_ms, ntp_port_);
 }
 
-void WindowsAdjustNetwork::ProcessMessages() { ProcessPendingMessages(); }
+void WindowsAdjustNetwork::ProcessMessages() { vistrel::ProcessMessages(); }
 
 } // namespace vistrel

@@ -2,10 +2,10 @@
 
 namespace vistrel {
 
-ScreenPoint PlaceInfoWindow(const ScreenRect& clock, int width, int height, int screen_height) {
-    ScreenPoint p;
+Point PlaceInfoWindow(const Rect& clock, int width, int height, int screen_height) {
+    Point p;
     p.x = clock.left - width;
-    if (p.x < 0) p.x = clock.left + clock.width;
+    if (p.x < 0) p.x = clock.right;
     if (clock.top + height > screen_height) {
         p.y = screen_height - height;
     } else {

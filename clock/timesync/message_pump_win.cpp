@@ -1,19 +1,8 @@
 #include "clock/timesync/message_pump_win.h"
 
-namespace vistrel {
+#include "clock/common/message_loop_win.h"
 
-bool ProcessPendingMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return true;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return false;
-}
+namespace vistrel {
 
 bool WaitWithMessages(HANDLE event, DWORD timeout_ms) {
     const ULONGLONG start = GetTickCount64();
@@ -30,7 +19,7 @@ bool WaitWithMessages(HANDLE event, DWORD timeout_ms) {
                                                                MWMO_INPUTAVAILABLE);
         if (r == WAIT_OBJECT_0) return true;
         if (r != WAIT_OBJECT_0 + 1 || quitting) return false;
-        quitting = ProcessPendingMessages();
+        quitting = ProcessMessages();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "clock/common/error.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/wide_win.h"
+#include "clock/common/window_win.h"
 #include "clock/timesync/info_placement.h"
 
 namespace vistrel {
@@ -17,7 +18,7 @@ constexpr int kClientHeight = 160;
 constexpr UINT_PTR kCloseTimer = 1;
 constexpr UINT_PTR kMemoSubclass = 1;
 
-class TfrmSNTPInfo {
+class TfrmSNTPInfo final : public Window {
 public:
     TfrmSNTPInfo(HWND clock_window, UINT close_after_ms)
         : clock_window_(clock_window), close_after_ms_(close_after_ms) {}
@@ -25,26 +26,27 @@ public:
     static TfrmSNTPInfo* Create(HWND owner, HWND clock_window, UINT close_after_ms);
 
     std::weak_ptr<bool> AliveToken() const { return alive_; }
-    HWND Handle() const { return hwnd_; }
+    HWND Handle() const { return hwnd(); }
 
     void Show();
     void AddInfoLine(const std::string& line);
     void FinishInfo();
-    void Close() { DestroyWindow(hwnd_); }
+    void Close() { DestroyWindow(hwnd()); }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    // The window owns the object: it goes with the window.
+    void OnFinalMessage() override { delete this; }
 
 private:
-    static void RegisterClassOnce();
-    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     static LRESULT CALLBACK MemoProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     void FormCreate();
     void FormShow();
     void OnPaint();
     void tmrCloseTimer() { Close(); }
-    void mmoInfoDblClick() { ShowWindow(hwnd_, SW_HIDE); }
+    void mmoInfoDblClick() { ShowWindow(hwnd(), SW_HIDE); }
 
-    HWND hwnd_ = nullptr;
     HWND mmoInfo_ = nullptr;
     HWND clock_window_;
     UINT close_after_ms_;
@@ -52,50 +54,19 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
-void TfrmSNTPInfo::RegisterClassOnce() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kClassName;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    if (!registered) throw Error("TfrmSNTPInfo: window class cannot be registered");
-}
-
 TfrmSNTPInfo* TfrmSNTPInfo::Create(HWND owner, HWND clock_window, UINT close_after_ms) {
-    RegisterClassOnce();
-    auto* form = new TfrmSNTPInfo(clock_window, close_after_ms);
+    RegisterClassOnce(kClassName, 0, nullptr, nullptr, COLOR_BTNFACE + 1);
     // From WM_NCCREATE on the window owns the object and frees it at WM_NCDESTROY.
-    if (!CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, kClientWidth,
-                         kClientHeight, owner, nullptr, GetModuleHandleW(nullptr), form)) {
-        if (!form->hwnd_) delete form; // never attached to a window, so nobody else frees it
-        throw Error("TfrmSNTPInfo: window cannot be created");
+    auto* form = new TfrmSNTPInfo(clock_window, close_after_ms);
+    const std::weak_ptr<bool> alive = form->alive_;
+    try {
+        form->CreateOf(kClassName, WS_EX_TOOLWINDOW, L"", WS_POPUP, 0, 0, kClientWidth,
+                       kClientHeight, owner);
+    } catch (...) {
+        if (!alive.expired()) delete form; // never owned by a window
+        throw;
     }
     return form;
-}
-
-LRESULT CALLBACK TfrmSNTPInfo::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-    try {
-        auto* form = reinterpret_cast<TfrmSNTPInfo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (msg == WM_NCCREATE) {
-            form = static_cast<TfrmSNTPInfo*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-            form->hwnd_ = hwnd;
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        }
-        if (!form) return DefWindowProcW(hwnd, msg, wp, lp);
-        if (msg == WM_NCDESTROY) {
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            delete form;
-            return DefWindowProcW(hwnd, msg, wp, lp);
-        }
-        return form->HandleMessage(msg, wp, lp);
-    } catch (...) {
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    }
 }
 
 LRESULT CALLBACK TfrmSNTPInfo::MemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
@@ -110,17 +81,12 @@ LRESULT CALLBACK TfrmSNTPInfo::MemoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
 
 LRESULT TfrmSNTPInfo::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_CREATE:
-        FormCreate();
-        return 0;
-    case WM_PAINT:
-        OnPaint();
-        return 0;
+    case WM_CREATE: FormCreate(); return 0;
+    case WM_PAINT: OnPaint(); return 0;
     case WM_TIMER:
         if (wp == kCloseTimer) tmrCloseTimer();
         return 0;
-    default:
-        return DefWindowProcW(hwnd_, msg, wp, lp);
+    default: return Default(msg, wp, lp);
     }
 }
 
@@ -131,7 +97,7 @@ void TfrmSNTPInfo::FormCreate() {
     // Inside a one-pixel lowered bevel.
     mmoInfo_ = CreateWindowExW(0, L"EDIT", L"",
                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                               1, 1, kClientWidth - 2, kClientHeight - 2, hwnd_, nullptr,
+                               1, 1, kClientWidth - 2, kClientHeight - 2, hwnd(), nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     if (font_) SendMessageW(mmoInfo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowSubclass(mmoInfo_, MemoProc, kMemoSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -139,26 +105,24 @@ void TfrmSNTPInfo::FormCreate() {
 
 void TfrmSNTPInfo::OnPaint() {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = BeginPaint(hwnd(), &ps);
     RECT r{0, 0, kClientWidth, kClientHeight};
     DrawEdge(dc, &r, BDR_SUNKENINNER, BF_RECT);
-    EndPaint(hwnd_, &ps);
+    EndPaint(hwnd(), &ps);
 }
 
 void TfrmSNTPInfo::FormShow() {
-    ScreenRect clock;
+    Rect clock;
     RECT r;
-    if (clock_window_ && GetWindowRect(clock_window_, &r)) {
-        clock = {r.left, r.top, r.right - r.left, r.bottom - r.top};
-    }
-    const ScreenPoint p =
+    if (clock_window_ && GetWindowRect(clock_window_, &r)) clock = {r.left, r.top, r.right, r.bottom};
+    const Point p =
         PlaceInfoWindow(clock, kClientWidth, kClientHeight, GetSystemMetrics(SM_CYSCREEN));
-    SetWindowPos(hwnd_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 
 void TfrmSNTPInfo::Show() {
-    if (!IsWindowVisible(hwnd_)) FormShow();
+    if (!IsWindowVisible(hwnd())) FormShow();
 }
 
 void TfrmSNTPInfo::AddInfoLine(const std::string& line) {
@@ -169,7 +133,7 @@ void TfrmSNTPInfo::AddInfoLine(const std::string& line) {
 }
 
 void TfrmSNTPInfo::FinishInfo() {
-    SetTimer(hwnd_, kCloseTimer, close_after_ms_, nullptr);
+    SetTimer(hwnd(), kCloseTimer, close_after_ms_, nullptr);
     Show();
 }
 

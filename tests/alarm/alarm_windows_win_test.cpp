@@ -15,6 +15,7 @@
 #include "clock/common/window_win.h"
 #include "support/fake_string_source.h"
 #include "support/pump_win.h"
+#include "support/test_windows_win.h"
 
 using namespace vistrel;
 using test_support::PumpUntil;
@@ -24,15 +25,8 @@ namespace {
 constexpr COLORREF kYellowish = RGB(200, 200, 50); // black text
 constexpr COLORREF kBlue = RGB(20, 30, 200);       // text (235, 225, 55)
 
-std::string TextOf(HWND hwnd) {
-    wchar_t buf[1024] = {};
-    GetWindowTextW(hwnd, buf, 1024);
-    return Narrow(buf);
-}
-
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
+using test_support::PumpFor;
+using test_support::TextOf;
 
 // A stand-in for the application window, with the stay-on-top flag of the clock. One for all
 // the tests: a closing notification hands the activation to its owner, and destroying an active
@@ -40,11 +34,10 @@ void PumpFor(DWORD ms) {
 class AlarmWindowsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        app_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"app", WS_POPUP, 0, 0, 1, 1, nullptr,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
-        ShowWindow(app_, SW_SHOWNOACTIVATE);
+        app_window_ = new test_support::StandInWindow(0, 0, 1, 1, L"app", true);
+        app_ = app_window_->get();
     }
-    static void TearDownTestSuite() { DestroyWindow(app_); }
+    static void TearDownTestSuite() { delete app_window_; }
 
     void SetUp() override {
         InitVocabulary();
@@ -76,6 +69,7 @@ protected:
     long gdi_before = 0;
 
 private:
+    static inline test_support::StandInWindow* app_window_ = nullptr;
     static inline HWND app_ = nullptr;
 };
 

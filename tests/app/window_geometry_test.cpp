@@ -24,24 +24,24 @@ TEST(WindowGeometry, EdgeBandsInPriorityOrder) {
 }
 
 TEST(WindowGeometry, ResizeKeepsTheClockSquareAndCentred) {
-    const WinRect r{500, 100, 133, 133};
+    const Rect r = Rect::Sized(500, 100, 133, 133);
     // Left edge 10 to the right: 10 smaller, 10 right, 5 down.
     ResizeResult res = ResizeStep(r, Edge::Left, 500, 150, 510, 150);
     ASSERT_TRUE(res.accepted);
     EXPECT_EQ(res.rect.left, 510);
     EXPECT_EQ(res.rect.top, 105);
-    EXPECT_EQ(res.rect.width, 123);
-    EXPECT_EQ(res.rect.height, 123);
+    EXPECT_EQ(res.rect.width(), 123);
+    EXPECT_EQ(res.rect.height(), 123);
     // Right edge 20 out: 20 larger, left unchanged, 10 up.
     res = ResizeStep(r, Edge::Right, 633, 150, 653, 150);
     EXPECT_EQ(res.rect.left, 500);
     EXPECT_EQ(res.rect.top, 90);
-    EXPECT_EQ(res.rect.width, 153);
+    EXPECT_EQ(res.rect.width(), 153);
     // Bottom edge 7 down: halves round to even (3.5 -> 4).
     res = ResizeStep(r, Edge::Bottom, 550, 233, 550, 240);
     EXPECT_EQ(res.rect.left, 496);
     EXPECT_EQ(res.rect.top, 100);
-    EXPECT_EQ(res.rect.width, 140);
+    EXPECT_EQ(res.rect.width(), 140);
     // Top edge 5 down: 2.5 -> 2.
     res = ResizeStep(r, Edge::Top, 550, 100, 550, 105);
     EXPECT_EQ(res.rect.left, 502);
@@ -49,43 +49,43 @@ TEST(WindowGeometry, ResizeKeepsTheClockSquareAndCentred) {
 }
 
 TEST(WindowGeometry, ResizeBelowTheMinimumIsRefused) {
-    const WinRect r{0, 0, 60, 60};
+    const Rect r = Rect::Sized(0, 0, 60, 60);
     EXPECT_TRUE(ResizeStep(r, Edge::Left, 0, 0, 10, 0).accepted); // exactly 50
     const ResizeResult res = ResizeStep(r, Edge::Left, 0, 0, 11, 0);
     EXPECT_FALSE(res.accepted);
-    EXPECT_EQ(res.rect.width, 60); // the window stays as it was
+    EXPECT_EQ(res.rect.width(), 60); // the window stays as it was
 }
 
 TEST(WindowGeometry, AnchorFollowsTheNearestCorner) {
     const int sw = 1024, sh = 768;
-    Anchor a = UpdateAnchor({891, 0, 133, 133}, sw, sh, {});
+    Anchor a = UpdateAnchor(Rect::Sized(891, 0, 133, 133), sw, sh, {});
     EXPECT_EQ(a.corner, Corner::TopRight);
     EXPECT_EQ(a.dx, 0);
-    a = UpdateAnchor({10, 20, 133, 133}, sw, sh, {});
+    a = UpdateAnchor(Rect::Sized(10, 20, 133, 133), sw, sh, {});
     EXPECT_EQ(a.corner, Corner::TopLeft);
     EXPECT_EQ(a.dx, 10);
     EXPECT_EQ(a.dy, 20);
-    a = UpdateAnchor({881, 625, 133, 133}, sw, sh, {});
+    a = UpdateAnchor(Rect::Sized(881, 625, 133, 133), sw, sh, {});
     EXPECT_EQ(a.corner, Corner::BottomRight);
     EXPECT_EQ(a.dx, 10);
     EXPECT_EQ(a.dy, 10);
-    a = UpdateAnchor({5, 630, 133, 133}, sw, sh, {});
+    a = UpdateAnchor(Rect::Sized(5, 630, 133, 133), sw, sh, {});
     EXPECT_EQ(a.corner, Corner::BottomLeft);
     // In the middle: no corner, the old distances stay.
-    a = UpdateAnchor({400, 300, 133, 133}, sw, sh, {Corner::TopLeft, 7, 8});
+    a = UpdateAnchor(Rect::Sized(400, 300, 133, 133), sw, sh, {Corner::TopLeft, 7, 8});
     EXPECT_EQ(a.corner, Corner::None);
     EXPECT_EQ(a.dx, 7);
     EXPECT_EQ(a.dy, 8);
 }
 
 TEST(WindowGeometry, ABottomRightClockKeepsItsDistanceWhenTheScreenChanges) {
-    const WinRect r{881, 625, 133, 133};
+    const Rect r = Rect::Sized(881, 625, 133, 133);
     const Anchor a = UpdateAnchor(r, 1024, 768, {});
-    const WinRect moved = PlaceFromAnchor(r, a, 1280, 1024);
-    EXPECT_EQ(1280 - moved.right(), 10);
-    EXPECT_EQ(1024 - moved.bottom(), 10);
-    const WinRect middle{400, 300, 133, 133};
-    const WinRect stays = PlaceFromAnchor(middle, UpdateAnchor(middle, 1024, 768, {}), 1280, 1024);
+    const Rect moved = PlaceFromAnchor(r, a, 1280, 1024);
+    EXPECT_EQ(1280 - moved.right, 10);
+    EXPECT_EQ(1024 - moved.bottom, 10);
+    const Rect middle = Rect::Sized(400, 300, 133, 133);
+    const Rect stays = PlaceFromAnchor(middle, UpdateAnchor(middle, 1024, 768, {}), 1280, 1024);
     EXPECT_EQ(stays.left, 400);
     EXPECT_EQ(stays.top, 300);
 }
@@ -98,7 +98,7 @@ TEST(WindowGeometry, LockRuleIsInvertedByTheTemporaryKey) {
 }
 
 TEST(WindowGeometry, EscapeMovesAwayFromTheCursor) {
-    const WinRect w{300, 300, 133, 133}; // thirds of 44: 300..344..388..433
+    const Rect w = Rect::Sized(300, 300, 133, 133); // thirds of 44: 300..344..388..433
     EXPECT_EQ(MoveAway(w, 366, 301, 2).dy, 60); // top middle: down
     EXPECT_EQ(MoveAway(w, 366, 301, 2).dx, 0);
     Offset o = MoveAway(w, 310, 310, 2); // upper-left corner, outside the middle thirds

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "clock/common/window_win.h"
+#include "clock/common/message_loop_win.h"
 
 namespace vistrel::test_support {
 
@@ -17,6 +17,11 @@ bool PumpUntil(Condition done, DWORD limit_ms) {
         Sleep(5);
     }
     return true;
+}
+
+// Runs messages for a while.
+inline void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
 }
 
 } // namespace vistrel::test_support

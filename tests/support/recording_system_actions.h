@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "clock/common/system_actions.h"
+#include "support/scoped_stand_in.h"
 
 namespace vistrel::test {
 
@@ -23,17 +24,6 @@ public:
     void StartScreenSaver(void* window) override;
 };
 
-// Puts a stand-in in place for one scope and restores the one before (normally the guard).
-class ScopedSystemActions {
-public:
-    explicit ScopedSystemActions(SystemActions& actions)
-        : previous_(SetSystemActionsForTests(&actions)) {}
-    ~ScopedSystemActions() { SetSystemActionsForTests(previous_); }
-    ScopedSystemActions(const ScopedSystemActions&) = delete;
-    ScopedSystemActions& operator=(const ScopedSystemActions&) = delete;
-
-private:
-    SystemActions* previous_;
-};
+using ScopedSystemActions = ScopedStandIn<SystemActions, &SetSystemActionsForTests>;
 
 } // namespace vistrel::test

@@ -10,39 +10,23 @@
 #include "clock/timesync/adjust_network_win.h"
 #include "clock/timesync/message_pump_win.h"
 #include "support/ntp_test_server_win.h"
+#include "support/pump_win.h"
+#include "support/test_windows_win.h"
 #include "support/timesync_fakes.h"
 
 using namespace vistrel;
 
 namespace {
 
-// A stand-in for the clock window, at a chosen place on the screen.
-class FakeClockWindow {
-public:
-    FakeClockWindow(int x, int y) {
-        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"clock", WS_POPUP, x, y, 120, 120,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
-    ~FakeClockWindow() { DestroyWindow(hwnd_); }
-    HWND get() const { return hwnd_; }
+using test_support::PumpFor;
 
-private:
-    HWND hwnd_;
+// A stand-in for the clock window, at a chosen place on the screen.
+struct FakeClockWindow : test_support::StandInWindow {
+    FakeClockWindow(int x, int y) : StandInWindow(x, y, 120, 120, L"clock") {}
 };
 
 std::string MemoText(HWND info) {
-    HWND memo = FindWindowExW(info, nullptr, L"EDIT", nullptr);
-    wchar_t buf[4096] = {};
-    GetWindowTextW(memo, buf, 4096);
-    return Narrow(buf);
-}
-
-void PumpFor(DWORD ms) {
-    const ULONGLONG end = GetTickCount64() + ms;
-    while (GetTickCount64() < end) {
-        ProcessPendingMessages();
-        Sleep(10);
-    }
+    return test_support::TextOf(FindWindowExW(info, nullptr, L"EDIT", nullptr));
 }
 
 } // namespace

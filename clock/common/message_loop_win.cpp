@@ -1,0 +1,82 @@
+#include "clock/common/message_loop_win.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace vistrel {
+
+namespace {
+struct QuitState {
+    bool requested = false;
+    int exit_code = 0;
+};
+QuitState& Quit() {
+    static QuitState quit;
+    return quit;
+}
+
+std::vector<HWND>& ModelessDialogs() {
+    static std::vector<HWND> dialogs;
+    return dialogs;
+}
+
+bool ToModelessDialog(MSG& msg) {
+    // A copy: a dialog that closes while handling the message unregisters itself.
+    const std::vector<HWND> dialogs = ModelessDialogs();
+    for (HWND dialog : dialogs) {
+        if (!IsWindow(dialog)) continue;
+        if (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd)) continue;
+        if (IsDialogMessageW(dialog, &msg)) return true;
+    }
+    return false;
+}
+} // namespace
+
+void RegisterModelessDialog(HWND dialog) {
+    auto& dialogs = ModelessDialogs();
+    if (std::find(dialogs.begin(), dialogs.end(), dialog) == dialogs.end()) {
+        dialogs.push_back(dialog);
+    }
+}
+
+void UnregisterModelessDialog(HWND dialog) { std::erase(ModelessDialogs(), dialog); }
+
+void DispatchOne(MSG& msg) {
+    if (ToModelessDialog(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+bool ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return true;
+        }
+        DispatchOne(msg);
+    }
+    return false;
+}
+
+void RequestQuit(int exit_code) {
+    Quit() = {true, exit_code};
+    PostQuitMessage(exit_code);
+}
+
+bool RenewQuitRequest() {
+    if (!Quit().requested) return false;
+    MSG pending;
+    if (!PeekMessageW(&pending, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) {
+        PostQuitMessage(Quit().exit_code);
+    }
+    return true;
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+} // namespace vistrel

@@ -1,0 +1,98 @@
+#include "clock/options/about_win.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "clock/common/dialog_win.h"
+#include "clock/common/file_io.h"
+#include "clock/common/handles_win.h"
+#include "clock/common/help.h"
+#include "resources/resource.h"
+#include "support/recorded_help.h"
+#include "support/test_windows_win.h"
+
+using namespace vistrel;
+
+namespace {
+
+struct Seen {
+    bool nappo_shown = false;
+    std::string version;
+    std::string link;
+    RECT placed{};
+};
+
+class AboutWindow : public ::testing::Test {
+protected:
+    void TearDown() override {
+        SetModalDriverForTests({});
+    }
+    // Opens the window, looks at it, and presses Enter on it.
+    INT_PTR OpenAndEnter(Seen& seen) {
+        SetModalDriverForTests([&](Dialog& d) {
+            seen.nappo_shown = IsWindowVisible(d.Item(IDC_ABOUT_NAPPO)) &&
+                               IsWindowVisible(d.Item(IDC_ABOUT_NAPPO_ICON));
+            seen.version = test_support::ItemText(d.hwnd(), IDC_ABOUT_VERSION);
+            seen.link = test_support::ItemText(d.hwnd(), IDC_ABOUT_LINK);
+            GetWindowRect(d.hwnd(), &seen.placed);
+            const HWND focus = GetFocus();
+            PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
+            PostMessageW(focus, WM_KEYUP, VK_RETURN, 0xC0000001);
+        });
+        return RunAbout(owner.get(), clock.get());
+    }
+
+    test_support::StandInWindow owner{0, 0, 1, 1, L"app", true};
+    test_support::StandInWindow clock{1024 - 133, 200, 133, 133, L"clock"};
+};
+
+LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcW(h, m, w, l); }
+
+} // namespace
+
+TEST_F(AboutWindow, EnterClosesItAndTheNappoLineFollowsTheManagersWindow) {
+    Seen seen;
+    EXPECT_EQ(OpenAndEnter(seen), IDOK);
+    EXPECT_FALSE(seen.nappo_shown);
+    EXPECT_EQ(seen.version, "Vistrel for Windows95/98/Me/NT4.0/2000/XP Version 2.12");
+    EXPECT_EQ(seen.link, "<a>help\\index.html</a>");
+    EXPECT_EQ(seen.placed.right, 1024) << "a clock at the right edge: flush right";
+    EXPECT_EQ(seen.placed.top, 333);
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PlainProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TfrmNappo";
+    RegisterClassW(&wc);
+    const HWND nappo = CreateWindowExW(0, L"TfrmNappo", L"Nappo", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                       nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nappo, nullptr);
+    EXPECT_EQ(OpenAndEnter(seen), IDOK);
+    DestroyWindow(nappo);
+    EXPECT_TRUE(seen.nappo_shown);
+}
+
+TEST_F(AboutWindow, TheLinkOpensTheHelpContents) {
+    test::RecordedHelp help({kHelpContents});
+    SetModalDriverForTests([](Dialog& d) {
+        NMHDR click{d.Item(IDC_ABOUT_LINK), IDC_ABOUT_LINK, static_cast<UINT>(NM_CLICK)};
+        SendMessageW(d.hwnd(), WM_NOTIFY, IDC_ABOUT_LINK, reinterpret_cast<LPARAM>(&click));
+        SendMessageW(d.hwnd(), WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(RunAbout(owner.get(), clock.get()), IDOK);
+    EXPECT_EQ(help.pages, (std::vector<std::string>{HelpPagePath(kHelpContents)}));
+}
+
+TEST_F(AboutWindow, OpeningAndClosingLeavesNothingBehind) {
+    SetModalDriverForTests([](Dialog& d) { SendMessageW(d.hwnd(), WM_COMMAND, IDOK, 0); });
+    RunAbout(owner.get(), clock.get()); // the first run loads what stays for the process
+    const long gdi_before = LiveGdiObjects();
+    const int windows_before = test_support::ThreadWindowCount();
+    for (int i = 0; i < 100; ++i) ASSERT_EQ(RunAbout(owner.get(), clock.get()), IDOK);
+    EXPECT_EQ(LiveGdiObjects(), gdi_before);
+    EXPECT_EQ(test_support::ThreadWindowCount(), windows_before);
+}
