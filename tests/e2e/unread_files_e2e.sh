@@ -6,7 +6,15 @@
 source "$(dirname "$0")/lib.sh"
 screen_w=$(xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*\)x.*/\1/p')
 screen_h=$(xdpyinfo | sed -n 's/.*dimensions: *[0-9]*x\([0-9]*\).*/\1/p')
-hold() { wine "$E2E_ROOT/build/win/hold_file_win.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+# Holds a file without sharing for some seconds, in the background; returns once it is held.
+hold_start() { # file, milliseconds, folder for the log
+    wine "$E2E_ROOT/build/win/hold_file_win.exe" "Z:$1" "$2" >"$3/hold.log" 2>/dev/null </dev/null &
+    HOLD_PID=$!
+    for _ in $(seq 200); do grep -q held "$3/hold.log" 2>/dev/null && return 0; sleep 0.1; done
+    return 1
+}
+# Waits until the holder has let go.
+hold_end() { wait "$HOLD_PID" 2>/dev/null; }
 
 # Starts the clock, answers every message box it shows at start-up and collects their texts
 # in $dir/boxes.txt.
@@ -29,11 +37,10 @@ dir=$(e2e_install)
 printf "$settings" >"$dir/Vistrel.Ini"
 printf "$alarm" >"$dir/Default.CSV"
 cp "$dir/Default.CSV" "$dir/alarm.orig"
-(hold 'Z:'"$dir/Default.CSV" 6000 >"$dir/hold.log" &)
-for _ in $(seq 50); do grep -q held "$dir/hold.log" 2>/dev/null && break; sleep 0.1; done
+e2e_check "the alarm file is held by another program" hold_start "$dir/Default.CSV" 10000 "$dir"
 start_answering "$dir"
 e2e_check "a held alarm file is reported as in use" grep -q "使用中" "$dir/boxes.txt"
-sleep 6
+hold_end
 e2e_finish || true
 e2e_check "the held alarm file is byte for byte the same after the close" \
     cmp -s "$dir/Default.CSV" "$dir/alarm.orig"
@@ -44,11 +51,10 @@ dir=$(e2e_install)
 printf "$settings" >"$dir/Vistrel.Ini"
 printf '[Color]\r\nColorH=255\r\n' >>"$dir/Vistrel.Ini"
 cp "$dir/Vistrel.Ini" "$dir/ini.orig"
-(hold 'Z:'"$dir/Vistrel.Ini" 6000 >"$dir/hold.log" &)
-for _ in $(seq 50); do grep -q held "$dir/hold.log" 2>/dev/null && break; sleep 0.1; done
+e2e_check "the settings file is held by another program" hold_start "$dir/Vistrel.Ini" 10000 "$dir"
 start_answering "$dir"
 e2e_check "a held settings file is reported" grep -q "Vistrel.Ini" "$dir/boxes.txt"
-sleep 6
+hold_end
 e2e_finish || true
 e2e_check "the held settings file is byte for byte the same after the close" \
     cmp -s "$dir/Vistrel.Ini" "$dir/ini.orig"

@@ -73,6 +73,8 @@ TEST_F(AboutWindow, EnterClosesItAndTheNappoLineFollowsTheManagersWindow) {
     ASSERT_NE(nappo, nullptr);
     EXPECT_EQ(OpenAndEnter(seen), IDOK);
     DestroyWindow(nappo);
+    // The stand-in class must not outlive the test: the manager's own window registers it.
+    UnregisterClassW(L"TfrmNappo", GetModuleHandleW(nullptr));
     EXPECT_TRUE(seen.nappo_shown);
 }
 
