@@ -44,16 +44,16 @@ std::size_t ComputeDefaultFace(int size) {
     for (int i = 0; i < 3; ++i)
         items += DrawHand(MakeHandSpec(face, hands[i], angles[i]), face.centre, colours[i], 0,
                           face.radius)
-                     .clippedFills.size();
+                     .clipped_fills.size();
 
     TickStyleValues t;
-    t.majorThick = t.minorThick = t.gradation = t.colorChange = true;
-    t.thickStyle = 1;
+    t.major_thick = t.minor_thick = t.gradation = t.color_change = true;
+    t.thick_style = 1;
     t.color5 = 65280;
-    t.colorT = 16777164;
+    t.color_t = 16777164;
     t.color52 = 16711935;
-    t.colorT2 = 255;
-    t.currentSecond = 37;
+    t.color_t2 = 255;
+    t.current_second = 37;
     items += LayoutTicks(face, t).marks.size();
 
     NumeralStyleValues n;
@@ -63,9 +63,9 @@ std::size_t ComputeDefaultFace(int size) {
     n.hour = 10;
     items += LayoutNumerals(face, n, RoughText).numerals.size();
 
-    const bool dateSide = DateSideFor(0, 10, true);
-    const Point date = CaptionTopLeft(face, {60, 14}, 8, dateSide);
-    const Point time = CaptionTopLeft(face, {50, 14}, 8, TimeSideFor(0, dateSide, false));
+    const bool date_side = DateSideFor(0, 10, true);
+    const Point date = CaptionTopLeft(face, {60, 14}, 8, date_side);
+    const Point time = CaptionTopLeft(face, {50, 14}, 8, TimeSideFor(0, date_side, false));
     items += static_cast<std::size_t>((date.x + time.x) & 1);
 
     items += DrawFrame(face, {true, kFrameOctagon, 0, 1}).region.parts.size();
@@ -86,13 +86,13 @@ std::vector<std::uint8_t> FaceMask(int size) {
     };
     const FaceMetrics face = ComputeFaceMetrics(test_support::DefaultFaceMeasures(size));
     TickStyleValues t;
-    t.majorThick = t.minorThick = true;
-    t.thickStyle = kTickSquareSimple;
-    for (const Rect& r : LayoutTicks(face, t).maskBoxes)
+    t.major_thick = t.minor_thick = true;
+    t.thick_style = kTickSquareSimple;
+    for (const Rect& r : LayoutTicks(face, t).mask_boxes)
         fill(r);
     const int glyph = std::max(2, size / 20);
     for (int h = 1; h <= 12; ++h) {
-        const Point p = PolarPoint(30 * h, face.numeralRing - glyph, face.centre);
+        const Point p = PolarPoint(30 * h, face.numeral_ring - glyph, face.centre);
         // Glyph-like: a few vertical strokes per numeral.
         for (int s = 0; s < (h >= 10 ? 4 : 2); ++s)
             fill({p.x - glyph + s * glyph / 2, p.y - glyph,

@@ -60,10 +60,10 @@ void TfrmVistrel::Redraw() {
     request.time = FaceTimeAt(tick_.display.second >= 0 ? tick_.display.value : Now());
     request.alarms = marks_;
     request.minimized = minimized_;
-    request.holeActive = hole_active_;
+    request.hole_active = hole_active_;
     if (hole_active_) request.cursor = CursorInClient(hwnd());
-    request.weekdayAfterDate = WeekdayAfterDate;
-    request.resetFpu = ResetFpuEnabled();
+    request.weekday_after_date = WeekdayAfterDate;
+    request.reset_fpu = ResetFpuEnabled();
     request.screen = screen_;
     painter_.RenderClock(hwnd(), option_, request);
 }

@@ -7,14 +7,14 @@ namespace vistrel {
 namespace {
 
 std::int64_t HorizonMs(const AlarmMarkSettings& s, TDateTime now) {
-    const std::int64_t nowMs = ToMilliseconds(now);
+    const std::int64_t now_ms = ToMilliseconds(now);
     switch (s.join) {
     case 1:
-        return nowMs + static_cast<std::int64_t>(s.mRange) * 60'000;
+        return now_ms + static_cast<std::int64_t>(s.m_range) * 60'000;
     case 2:
-        return nowMs + static_cast<std::int64_t>(s.hRange) * 3'600'000;
+        return now_ms + static_cast<std::int64_t>(s.h_range) * 3'600'000;
     default:
-        return nowMs;
+        return now_ms;
     }
 }
 
@@ -35,15 +35,15 @@ int MarkAngle(int join, TDateTime next) {
 AlarmMarksDrawing DrawAlarmMarks(const FaceMetrics& face, const AlarmMarkSettings& s,
                                  std::span<const AlarmMarkSource> alarms, TDateTime now) {
     AlarmMarksDrawing d;
-    d.shadowOffset = face.shadowOffset;
-    if (!s.alarmUse)
+    d.shadow_offset = face.shadow_offset;
+    if (!s.alarm_use)
         return d;
     const std::int64_t horizon = HorizonMs(s, now);
     const std::int64_t r = face.radius;
     const int rim = NearestRatio(r * 97, 100);
     const int inner = NearestRatio(r * 87, 100);
-    const int dotRing = NearestRatio(r * 92, 100);
-    const int dotRadius = NearestRatio(r * 5, 100);
+    const int dot_ring = NearestRatio(r * 92, 100);
+    const int dot_radius = NearestRatio(r * 5, 100);
     RegionRecipe unshifted;
     // The list is sorted, so the first alarm beyond the horizon ends the walk.
     for (const AlarmMarkSource& alarm : alarms) {
@@ -61,14 +61,14 @@ AlarmMarksDrawing DrawAlarmMarks(const FaceMetrics& face, const AlarmMarkSetting
                           PolarPoint(m.angle, inner, face.centre)};
             unshifted.AddPolygon(m.triangle);
         } else {
-            const Point c = PolarPoint(m.angle, dotRing, face.centre);
-            m.dot = {c.x - dotRadius, c.y - dotRadius, c.x + dotRadius, c.y + dotRadius};
+            const Point c = PolarPoint(m.angle, dot_ring, face.centre);
+            m.dot = {c.x - dot_radius, c.y - dot_radius, c.x + dot_radius, c.y + dot_radius};
             unshifted.AddEllipse(m.dot);
         }
         d.marks.push_back(std::move(m));
     }
     d.region = unshifted;
-    const RegionRecipe shadow = Shifted(unshifted, face.shadowOffset, face.shadowOffset);
+    const RegionRecipe shadow = Shifted(unshifted, face.shadow_offset, face.shadow_offset);
     d.region.parts.insert(d.region.parts.end(), shadow.parts.begin(), shadow.parts.end());
     return d;
 }

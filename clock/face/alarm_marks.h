@@ -20,10 +20,10 @@ struct AlarmMarkSource {
 };
 
 struct AlarmMarkSettings {
-    bool alarmUse = false;
-    int join = 0; // 1 minutes ahead (mRange), 2 hours ahead (hRange), else only due alarms
-    int mRange = 0;
-    int hRange = 0;
+    bool alarm_use = false;
+    int join = 0; // 1 minutes ahead (m_range), 2 hours ahead (h_range), else only due alarms
+    int m_range = 0;
+    int h_range = 0;
 };
 
 struct DialMark {
@@ -34,10 +34,10 @@ struct DialMark {
     Colour colour = 0;
 };
 
-// Each mark is painted twice: its shadow in black at (shadowOffset, shadowOffset), then the
+// Each mark is painted twice: its shadow in black at (shadow_offset, shadow_offset), then the
 // mark itself with a black pen and its colour as brush.
 struct AlarmMarksDrawing {
-    int shadowOffset = 0;
+    int shadow_offset = 0;
     std::vector<DialMark> marks;
     RegionRecipe region; // the marks and their shadows
 };

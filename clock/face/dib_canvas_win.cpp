@@ -7,7 +7,7 @@
 
 namespace vistrel {
 
-DibCanvas::DibCanvas(int bitsPerPixel) : bitsPerPixel_(bitsPerPixel == 8 ? 8 : 32) {
+DibCanvas::DibCanvas(int bits_per_pixel) : bits_per_pixel_(bits_per_pixel == 8 ? 8 : 32) {
     dc_.reset(CreateCompatibleDC(nullptr));
     if (!dc_)
         throw Error("Cannot create a drawing context");
@@ -35,9 +35,9 @@ void DibCanvas::Resize(int width, int height) {
     bmi.header.biWidth = width;
     bmi.header.biHeight = -height;
     bmi.header.biPlanes = 1;
-    bmi.header.biBitCount = static_cast<WORD>(bitsPerPixel_);
+    bmi.header.biBitCount = static_cast<WORD>(bits_per_pixel_);
     bmi.header.biCompression = BI_RGB;
-    if (bitsPerPixel_ == 8) {
+    if (bits_per_pixel_ == 8) {
         bmi.header.biClrUsed = 256;
         for (int i = 0; i < 256; ++i) {
             const auto v = static_cast<BYTE>(i);
@@ -57,7 +57,7 @@ void DibCanvas::Resize(int width, int height) {
     bits_ = static_cast<std::uint8_t*>(bits);
     width_ = width;
     height_ = height;
-    stride_ = ((static_cast<std::ptrdiff_t>(width) * bitsPerPixel_ + 31) / 32) * 4;
+    stride_ = ((static_cast<std::ptrdiff_t>(width) * bits_per_pixel_ + 31) / 32) * 4;
 }
 
 void DibCanvas::Fill(std::uint8_t value) {
@@ -79,7 +79,7 @@ void DibCanvas::FillRectDirect(int left, int top, int right, int bottom, COLORRE
         return;
     for (int y = top; y < bottom; ++y) {
         std::uint8_t* row = bits_ + stride_ * y;
-        if (bitsPerPixel_ == 8) {
+        if (bits_per_pixel_ == 8) {
             std::memset(row + left, GetRValue(colour), static_cast<std::size_t>(right - left));
             continue;
         }
@@ -94,7 +94,7 @@ void DibCanvas::FillRectDirect(int left, int top, int right, int bottom, COLORRE
 std::uint32_t DibCanvas::Pixel(int x, int y) const {
     if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
         return 0;
-    if (bitsPerPixel_ == 8)
+    if (bits_per_pixel_ == 8)
         return Row(y)[x];
     const std::uint8_t* p = Row(y) + static_cast<std::ptrdiff_t>(x) * 4;
     return static_cast<std::uint32_t>(p[2]) | (static_cast<std::uint32_t>(p[1]) << 8) |

@@ -15,7 +15,7 @@ class DibCanvas {
   public:
     // 32: colour pixels 0x00RRGGBB in memory order B, G, R, 0.
     // 8: one byte per pixel on a grey palette (index = grey level), for the shape image.
-    explicit DibCanvas(int bitsPerPixel);
+    explicit DibCanvas(int bits_per_pixel);
     ~DibCanvas();
     DibCanvas(const DibCanvas&) = delete;
     DibCanvas& operator=(const DibCanvas&) = delete;
@@ -29,7 +29,7 @@ class DibCanvas {
     HBITMAP bitmap() const { return bitmap_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
-    int bitsPerPixel() const { return bitsPerPixel_; }
+    int bits_per_pixel() const { return bits_per_pixel_; }
     std::ptrdiff_t stride() const { return stride_; }
     // Row y, top row first. Call GdiFlush() before reading what GDI drew.
     const std::uint8_t* Row(int y) const { return bits_ + stride_ * y; }
@@ -43,7 +43,7 @@ class DibCanvas {
     std::uint32_t Pixel(int x, int y) const;
 
   private:
-    int bitsPerPixel_;
+    int bits_per_pixel_;
     UniqueMemoryDc dc_;
     UniqueBitmap bitmap_;
     HGDIOBJ original_ = nullptr;

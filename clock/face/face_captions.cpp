@@ -2,8 +2,8 @@
 
 namespace vistrel {
 
-bool DateSideFor(int dateCharPos, int hour, bool previous) {
-    switch (dateCharPos) {
+bool DateSideFor(int date_char_pos, int hour, bool previous) {
+    switch (date_char_pos) {
     case 0:
         return hour >= 0 && hour <= 11;
     case 1: // away from the hour hand: above while the hand points down
@@ -17,10 +17,10 @@ bool DateSideFor(int dateCharPos, int hour, bool previous) {
     }
 }
 
-bool TimeSideFor(int timeCharPos, bool dateSide, bool previous) {
-    switch (timeCharPos) {
+bool TimeSideFor(int time_char_pos, bool date_side, bool previous) {
+    switch (time_char_pos) {
     case 0:
-        return !dateSide;
+        return !date_side;
     case 1:
         return true;
     case 2:
@@ -30,10 +30,10 @@ bool TimeSideFor(int timeCharPos, bool dateSide, bool previous) {
     }
 }
 
-Point CaptionTopLeft(const FaceMetrics& face, TextExtent text, int inOut, bool above) {
+Point CaptionTopLeft(const FaceMetrics& face, TextExtent text, int in_out, bool above) {
     const int x = NearestRatio(static_cast<std::int64_t>(face.size) - text.width, 2);
     const int distance = NearestRatio(
-        (static_cast<std::int64_t>(face.radius) - text.height) * ClampTo(inOut, 0, 20), 20);
+        (static_cast<std::int64_t>(face.radius) - text.height) * ClampTo(in_out, 0, 20), 20);
     const int y = above ? face.centre.y - distance - text.height : face.centre.y + distance;
     return {x, y};
 }

@@ -25,8 +25,8 @@ FrameDrawing DrawFrame(const FaceMetrics& face, const FrameStyleValues& v) {
     d.fill = v.fill;
     if (!v.show)
         return d;
-    const int fr = face.frameRadius;
-    const int fi = std::max(0, fr - face.frameWidth);
+    const int fr = face.frame_radius;
+    const int fi = std::max(0, fr - face.frame_width);
     const int cx = face.centre.x, cy = face.centre.y;
     switch (v.style) {
     case kFrameCircle:
@@ -40,13 +40,13 @@ FrameDrawing DrawFrame(const FaceMetrics& face, const FrameStyleValues& v) {
     case kFrameOctagon:
         d.region.AddPolygon(OctagonPoints(face.centre, OctagonCornerDistance(fr)));
         d.region.CutPolygon(
-            OctagonPoints(face.centre, std::max(0, OctagonCornerDistance(fr - face.frameWidth))));
+            OctagonPoints(face.centre, std::max(0, OctagonCornerDistance(fr - face.frame_width))));
         break;
     default:
         return d;
     }
-    if (v.fill != v.edgeColour)
-        d.edge = v.edgeColour;
+    if (v.fill != v.edge_colour)
+        d.edge = v.edge_colour;
     return d;
 }
 

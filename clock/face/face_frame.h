@@ -16,7 +16,7 @@ struct FrameStyleValues {
     bool show = false;
     int style = 0;         // any other value draws nothing
     Colour fill = 0;       // ColorFrame
-    Colour edgeColour = 0; // ColorFrameE
+    Colour edge_colour = 0; // ColorFrameE
 };
 
 struct FrameDrawing {

@@ -9,18 +9,18 @@ namespace vistrel {
 namespace {
 
 void PaintCircleTick(HDC dc, const DcPenBrush& colours, const TickMark& m) {
-    if (m.currentSecond) {
+    if (m.current_second) {
         colours.Set(m.colour);
         DrawEllipse(dc, m.box);
         return;
     }
     const CircleTickBevel b = CircleTickBevelOf(m);
-    colours.Set(b.outerColour);
+    colours.Set(b.outer_colour);
     DrawEllipse(dc, b.outer);
-    colours.Set(b.arcColour);
-    Arc(dc, b.outer.left, b.outer.top, b.outer.right, b.outer.bottom, b.arcFrom.x, b.arcFrom.y,
-        b.arcTo.x, b.arcTo.y);
-    colours.Set(b.innerColour);
+    colours.Set(b.arc_colour);
+    Arc(dc, b.outer.left, b.outer.top, b.outer.right, b.outer.bottom, b.arc_from.x, b.arc_from.y,
+        b.arc_to.x, b.arc_to.y);
+    colours.Set(b.inner_colour);
     DrawEllipse(dc, b.inner);
 }
 
@@ -28,7 +28,7 @@ void PaintCircleTick(HDC dc, const DcPenBrush& colours, const TickMark& m) {
 // GDI's Rectangle and Polyline would, at a fraction of the cost of 240 GDI calls a second.
 void PaintSquareTick(DibCanvas& face, const TickMark& m) {
     face.FillRectDirect(m.box.left, m.box.top, m.box.right, m.box.bottom, ToColorRef(m.colour));
-    if (m.currentSecond)
+    if (m.current_second)
         return;
     for (const Polyline& line : SquareTickBevel(m))
         DrawAxisPolyline(face, line.points, line.colour);
@@ -45,7 +45,7 @@ void PaintSimpleTicks(const FaceCanvases& c, const TickLayout& layout) {
     }
     const DcPenBrush white(c.shape);
     white.Set(kWhite);
-    for (const Rect& box : layout.maskBoxes)
+    for (const Rect& box : layout.mask_boxes)
         circle ? DrawEllipse(c.shape, box) : DrawRectangle(c.shape, box);
 }
 
@@ -116,31 +116,31 @@ UniqueRegion PaintTicks(DibCanvas& face, HDC shape, const TickLayout& layout) {
 }
 
 void PaintNumerals(TextCanvas& face, TextCanvas& shape, const NumeralLayout& layout, HFONT font,
-                   HFONT narrowFont) {
+                   HFONT narrow_font) {
     const auto pass = [&](int offset, bool shadow) {
         for (const NumeralPlacement& n : layout.numerals) {
-            const HFONT f = n.narrowed ? narrowFont : font;
+            const HFONT f = n.narrowed ? narrow_font : font;
             const std::wstring text = Widen(n.text);
-            const Point at{n.topLeft.x + offset, n.topLeft.y + offset};
-            face.Draw(f, text, at, shadow ? n.shadowColour : n.colour);
+            const Point at{n.top_left.x + offset, n.top_left.y + offset};
+            face.Draw(f, text, at, shadow ? n.shadow_colour : n.colour);
             shape.Draw(f, text, at, kWhite);
         }
     };
     if (layout.shadow)
-        pass(layout.shadowOffset, true);
+        pass(layout.shadow_offset, true);
     pass(0, false);
 }
 
 void PaintCaption(TextCanvas& face, TextCanvas& shape, const CaptionPaint& caption) {
-    const int d = caption.shadowOffset;
-    const Point at = caption.topLeft;
-    const Point shadowAt{at.x + d, at.y + d};
+    const int d = caption.shadow_offset;
+    const Point at = caption.top_left;
+    const Point shadow_at{at.x + d, at.y + d};
     if (caption.shadow)
-        face.Draw(caption.font, caption.text, shadowAt, caption.shadowColour);
+        face.Draw(caption.font, caption.text, shadow_at, caption.shadow_colour);
     face.Draw(caption.font, caption.text, at, caption.colour);
     shape.Draw(caption.font, caption.text, at, kWhite);
     if (caption.shadow)
-        shape.Draw(caption.font, caption.text, shadowAt, kWhite);
+        shape.Draw(caption.font, caption.text, shadow_at, kWhite);
 }
 
 UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int height) {
@@ -163,7 +163,7 @@ UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int heig
 
 UniqueRegion PaintAlarmMarks(HDC face, const AlarmMarksDrawing& marks) {
     const DcPenBrush colours(face);
-    const int d = marks.shadowOffset;
+    const int d = marks.shadow_offset;
     const auto paint = [&](const DialMark& m, int offset) {
         if (m.kind == 1) {
             Polygon moved = m.triangle;

@@ -45,15 +45,15 @@ class TextCanvas {
 UniqueRegion PaintTicks(DibCanvas& face, HDC shape, const TickLayout& layout);
 
 void PaintNumerals(TextCanvas& face, TextCanvas& shape, const NumeralLayout& layout, HFONT font,
-                   HFONT narrowFont);
+                   HFONT narrow_font);
 
 struct CaptionPaint {
     std::wstring text;
     HFONT font = nullptr;
-    Point topLeft;
-    int shadowOffset = 0;
+    Point top_left;
+    int shadow_offset = 0;
     bool shadow = false;
-    Colour colour = 0, shadowColour = 0;
+    Colour colour = 0, shadow_colour = 0;
 };
 void PaintCaption(TextCanvas& face, TextCanvas& shape, const CaptionPaint& caption);
 

@@ -2,9 +2,9 @@
 
 namespace vistrel {
 
-std::vector<FaceLayer> LayerStack(std::span<const int> dspOrder) {
+std::vector<FaceLayer> LayerStack(std::span<const int> dsp_order) {
     std::vector<FaceLayer> stack;
-    for (auto it = dspOrder.rbegin(); it != dspOrder.rend(); ++it)
+    for (auto it = dsp_order.rbegin(); it != dsp_order.rend(); ++it)
         if (*it >= 0 && *it < kFaceLayerCount)
             stack.push_back(static_cast<FaceLayer>(*it));
     return stack;

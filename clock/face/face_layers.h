@@ -21,6 +21,6 @@ inline constexpr int kFaceLayerCount = 7;
 // The layers in drawing order, backmost first, from the style's order which lists layer codes
 // front to back. A code outside 0..6 leaves its position empty; a code listed twice is drawn
 // twice.
-std::vector<FaceLayer> LayerStack(std::span<const int> dspOrder);
+std::vector<FaceLayer> LayerStack(std::span<const int> dsp_order);
 
 } // namespace vistrel

@@ -9,34 +9,34 @@ FaceMetrics ComputeFaceMetrics(const FaceMeasures& in) {
     m.size = ClampTo(in.size, kMinClockSize, kMaxClockSize);
     const std::int64_t r = NearestRatio(m.size, 2);
     m.radius = static_cast<int>(r);
-    m.centre = {NearestRatio(ClampTo(in.clientWidth, 0, kMaxClockSize), 2),
-                NearestRatio(ClampTo(in.clientHeight, 0, kMaxClockSize), 2)};
-    m.shadowOffset = NearestRatio(m.size, 150);
-    if (m.shadowOffset == 0)
-        m.shadowOffset = 1;
-    m.tick5Half = NearestRatio(r * ClampTo(in.thick5Size, 0, 100), 1000);
-    m.tickHalf = NearestRatio(r * ClampTo(in.thickSize, 0, 100), 1000);
-    m.tickRing = NearestRatio(r * ClampTo(in.thickPos, 0, 100), 100);
+    m.centre = {NearestRatio(ClampTo(in.client_width, 0, kMaxClockSize), 2),
+                NearestRatio(ClampTo(in.client_height, 0, kMaxClockSize), 2)};
+    m.shadow_offset = NearestRatio(m.size, 150);
+    if (m.shadow_offset == 0)
+        m.shadow_offset = 1;
+    m.tick5_half = NearestRatio(r * ClampTo(in.thick5_size, 0, 100), 1000);
+    m.tick_half = NearestRatio(r * ClampTo(in.thick_size, 0, 100), 1000);
+    m.tick_ring = NearestRatio(r * ClampTo(in.thick_pos, 0, 100), 100);
     // R/3 x pos/20 + R/3 x 2 in one exact fraction, rounded once.
-    m.numeralRing = NearestRatio(r * (ClampTo(in.mojiBanPos, 0, 20) + 40), 60);
-    m.frameRadius = NearestRatio(r * ClampTo(in.framePos, 1, 100), 100);
-    m.frameWidth = NearestRatio(r * ClampTo(in.frameWidth, 1, 100), 100);
+    m.numeral_ring = NearestRatio(r * (ClampTo(in.moji_ban_pos, 0, 20) + 40), 60);
+    m.frame_radius = NearestRatio(r * ClampTo(in.frame_pos, 1, 100), 100);
+    m.frame_width = NearestRatio(r * ClampTo(in.frame_width, 1, 100), 100);
     return m;
 }
 
-int CaptionFontPoints(int size, int captionSize) {
+int CaptionFontPoints(int size, int caption_size) {
     return NearestRatio(ClampTo(size, kMinClockSize, kMaxClockSize),
-                        17 - ClampTo(captionSize, 0, 10));
+                        17 - ClampTo(caption_size, 0, 10));
 }
 
-int NumeralFontPoints(int size, int mojiSize) {
-    return NearestRatio(ClampTo(size, kMinClockSize, kMaxClockSize), 15 - ClampTo(mojiSize, 0, 10));
+int NumeralFontPoints(int size, int moji_size) {
+    return NearestRatio(ClampTo(size, kMinClockSize, kMaxClockSize), 15 - ClampTo(moji_size, 0, 10));
 }
 
-int NarrowCharWidth(int charHeight, int pitchWidth) {
-    const std::int64_t height = std::llabs(static_cast<std::int64_t>(charHeight));
+int NarrowCharWidth(int char_height, int pitch_width) {
+    const std::int64_t height = std::llabs(static_cast<std::int64_t>(char_height));
     // height / (pitch / 10) == height * 10 / pitch; integer division truncates.
-    return static_cast<int>(height * 10 / ClampTo(pitchWidth, 20, 50));
+    return static_cast<int>(height * 10 / ClampTo(pitch_width, 20, 50));
 }
 
 } // namespace vistrel

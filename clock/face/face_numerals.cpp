@@ -39,12 +39,12 @@ NumeralLayout LayoutNumerals(const FaceMetrics& face, const NumeralStyleValues& 
                              const MeasureNumeral& measure) {
     NumeralLayout layout;
     layout.shadow = v.shadow;
-    layout.shadowOffset = face.shadowOffset;
+    layout.shadow_offset = face.shadow_offset;
     if (!v.show || !measure)
         return layout;
     const int type = ClampTo(v.type, 0, 3);
     const Colour last = v.gradation ? v.last : v.first;
-    const Colour shadowLast = v.gradation ? v.shadowLast : v.shadowFirst;
+    const Colour shadow_last = v.gradation ? v.shadow_last : v.shadow_first;
     // Once the first two-character numeral switches to the narrow font, the rest of the
     // pass keeps it; the circled set is one character throughout.
     bool narrowed = false;
@@ -55,15 +55,15 @@ NumeralLayout LayoutNumerals(const FaceMetrics& face, const NumeralStyleValues& 
         const TextExtent e = measure(text, narrowed);
         if (n % 3 != 0 && !v.all)
             continue;
-        const int r = face.numeralRing - NearestRatio(e.height, 2);
+        const int r = face.numeral_ring - NearestRatio(e.height, 2);
         const Point at = PolarPoint(30 * n, r, face.centre);
         NumeralPlacement p;
         p.number = n;
         p.text = std::move(text);
         p.narrowed = narrowed;
-        p.topLeft = {at.x - NearestRatio(e.width, 2), at.y - NearestRatio(e.height, 2)};
+        p.top_left = {at.x - NearestRatio(e.width, 2), at.y - NearestRatio(e.height, 2)};
         p.colour = GradationColour(v.first, last, n, 12);
-        p.shadowColour = GradationColour(v.shadowFirst, shadowLast, n, 12);
+        p.shadow_colour = GradationColour(v.shadow_first, shadow_last, n, 12);
         layout.numerals.push_back(std::move(p));
     }
     return layout;

@@ -25,7 +25,7 @@ struct NumeralStyleValues {
     bool pitch = false; // narrow the two-character numerals
     bool shadow = false;
     bool gradation = false; // Guradeshon and a screen of at least 16 bits per pixel
-    Colour first = 0, last = 0, shadowFirst = 0, shadowLast = 0;
+    Colour first = 0, last = 0, shadow_first = 0, shadow_last = 0;
     int hour = 0; // 0..23, for the twenty-four hour set
 };
 
@@ -36,14 +36,14 @@ struct NumeralPlacement {
     int number = 0;
     std::string text;
     bool narrowed = false;
-    Point topLeft; // at offset 0; the shadow goes shadowOffset further right and down
+    Point top_left; // at offset 0; the shadow goes shadow_offset further right and down
     Colour colour = 0;
-    Colour shadowColour = 0;
+    Colour shadow_colour = 0;
 };
 
 struct NumeralLayout {
     bool shadow = false;
-    int shadowOffset = 0;
+    int shadow_offset = 0;
     std::vector<NumeralPlacement> numerals; // only the ones drawn, 1 to 12
 };
 

@@ -23,8 +23,8 @@ struct FacePainter::Frame {
     const FaceRequest& request;
     FaceMetrics metrics;
     bool gradations; // the screen shows enough colours for them
-    TextCanvas& faceText;
-    TextCanvas& shapeText;
+    TextCanvas& face_text;
+    TextCanvas& shape_text;
 };
 
 namespace {
@@ -63,14 +63,14 @@ FaceGuard GuardOf(FaceLayer layer) {
 FaceMeasures MeasuresOf(const TOptionItem& o, const FaceRequest& r) {
     FaceMeasures m;
     m.size = r.size;
-    m.clientWidth = r.clientWidth > 0 ? r.clientWidth : r.size;
-    m.clientHeight = r.clientHeight > 0 ? r.clientHeight : r.size;
-    m.thickPos = o.ThickPos;
-    m.thick5Size = o.Thick5Size;
-    m.thickSize = o.ThickSize;
-    m.mojiBanPos = o.MojiBanPos;
-    m.framePos = o.FramePos;
-    m.frameWidth = o.FrameWidth;
+    m.client_width = r.client_width > 0 ? r.client_width : r.size;
+    m.client_height = r.client_height > 0 ? r.client_height : r.size;
+    m.thick_pos = o.ThickPos;
+    m.thick5_size = o.Thick5Size;
+    m.thick_size = o.ThickSize;
+    m.moji_ban_pos = o.MojiBanPos;
+    m.frame_pos = o.FramePos;
+    m.frame_width = o.FrameWidth;
     return m;
 }
 
@@ -97,20 +97,20 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
     const ClearOnExit clear(painting_);
 
     const TOptionItem o = ClampedForDrawing(options);
-    TextCanvas faceText(face_.dc()), shapeText(shape_.dc());
+    TextCanvas face_text(face_.dc()), shape_text(shape_.dc());
     const Frame f{o,
                   request,
                   ComputeFaceMetrics(MeasuresOf(o, request)),
-                  request.screen.bitsPerPixel >= 16,
-                  faceText,
-                  shapeText};
+                  request.screen.bits_per_pixel >= 16,
+                  face_text,
+                  shape_text};
     metrics_ = f.metrics;
-    dateSide_ = DateSideFor(o.DateCharPos, request.time.hour, dateSide_);
-    timeSide_ = TimeSideFor(o.TimeCharPos, dateSide_, timeSide_);
-    dateText_ =
-        FormatDateText(request.time.now, o.DateCharForm, o.WeekType, request.weekdayAfterDate);
+    date_side_ = DateSideFor(o.DateCharPos, request.time.hour, date_side_);
+    time_side_ = TimeSideFor(o.TimeCharPos, date_side_, time_side_);
+    date_text_ =
+        FormatDateText(request.time.now, o.DateCharForm, o.WeekType, request.weekday_after_date);
     if (auto t = FormatTimeText(request.time.now, o.TimeCharForm))
-        timeText_ = std::move(*t);
+        time_text_ = std::move(*t);
     ClearImages(f.metrics.size);
 
     UniqueRegion shape;
@@ -118,15 +118,15 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
         const std::vector<FaceLayer> stack =
             LayerStack(std::vector<int>(o.DSPOrder.begin(), o.DSPOrder.end()));
         for (const FaceLayer layer : stack) {
-            if (request.resetFpu)
+            if (request.reset_fpu)
                 _fpreset();
             Guarded(GuardOf(layer), [&] { DrawLayer(static_cast<int>(layer), f, shape); });
         }
-        if (request.resetFpu)
+        if (request.reset_fpu)
             _fpreset();
         if (o.MojiBan || o.DateChar || o.MajorThick || o.TimeChar)
             Guarded(FaceGuard::ShapeScan, [&] { UnionInto(shape, ScanShape()); });
-        if (request.holeActive)
+        if (request.hole_active)
             Guarded(FaceGuard::Hole, [&] {
                 CutFrom(shape, EllipseRegion(HoleBox(request.cursor, f.metrics.size, o.HoleSize)));
             });
@@ -140,12 +140,12 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
 }
 
 void FacePainter::HandOver(HWND window, UniqueRegion shape) {
-    if (shapeKey_) {
-        KeyOutside(face_, shape.get(), *shapeKey_);
-        keyedShape_ = std::move(shape);
+    if (shape_key_) {
+        KeyOutside(face_, shape.get(), *shape_key_);
+        keyed_shape_ = std::move(shape);
     } else if (SetWindowRgn(window, shape.get(), FALSE)) {
         // No redraw by the system: the whole face is copied to the window right after.
-        windowShape_ = shape.release();
+        window_shape_ = shape.release();
     }
     const WindowDc dc(window);
     if (dc.get())
@@ -168,8 +168,8 @@ void FacePainter::PaintTo(HDC dc) const {
 
 void FacePainter::Guarded(FaceGuard guard, const std::function<void()>& step) {
     guards_.Run(guard, [&] {
-        if (stepHook_)
-            stepHook_(guard);
+        if (step_hook_)
+            step_hook_(guard);
         step();
     });
 }
@@ -230,9 +230,9 @@ void FacePainter::DrawHands(const Frame& f, UniqueRegion& shape) {
         hands.push_back(
             {{styles.second, o.SLongLen, o.SShortLen, o.SNeedleW}, a.second, o.ColorS, o.ColorSF});
     for (const One& h : hands) {
-        const HandSpec handSpec = MakeHandSpec(f.metrics, h.measures, h.angle);
+        const HandSpec hand_spec = MakeHandSpec(f.metrics, h.measures, h.angle);
         const HandDrawing drawing =
-            DrawHand(handSpec, f.metrics.centre, C(h.colour), C(h.edge), f.metrics.radius);
+            DrawHand(hand_spec, f.metrics.centre, C(h.colour), C(h.edge), f.metrics.radius);
         // Each hand joins the outline at once: a later hand's failure keeps the earlier ones.
         UnionInto(shape, PaintHand(face_.dc(), drawing));
     }
@@ -241,18 +241,18 @@ void FacePainter::DrawHands(const Frame& f, UniqueRegion& shape) {
 void FacePainter::DrawTicks(const Frame& f, UniqueRegion& shape) {
     const TOptionItem& o = f.o;
     TickStyleValues v;
-    v.majorThick = o.MajorThick;
-    v.minorThick = o.MinorThick;
-    v.thickStyle = o.ThickStyle;
+    v.major_thick = o.MajorThick;
+    v.minor_thick = o.MinorThick;
+    v.thick_style = o.ThickStyle;
     v.gradation = o.ThickGuradeshon && f.gradations;
     v.color5 = C(o.Color5);
     v.color52 = C(o.Color52);
-    v.colorT = C(o.ColorT);
-    v.colorT2 = C(o.ColorT2);
-    v.colorChange = o.ColorChange;
-    v.colorThickChange = C(o.ColorThickChange);
-    v.currentSecond = f.request.time.second;
-    if (!v.majorThick)
+    v.color_t = C(o.ColorT);
+    v.color_t2 = C(o.ColorT2);
+    v.color_change = o.ColorChange;
+    v.color_thick_change = C(o.ColorThickChange);
+    v.current_second = f.request.time.second;
+    if (!v.major_thick)
         return;
     // An unknown style code draws nothing rather than some other style.
     if (o.ThickStyle < 0 || o.ThickStyle > 3)
@@ -273,46 +273,46 @@ void FacePainter::DrawNumerals(const Frame& f) {
     v.gradation = o.MojiBanGuradeshon && f.gradations;
     v.first = C(o.ColorB1);
     v.last = C(o.ColorB2);
-    v.shadowFirst = C(o.ColorBS1);
-    v.shadowLast = C(o.ColorBS2);
+    v.shadow_first = C(o.ColorBS1);
+    v.shadow_last = C(o.ColorBS2);
     v.hour = f.request.time.hour;
 
-    FontSpec fontSpec{o.MojiBanFont,
+    FontSpec font_spec{o.MojiBanFont,
                   FontHeightForPoints(NumeralFontPoints(f.metrics.size, o.MojiSize),
-                                      f.request.screen.pixelsPerInch),
+                                      f.request.screen.pixels_per_inch),
                   0, o.MojiBanBold, o.MojiBanItalic};
-    FontSpec narrowSpec = fontSpec;
-    narrowSpec.width = NarrowCharWidth(fontSpec.height, o.MojiBanPitchWidth);
+    FontSpec narrow_spec = font_spec;
+    narrow_spec.width = NarrowCharWidth(font_spec.height, o.MojiBanPitchWidth);
     // Fetch both before measuring: the cache keeps them alive for the rest of the layer.
-    const HFONT font = fonts_.Get(fontSpec);
-    const HFONT narrow = o.MojiBanPitch ? fonts_.Get(narrowSpec) : font;
+    const HFONT font = fonts_.Get(font_spec);
+    const HFONT narrow = o.MojiBanPitch ? fonts_.Get(narrow_spec) : font;
     const NumeralLayout layout =
         LayoutNumerals(f.metrics, v, [&](const std::string& text, bool narrowed) {
-            return f.faceText.Measure(narrowed ? narrow : font, Widen(text));
+            return f.face_text.Measure(narrowed ? narrow : font, Widen(text));
         });
-    PaintNumerals(f.faceText, f.shapeText, layout, font, narrow);
+    PaintNumerals(f.face_text, f.shape_text, layout, font, narrow);
 }
 
 void FacePainter::DrawCaption(const Frame& f, bool time) {
     const TOptionItem& o = f.o;
     if (time ? !o.TimeChar : !o.DateChar)
         return;
-    const FontSpec fontSpec{
+    const FontSpec font_spec{
         time ? o.TimeCharFont : o.DateCharFont,
         FontHeightForPoints(CaptionFontPoints(f.metrics.size, time ? o.TimeSize : o.DateSize),
-                            f.request.screen.pixelsPerInch),
+                            f.request.screen.pixels_per_inch),
         0, time ? o.TimeCharBold : o.DateCharBold, time ? o.TimeCharItalic : o.DateCharItalic};
     CaptionPaint c;
-    c.text = Widen(time ? timeText_ : dateText_);
-    c.font = fonts_.Get(fontSpec);
-    const TextExtent extent = f.faceText.Measure(c.font, c.text);
-    c.topLeft = CaptionTopLeft(f.metrics, extent, time ? o.TimeCharInOut : o.DateCharInOut,
-                               time ? timeSide_ : dateSide_);
-    c.shadowOffset = f.metrics.shadowOffset;
+    c.text = Widen(time ? time_text_ : date_text_);
+    c.font = fonts_.Get(font_spec);
+    const TextExtent extent = f.face_text.Measure(c.font, c.text);
+    c.top_left = CaptionTopLeft(f.metrics, extent, time ? o.TimeCharInOut : o.DateCharInOut,
+                               time ? time_side_ : date_side_);
+    c.shadow_offset = f.metrics.shadow_offset;
     c.shadow = time ? o.TimeCharShadow : o.DateCharShadow;
     c.colour = C(time ? o.ColorTime : o.ColorD);
-    c.shadowColour = C(time ? o.ColorTimeS : o.ColorDS);
-    PaintCaption(f.faceText, f.shapeText, c);
+    c.shadow_colour = C(time ? o.ColorTimeS : o.ColorDS);
+    PaintCaption(f.face_text, f.shape_text, c);
 }
 
 void FacePainter::DrawFrame(const Frame& f, UniqueRegion& shape) {
@@ -334,7 +334,7 @@ UniqueRegion FacePainter::ScanShape() {
     GdiFlush();
     const MaskView mask{shape_.Row(0), shape_.width(), shape_.height(), shape_.stride()};
     ScanMaskRuns(mask, runs_);
-    return RegionFromRuns(runs_, regionBuffer_);
+    return RegionFromRuns(runs_, region_buffer_);
 }
 
 } // namespace vistrel

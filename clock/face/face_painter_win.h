@@ -49,7 +49,7 @@ class FacePainter {
     void HandOver(HWND window, UniqueRegion shape);
     // A layered window keyed on this colour takes its outline from the picture: changing it
     // costs no region change in the system. None (the default): the outline is the region.
-    void SetShapeKey(std::optional<COLORREF> key) { shapeKey_ = key; }
+    void SetShapeKey(std::optional<COLORREF> key) { shape_key_ = key; }
     // Render and HandOver; returns whether anything was drawn.
     bool RenderClock(HWND window, const TOptionItem& options, const FaceRequest& request);
     // The paint handler: copies the face to the window's DC at (0, 0).
@@ -60,12 +60,12 @@ class FacePainter {
     void SetBoxHooks(LayerGuards::BoxHooks hooks) { guards_.SetBoxHooks(std::move(hooks)); }
 
     bool Painting() const { return painting_; }
-    bool DateSide() const { return dateSide_; }
-    bool TimeSide() const { return timeSide_; }
-    const std::string& DateText() const { return dateText_; }
-    const std::string& TimeText() const { return timeText_; }
+    bool DateSide() const { return date_side_; }
+    bool TimeSide() const { return time_side_; }
+    const std::string& DateText() const { return date_text_; }
+    const std::string& TimeText() const { return time_text_; }
     // The outline last handed over; as a region, the window owns it.
-    HRGN WindowShape() const { return shapeKey_ ? keyedShape_.get() : windowShape_; }
+    HRGN WindowShape() const { return shape_key_ ? keyed_shape_.get() : window_shape_; }
     const DibCanvas& FaceBitmap() const { return face_; }
     const DibCanvas& ShapeBitmap() const { return shape_; }
     const LayerGuards& Guards() const { return guards_; }
@@ -75,7 +75,7 @@ class FacePainter {
     // Test seams: called inside each guard before its step (a test may throw from it); the
     // colour FaceBitmap starts from (black in the program; a test picks one no layer uses, to
     // tell black paint from the background).
-    void SetStepHookForTests(std::function<void(FaceGuard)> hook) { stepHook_ = std::move(hook); }
+    void SetStepHookForTests(std::function<void(FaceGuard)> hook) { step_hook_ = std::move(hook); }
     void SetBackgroundForTests(Colour c) { background_ = c; }
 
   private:
@@ -96,17 +96,17 @@ class FacePainter {
     FontCache fonts_;
     LayerGuards guards_;
     RunList runs_;
-    std::vector<RECT> regionBuffer_;
+    std::vector<RECT> region_buffer_;
     FaceMetrics metrics_;
-    HRGN windowShape_ = nullptr;
-    std::optional<COLORREF> shapeKey_;
-    UniqueRegion keyedShape_;
+    HRGN window_shape_ = nullptr;
+    std::optional<COLORREF> shape_key_;
+    UniqueRegion keyed_shape_;
     bool painting_ = false;
-    bool dateSide_ = true;
-    bool timeSide_ = false;
-    std::string dateText_, timeText_;
+    bool date_side_ = true;
+    bool time_side_ = false;
+    std::string date_text_, time_text_;
     Colour background_ = kBlack;
-    std::function<void(FaceGuard)> stepHook_;
+    std::function<void(FaceGuard)> step_hook_;
 };
 
 } // namespace vistrel

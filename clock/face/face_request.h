@@ -14,8 +14,8 @@ namespace vistrel {
 // The screen the clock shows on: gradations are switched off below 16 bits per pixel, and
 // font sizes in points become pixels at its resolution.
 struct ScreenTraits {
-    int bitsPerPixel = 32;
-    int pixelsPerInch = 96;
+    int bits_per_pixel = 32;
+    int pixels_per_inch = 96;
 };
 
 // One reading of the clock: the date-time the texts show and the hand positions.
@@ -28,15 +28,15 @@ FaceTime FaceTimeAt(TDateTime now);
 
 struct FaceRequest {
     int size = 133;      // the clock's edge in pixels
-    int clientWidth = 0; // 0: the same as size
-    int clientHeight = 0;
+    int client_width = 0; // 0: the same as size
+    int client_height = 0;
     FaceTime time;
     std::span<const AlarmMarkSource> alarms; // ascending by next time
     bool minimized = false;       // nothing is drawn while the clock is a task-bar button
-    bool holeActive = false;      // cut the see-through hole around `cursor`
+    bool hole_active = false;      // cut the see-through hole around `cursor`
     Point cursor;                 // client coordinates
-    bool weekdayAfterDate = true; // "2024/5/1 Wed" rather than "Wed 2024/5/1"
-    bool resetFpu = false;        // reset the floating-point unit around every layer
+    bool weekday_after_date = true; // "2024/5/1 Wed" rather than "Wed 2024/5/1"
+    bool reset_fpu = false;        // reset the floating-point unit around every layer
     ScreenTraits screen;
 };
 

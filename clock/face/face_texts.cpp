@@ -75,33 +75,33 @@ std::optional<std::string> FormatDate(const DateParts& d, int form) {
 
 } // namespace
 
-std::string WeekdayName(int weekType, int dayOfWeek) {
-    if (weekType < 0 || weekType >= kWeekTypeCount || dayOfWeek < 1 || dayOfWeek > 7)
+std::string WeekdayName(int week_type, int day_of_week) {
+    if (week_type < 0 || week_type >= kWeekTypeCount || day_of_week < 1 || day_of_week > 7)
         return {};
-    return kWeekdayNames[static_cast<std::size_t>(weekType)]
-                        [static_cast<std::size_t>(dayOfWeek - 1)];
+    return kWeekdayNames[static_cast<std::size_t>(week_type)]
+                        [static_cast<std::size_t>(day_of_week - 1)];
 }
 
-std::string FormatDateText(TDateTime now, int dateForm, int weekType, bool weekdayAfterDate) {
-    const std::optional<std::string> date = FormatDate(DecodeDate(now), dateForm);
+std::string FormatDateText(TDateTime now, int date_form, int week_type, bool weekday_after_date) {
+    const std::optional<std::string> date = FormatDate(DecodeDate(now), date_form);
     if (!date)
         return {};
-    const std::string weekday = WeekdayName(weekType, DayOfWeek(now));
-    return weekdayAfterDate ? Concat({*date, " ", weekday}) : Concat({weekday, " ", *date});
+    const std::string weekday = WeekdayName(week_type, DayOfWeek(now));
+    return weekday_after_date ? Concat({*date, " ", weekday}) : Concat({weekday, " ", *date});
 }
 
-std::optional<std::string> FormatTimeText(TDateTime now, int timeForm) {
-    if (timeForm < 0 || timeForm >= kTimeFormCount)
+std::optional<std::string> FormatTimeText(TDateTime now, int time_form) {
+    if (time_form < 0 || time_form >= kTimeFormCount)
         return std::nullopt;
     const TimeParts t = DecodeTime(now);
-    const bool twelveHour = timeForm == 1 || timeForm == 2 || timeForm == 4 || timeForm == 5;
-    const bool seconds = timeForm <= 2;
-    const int hour = twelveHour ? (t.hour % 12 == 0 ? 12 : t.hour % 12) : t.hour;
+    const bool twelve_hour = time_form == 1 || time_form == 2 || time_form == 4 || time_form == 5;
+    const bool seconds = time_form <= 2;
+    const int hour = twelve_hour ? (t.hour % 12 == 0 ? 12 : t.hour % 12) : t.hour;
     std::string clock = Concat({std::to_string(hour), ":", TwoDigits(t.minute)});
     if (seconds)
         clock = Concat({clock, ":", TwoDigits(t.second)});
     const std::string half = t.hour < 12 ? "AM" : "PM";
-    switch (timeForm) {
+    switch (time_form) {
     case 1:
     case 4:
         return Concat({clock, " ", half});

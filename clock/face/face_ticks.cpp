@@ -12,8 +12,8 @@ Rect Moved(const Rect& r, int d) {
 }
 
 Colour TickColour(const TickStyleValues& v, int i, bool five) {
-    const Colour first = five ? v.color5 : v.colorT;
-    const Colour last = v.gradation ? (five ? v.color52 : v.colorT2) : first;
+    const Colour first = five ? v.color5 : v.color_t;
+    const Colour last = v.gradation ? (five ? v.color52 : v.color_t2) : first;
     return GradationColour(first, last, i, 60);
 }
 
@@ -21,23 +21,23 @@ Colour TickColour(const TickStyleValues& v, int i, bool five) {
 
 TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v) {
     TickLayout layout;
-    layout.style = ClampTo(v.thickStyle, 0, 3);
-    layout.shadowOffset = face.shadowOffset;
-    if (!v.majorThick)
+    layout.style = ClampTo(v.thick_style, 0, 3);
+    layout.shadow_offset = face.shadow_offset;
+    if (!v.major_thick)
         return layout;
     // The five-minute ticks touch the ring from inside; the minute ticks share their centres.
-    const int centreRadius = face.tickRing - face.tick5Half;
+    const int centre_radius = face.tick_ring - face.tick5_half;
     for (int i = 0; i < 60; ++i) {
         TickMark m;
         m.index = i;
-        m.fiveMinute = i % 5 == 0;
-        m.currentSecond = v.colorChange && i == v.currentSecond;
-        if (!m.fiveMinute && !v.minorThick && !m.currentSecond)
+        m.five_minute = i % 5 == 0;
+        m.current_second = v.color_change && i == v.current_second;
+        if (!m.five_minute && !v.minor_thick && !m.current_second)
             continue;
-        m.centre = PolarPoint(6 * i, centreRadius, face.centre);
-        m.half = m.fiveMinute ? face.tick5Half : face.tickHalf;
+        m.centre = PolarPoint(6 * i, centre_radius, face.centre);
+        m.half = m.five_minute ? face.tick5_half : face.tick_half;
         m.box = BoxAround(m.centre, m.half);
-        m.colour = m.currentSecond ? v.colorThickChange : TickColour(v, i, m.fiveMinute);
+        m.colour = m.current_second ? v.color_thick_change : TickColour(v, i, m.five_minute);
         layout.marks.push_back(m);
     }
     for (const TickMark& m : layout.marks) {
@@ -49,8 +49,8 @@ TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v) {
             layout.region.AddRect(m.box);
             break;
         default:
-            layout.maskBoxes.push_back(Moved(m.box, face.shadowOffset));
-            layout.maskBoxes.push_back(m.box);
+            layout.mask_boxes.push_back(Moved(m.box, face.shadow_offset));
+            layout.mask_boxes.push_back(m.box);
             break;
         }
     }
@@ -61,10 +61,10 @@ std::vector<TickBox> SimpleTickPaint(const TickLayout& layout) {
     std::vector<TickBox> paint;
     paint.reserve(layout.marks.size() * 2);
     for (const TickMark& m : layout.marks) {
-        if (m.currentSecond)
+        if (m.current_second)
             paint.push_back({m.box, m.colour});
         else
-            paint.push_back({Moved(m.box, layout.shadowOffset), kBlack});
+            paint.push_back({Moved(m.box, layout.shadow_offset), kBlack});
     }
     for (const TickMark& m : layout.marks)
         paint.push_back({m.box, m.colour});
@@ -85,12 +85,12 @@ CircleTickBevel CircleTickBevelOf(const TickMark& m) {
     const int x = m.centre.x, y = m.centre.y, h = m.half;
     CircleTickBevel b;
     b.outer = m.box;
-    b.outerColour = FlatShade(m.colour, 0);
-    b.arcFrom = {x - h, y + h};
-    b.arcTo = {x + h, y - h};
-    b.arcColour = FlatShade(m.colour, 3);
+    b.outer_colour = FlatShade(m.colour, 0);
+    b.arc_from = {x - h, y + h};
+    b.arc_to = {x + h, y - h};
+    b.arc_colour = FlatShade(m.colour, 3);
     b.inner = {m.box.left + 2, m.box.top + 2, m.box.right - 2, m.box.bottom - 2};
-    b.innerColour = m.colour;
+    b.inner_colour = m.colour;
     return b;
 }
 

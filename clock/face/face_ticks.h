@@ -18,20 +18,20 @@ enum TickStyle {
 };
 
 struct TickStyleValues {
-    bool majorThick = false; // ticks at all
-    bool minorThick = false; // the minute ticks too
-    int thickStyle = 0;      // 0..3, held there
+    bool major_thick = false; // ticks at all
+    bool minor_thick = false; // the minute ticks too
+    int thick_style = 0;      // 0..3, held there
     bool gradation = false;  // ThickGuradeshon and a screen of at least 16 bits per pixel
-    Colour color5 = 0, color52 = 0, colorT = 0, colorT2 = 0;
-    bool colorChange = false; // mark the tick of the current second
-    Colour colorThickChange = 0;
-    int currentSecond = -1;
+    Colour color5 = 0, color52 = 0, color_t = 0, color_t2 = 0;
+    bool color_change = false; // mark the tick of the current second
+    Colour color_thick_change = 0;
+    int current_second = -1;
 };
 
 struct TickMark {
     int index = 0; // 0..59, at angle 6 x index
-    bool fiveMinute = false;
-    bool currentSecond = false; // drawn plainly in colorThickChange, unshifted, in every style
+    bool five_minute = false;
+    bool current_second = false; // drawn plainly in color_thick_change, unshifted, in every style
     Point centre;
     int half = 0;
     Rect box; // (x - h, y - h) to (x + h, y + h)
@@ -40,12 +40,12 @@ struct TickMark {
 
 struct TickLayout {
     int style = 0;
-    int shadowOffset = 0;
+    int shadow_offset = 0;
     std::vector<TickMark> marks; // only the ticks that are drawn, in index order
     // 3D styles: the union of the tick circles or squares, straight into the window outline.
     RegionRecipe region;
     // Simple styles: the boxes drawn white into the shape image (at offset d, then 0).
-    std::vector<Rect> maskBoxes;
+    std::vector<Rect> mask_boxes;
 };
 
 TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v);
@@ -66,14 +66,14 @@ struct Polyline {
 std::vector<Polyline> SquareTickBevel(const TickMark& mark);
 
 // Circle 3D: a light disc, a dark arc along its lower right half (drawn counter-clockwise from
-// arcFrom to arcTo), then the tick colour in the disc shrunk by 2 pixels.
+// arc_from to arc_to), then the tick colour in the disc shrunk by 2 pixels.
 struct CircleTickBevel {
     Rect outer;
-    Colour outerColour = 0;
-    Point arcFrom, arcTo;
-    Colour arcColour = 0;
+    Colour outer_colour = 0;
+    Point arc_from, arc_to;
+    Colour arc_colour = 0;
     Rect inner;
-    Colour innerColour = 0;
+    Colour inner_colour = 0;
 };
 CircleTickBevel CircleTickBevelOf(const TickMark& mark);
 

@@ -8,22 +8,22 @@
 
 namespace vistrel {
 
-int FontHeightForPoints(int points, int pixelsPerInch) {
-    return -MulDiv(points, pixelsPerInch, 72);
+int FontHeightForPoints(int points, int pixels_per_inch) {
+    return -MulDiv(points, pixels_per_inch, 72);
 }
 
-HFONT FontCache::Get(const FontSpec& fontSpec) {
+HFONT FontCache::Get(const FontSpec& font_spec) {
     const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const Entry& e) { return e.fontSpec == fontSpec; });
+                                 [&](const Entry& e) { return e.font_spec == font_spec; });
     if (it != entries_.end()) {
         std::rotate(it, it + 1, entries_.end());
         return entries_.back().font.get();
     }
     LOGFONTW lf{};
-    lf.lfHeight = fontSpec.height;
-    lf.lfWidth = fontSpec.width;
-    lf.lfWeight = fontSpec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = fontSpec.italic ? TRUE : FALSE;
+    lf.lfHeight = font_spec.height;
+    lf.lfWidth = font_spec.width;
+    lf.lfWeight = font_spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font_spec.italic ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
@@ -31,14 +31,14 @@ HFONT FontCache::Get(const FontSpec& fontSpec) {
     // the black behind the face and show as a dark fringe, so the face draws crisp text.
     lf.lfQuality = NONANTIALIASED_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    const std::wstring face = Widen(fontSpec.face);
+    const std::wstring face = Widen(font_spec.face);
     wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     UniqueFont font(CreateFontIndirectW(&lf));
     if (!font)
-        throw Error("Cannot create the font " + fontSpec.face);
+        throw Error("Cannot create the font " + font_spec.face);
     if (entries_.size() >= kCapacity)
         entries_.erase(entries_.begin());
-    entries_.push_back({fontSpec, std::move(font)});
+    entries_.push_back({font_spec, std::move(font)});
     return entries_.back().font.get();
 }
 

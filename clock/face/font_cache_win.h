@@ -20,19 +20,19 @@ struct FontSpec {
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-// The LOGFONT height of a size in points on a screen of pixelsPerInch.
-int FontHeightForPoints(int points, int pixelsPerInch);
+// The LOGFONT height of a size in points on a screen of pixels_per_inch.
+int FontHeightForPoints(int points, int pixels_per_inch);
 
 class FontCache {
   public:
-    // The font for fontSpec; it stays valid until the cache holds kCapacity newer fonts.
-    HFONT Get(const FontSpec& fontSpec);
+    // The font for font_spec; it stays valid until the cache holds kCapacity newer fonts.
+    HFONT Get(const FontSpec& font_spec);
     void Clear() { entries_.clear(); }
 
   private:
     static constexpr std::size_t kCapacity = 8;
     struct Entry {
-        FontSpec fontSpec;
+        FontSpec font_spec;
         UniqueFont font;
     };
     std::vector<Entry> entries_; // most recently used last

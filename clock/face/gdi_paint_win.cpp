@@ -19,10 +19,10 @@ ScreenTraits QueryScreenTraits() {
     const WindowDc screen(nullptr);
     if (!screen.get())
         return t;
-    t.bitsPerPixel = GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
-    t.pixelsPerInch = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    if (t.pixelsPerInch <= 0)
-        t.pixelsPerInch = 96;
+    t.bits_per_pixel = GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
+    t.pixels_per_inch = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    if (t.pixels_per_inch <= 0)
+        t.pixels_per_inch = 96;
     return t;
 }
 

@@ -22,9 +22,9 @@ UniqueRegion PaintHand(HDC dc, const HandDrawing& hand) {
     {
         const ClipGuard clip(dc, region.get());
         if (!clip.empty())
-            PaintFills(dc, colours, hand.clippedFills);
+            PaintFills(dc, colours, hand.clipped_fills);
     }
-    PaintFills(dc, colours, hand.overlayFills);
+    PaintFills(dc, colours, hand.overlay_fills);
     if (hand.edge)
         FrameRegion(dc, region.get(), *hand.edge);
     return region;

@@ -32,21 +32,21 @@ HandFamily FamilyOf(int style) {
 HandSpec Sanitised(const HandSpec& s) {
     HandSpec out = s;
     out.angle = Degrees0To359(s.angle);
-    out.longLen = Held(s.longLen);
-    out.shortLen = Held(s.shortLen);
+    out.long_len = Held(s.long_len);
+    out.short_len = Held(s.short_len);
     out.width = Held(s.width);
     return out;
 }
 
 void AddFacet(HandDrawing& d, HandPart part, Polygon points, Colour base, int shade, int style) {
-    d.clippedFills.push_back({part, std::move(points), ShadeColour(base, shade, style), shade});
+    d.clipped_fills.push_back({part, std::move(points), ShadeColour(base, shade, style), shade});
 }
 
 // The two halves of the normal and diamond families; the darker half is painted first so that
 // the lighter one's edge covers the line along the axis.
 void AddHalves(HandDrawing& d, const HandSpec& s, Point centre, Colour base) {
-    const Point tip = HandPoint(s.angle, 0, s.longLen, centre);
-    const Point tail = HandPoint(s.angle, 180, s.shortLen, centre);
+    const Point tip = HandPoint(s.angle, 0, s.long_len, centre);
+    const Point tail = HandPoint(s.angle, 180, s.short_len, centre);
     Polygon left, right;
     if (FamilyOf(s.style) == HandFamily::Normal) {
         left = {tip, HandPoint(s.angle, 270, s.width, centre), tail};
@@ -69,10 +69,10 @@ void AddHalves(HandDrawing& d, const HandSpec& s, Point centre, Colour base) {
 
 // Four facets meeting on the axis between P (near the tip) and Q (near the tail).
 void AddSquareFacets(HandDrawing& d, const HandSpec& s, Point centre, Colour base) {
-    const Point tip = HandPoint(s.angle, 0, s.longLen, centre);
-    const Point tail = HandPoint(s.angle, 180, s.shortLen, centre);
-    const Point p = HandPoint(s.angle, 0, s.longLen - s.width, centre);
-    const Point q = HandPoint(s.angle, 180, s.shortLen - s.width, centre);
+    const Point tip = HandPoint(s.angle, 0, s.long_len, centre);
+    const Point tail = HandPoint(s.angle, 180, s.short_len, centre);
+    const Point p = HandPoint(s.angle, 0, s.long_len - s.width, centre);
+    const Point q = HandPoint(s.angle, 180, s.short_len - s.width, centre);
     const Point tl = HandPoint(s.angle, 270, s.width, tip);
     const Point tr = HandPoint(s.angle, 90, s.width, tip);
     const Point bl = HandPoint(s.angle, 270, s.width, tail);
@@ -90,9 +90,9 @@ OutlineMeasures FlatFaceMeasures(HandFamily family, const HandSpec& s) {
     case HandFamily::Normal:
         return InnerMeasures(family, s);
     case HandFamily::Square:
-        return {s.longLen - h, s.shortLen - h, h};
+        return {s.long_len - h, s.short_len - h, h};
     case HandFamily::Diamond:
-        return {s.longLen - h, s.shortLen - h, NearestRatio(6LL * s.width, 10)};
+        return {s.long_len - h, s.short_len - h, NearestRatio(6LL * s.width, 10)};
     }
     return {};
 }
@@ -101,14 +101,14 @@ OutlineMeasures FlatFaceMeasures(HandFamily family, const HandSpec& s) {
 // one plain fill.
 void DrawFamilyHand(HandDrawing& d, const HandSpec& s, Point centre, Colour base, Colour edge) {
     const HandFamily family = FamilyOf(s.style);
-    const OutlineMeasures outer{s.longLen, s.shortLen, s.width};
+    const OutlineMeasures outer{s.long_len, s.short_len, s.width};
     Polygon outline = HandOutline(family, s.angle, outer, centre);
     d.region.AddPolygon(outline);
     if (IsEmptyStyle(s.style))
         d.region.CutPolygon(HandOutline(family, s.angle, InnerMeasures(family, s), centre));
 
     if (s.style >= 9) {
-        d.clippedFills.push_back({HandPart::Body, std::move(outline), base, -1});
+        d.clipped_fills.push_back({HandPart::Body, std::move(outline), base, -1});
         d.edge = edge;
         return;
     }
@@ -117,7 +117,7 @@ void DrawFamilyHand(HandDrawing& d, const HandSpec& s, Point centre, Colour base
     else
         AddHalves(d, s, centre, base);
     if (IsFlatStyle(s.style)) {
-        d.overlayFills.push_back({HandPart::FlatFace,
+        d.overlay_fills.push_back({HandPart::FlatFace,
                                   HandOutline(family, s.angle, FlatFaceMeasures(family, s), centre),
                                   base, -1});
     }
@@ -125,15 +125,15 @@ void DrawFamilyHand(HandDrawing& d, const HandSpec& s, Point centre, Colour base
 
 void DrawArrow(HandDrawing& d, const HandSpec& s, Point centre, Colour base) {
     const int w2 = 2 * s.width;
-    const Point tip = HandPoint(s.angle, 0, s.longLen, centre);
-    const Point tail = HandPoint(s.angle, 180, s.shortLen, centre);
+    const Point tip = HandPoint(s.angle, 0, s.long_len, centre);
+    const Point tail = HandPoint(s.angle, 180, s.short_len, centre);
     Polygon head{HandPoint(s.angle, 215, w2, tip), tip, HandPoint(s.angle, 145, w2, tip)};
     // The shaft's region is a sliver; its paint is wider and clipped down to the sliver.
     d.region.AddPolygon(head);
     d.region.AddPolygon({HandPoint(s.angle, 90, -1, tip), HandPoint(s.angle, 90, 0, tip),
                          HandPoint(s.angle, 90, 1, tail), HandPoint(s.angle, 90, 0, tail)});
-    d.clippedFills.push_back({HandPart::ArrowHead, std::move(head), base, -1});
-    d.clippedFills.push_back({HandPart::Shaft,
+    d.clipped_fills.push_back({HandPart::ArrowHead, std::move(head), base, -1});
+    d.clipped_fills.push_back({HandPart::Shaft,
                               {HandPoint(s.angle, 90, -2, tip), HandPoint(s.angle, 90, 2, tip),
                                HandPoint(s.angle, 90, 2, tail), HandPoint(s.angle, 90, -2, tail)},
                               base,
@@ -143,21 +143,21 @@ void DrawArrow(HandDrawing& d, const HandSpec& s, Point centre, Colour base) {
 // Triangle (13) and rhombus (14) stand on a base D that falls in front of the centre when
 // the tail is shorter than 15 percent of R.
 void DrawPointedShape(HandDrawing& d, const HandSpec& s, Point centre, Colour base, int radius) {
-    const int baseDistance =
-        2 * s.shortLen - NearestRatio(static_cast<std::int64_t>(radius) * 30, 100);
-    const Point tip = HandPoint(s.angle, 0, s.longLen, centre);
+    const int base_distance =
+        2 * s.short_len - NearestRatio(static_cast<std::int64_t>(radius) * 30, 100);
+    const Point tip = HandPoint(s.angle, 0, s.long_len, centre);
     Polygon shape;
     if (s.style == 13) {
-        const Point bd = HandPoint(s.angle, 180, baseDistance, centre);
+        const Point bd = HandPoint(s.angle, 180, base_distance, centre);
         shape = {tip, HandPoint(s.angle, 90, s.width, bd), HandPoint(s.angle, 270, s.width, bd)};
     } else {
-        const Point middle = HandPoint(s.angle, 0, (s.longLen - baseDistance) / 2, centre);
+        const Point middle = HandPoint(s.angle, 0, (s.long_len - base_distance) / 2, centre);
         shape = {tip, HandPoint(s.angle, 90, s.width, middle),
-                 HandPoint(s.angle, 180, baseDistance, centre),
+                 HandPoint(s.angle, 180, base_distance, centre),
                  HandPoint(s.angle, 270, s.width, middle)};
     }
     d.region.AddPolygon(shape);
-    d.clippedFills.push_back({HandPart::Body, std::move(shape), base, -1});
+    d.clipped_fills.push_back({HandPart::Body, std::move(shape), base, -1});
 }
 
 } // namespace
@@ -167,11 +167,11 @@ HandSpec MakeHandSpec(const FaceMetrics& face, const HandMeasures& hand, int ang
     HandSpec s;
     s.style = hand.style;
     s.angle = angle;
-    s.longLen = NearestRatio(r * ClampTo(hand.longLen, 0, 100), 100);
-    s.shortLen = NearestRatio(r * ClampTo(hand.shortLen, 0, 30), 100);
+    s.long_len = NearestRatio(r * ClampTo(hand.long_len, 0, 100), 100);
+    s.short_len = NearestRatio(r * ClampTo(hand.short_len, 0, 30), 100);
     s.width =
         NearestRatio(r, 100) +
-        NearestRatio(static_cast<std::int64_t>(face.size) * ClampTo(hand.needleW, 0, 100), 1000);
+        NearestRatio(static_cast<std::int64_t>(face.size) * ClampTo(hand.needle_w, 0, 100), 1000);
     return s;
 }
 
@@ -183,15 +183,15 @@ HandAngles HandAnglesAt(int hour, int minute, int second) {
     return {(hour % 12) * 30 + minute / 2, minute * 6, second * 6};
 }
 
-HandStyles ChooseHandStyles(int style, bool sepStyle, int mStyle, int sStyle) {
-    if (!sepStyle)
+HandStyles ChooseHandStyles(int style, bool sep_style, int m_style, int s_style) {
+    if (!sep_style)
         return {style, style, style};
-    return {style, mStyle, sStyle};
+    return {style, m_style, s_style};
 }
 
 Polygon HandOutline(HandFamily family, int angle, const OutlineMeasures& m, Point centre) {
-    const Point tip = HandPoint(angle, 0, m.longLen, centre);
-    const Point tail = HandPoint(angle, 180, m.shortLen, centre);
+    const Point tip = HandPoint(angle, 0, m.long_len, centre);
+    const Point tail = HandPoint(angle, 180, m.short_len, centre);
     switch (family) {
     case HandFamily::Normal:
         return {tip, HandPoint(angle, 90, m.side, centre), tail,
@@ -210,12 +210,12 @@ OutlineMeasures InnerMeasures(HandFamily family, const HandSpec& s) {
     const int h = s.width / 2;
     switch (family) {
     case HandFamily::Normal:
-        return {NearestRatio(7LL * s.longLen, 10), NearestRatio(7LL * s.shortLen, 10),
+        return {NearestRatio(7LL * s.long_len, 10), NearestRatio(7LL * s.short_len, 10),
                 NearestRatio(7LL * s.width, 10)};
     case HandFamily::Square:
-        return {s.longLen - h, s.shortLen - h, h};
+        return {s.long_len - h, s.short_len - h, h};
     case HandFamily::Diamond:
-        return {NearestRatio(9LL * s.longLen, 10), s.shortLen - h, NearestRatio(6LL * s.width, 10)};
+        return {NearestRatio(9LL * s.long_len, 10), s.short_len - h, NearestRatio(6LL * s.width, 10)};
     }
     return {};
 }

@@ -22,17 +22,17 @@ inline constexpr int kMaxHandMeasure = 4 * kMaxClockSize;
 struct HandSpec {
     std::int32_t style = 0;    // 0..14; anything else draws nothing
     std::int32_t angle = 0;    // degrees clockwise from 12 o'clock
-    std::int32_t longLen = 0;  // centre to tip, pixels
-    std::int32_t shortLen = 0; // centre to tail end, pixels
+    std::int32_t long_len = 0;  // centre to tip, pixels
+    std::int32_t short_len = 0; // centre to tail end, pixels
     std::int32_t width = 0;    // pixels
 };
 
 // One hand's style values: its style number, lengths in percent of R, width in style units.
 struct HandMeasures {
     int style = 0;
-    int longLen = 0;  // 0..100
-    int shortLen = 0; // 0..30
-    int needleW = 0;  // 0..100
+    int long_len = 0;  // 0..100
+    int short_len = 0; // 0..30
+    int needle_w = 0;  // 0..100
 };
 
 HandSpec MakeHandSpec(const FaceMetrics& face, const HandMeasures& hand, int angle);
@@ -47,16 +47,16 @@ struct HandStyles {
     int hour = 0, minute = 0, second = 0;
 };
 // With separate styles off, every hand takes the one style.
-HandStyles ChooseHandStyles(int style, bool sepStyle, int mStyle, int sStyle);
+HandStyles ChooseHandStyles(int style, bool sep_style, int m_style, int s_style);
 
 enum class HandFamily { Normal, Square, Diamond };
 struct OutlineMeasures {
-    int longLen = 0, shortLen = 0, side = 0;
+    int long_len = 0, short_len = 0, side = 0;
 };
 // The outline polygon of a family (kite, rectangle or pointed bar) around `centre`.
 Polygon HandOutline(HandFamily family, int angle, const OutlineMeasures& m, Point centre);
 // The reduced measures of the see-through middle of the empty styles.
-OutlineMeasures InnerMeasures(HandFamily family, const HandSpec& handSpec);
+OutlineMeasures InnerMeasures(HandFamily family, const HandSpec& hand_spec);
 
 // What a painted polygon is, so that a reader of the plan can find a facet.
 enum class HandPart { Left, Right, TipFacet, TailFacet, FlatFace, Body, ArrowHead, Shaft };
@@ -70,15 +70,15 @@ struct HandFill {
 
 struct HandDrawing {
     RegionRecipe region;                // joins the window outline
-    std::vector<HandFill> clippedFills; // painted in order, clipped to `region`
-    std::vector<HandFill> overlayFills; // painted in order afterwards, not clipped
+    std::vector<HandFill> clipped_fills; // painted in order, clipped to `region`
+    std::vector<HandFill> overlay_fills; // painted in order afterwards, not clipped
     std::optional<Colour> edge;         // one-pixel line along the region's boundary
     bool IsEmpty() const { return region.parts.empty(); }
 };
 
 // The complete drawing of one hand around `centre` with base colour `base` and edge colour
 // `edge`. Negative measures count as 0 and huge ones are held at kMaxHandMeasure.
-HandDrawing DrawHand(const HandSpec& handSpec, Point centre, Colour base, Colour edge, int radius);
+HandDrawing DrawHand(const HandSpec& hand_spec, Point centre, Colour base, Colour edge, int radius);
 
 // The shade numbers of the two halves of the normal and diamond families at an angle.
 struct HalfShades {

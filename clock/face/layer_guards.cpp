@@ -36,39 +36,39 @@ const char* GuardLead(FaceGuard guard) {
 
 } // namespace
 
-std::string GuardMessage(FaceGuard guard, const std::string& errorText) {
+std::string GuardMessage(FaceGuard guard, const std::string& error_text) {
     std::string text = std::string(GuardLead(guard)) + kIgnoreFromNowOn;
     if (guard == FaceGuard::Hole)
-        text += "\r\nErrorMessage : " + errorText;
+        text += "\r\nErrorMessage : " + error_text;
     return text;
 }
 
-std::string UnknownRenderErrorMessage(const std::string& errorText) {
-    return "unknown error(SetClock)\r\nErrorMessage : " + errorText;
+std::string UnknownRenderErrorMessage(const std::string& error_text) {
+    return "unknown error(SetClock)\r\nErrorMessage : " + error_text;
 }
 
 bool LayerGuards::Run(FaceGuard guard, const std::function<void()>& step) {
-    std::string errorText;
+    std::string error_text;
     try {
         step();
         return true;
     } catch (const std::exception& e) {
-        errorText = e.what();
+        error_text = e.what();
     } catch (...) {
-        errorText = "?";
+        error_text = "?";
     }
     bool& shown = shown_[static_cast<std::size_t>(guard)];
     if (!shown) {
         // Set before the box opens: a render that runs while the box waits must not show it
         // a second time.
         shown = true;
-        ShowWarning(GuardMessage(guard, errorText));
+        ShowWarning(GuardMessage(guard, error_text));
     }
     return false;
 }
 
-void LayerGuards::ReportUnknown(const std::string& errorText) {
-    ShowWarning(UnknownRenderErrorMessage(errorText));
+void LayerGuards::ReportUnknown(const std::string& error_text) {
+    ShowWarning(UnknownRenderErrorMessage(error_text));
 }
 
 void LayerGuards::ShowWarning(const std::string& text) {

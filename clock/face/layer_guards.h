@@ -12,9 +12,9 @@ enum class FaceGuard { Hands, Numerals, Date, Ticks, AlarmMarks, Frame, Time, Sh
 inline constexpr int kFaceGuardCount = 9;
 
 // The message a guard shows; the hole's message is followed by the error's own text.
-std::string GuardMessage(FaceGuard guard, const std::string& errorText);
+std::string GuardMessage(FaceGuard guard, const std::string& error_text);
 // Shown every time for an error that no layer guard caught.
-std::string UnknownRenderErrorMessage(const std::string& errorText);
+std::string UnknownRenderErrorMessage(const std::string& error_text);
 
 class LayerGuards {
   public:
@@ -28,7 +28,7 @@ class LayerGuards {
     // Runs step; returns false when it failed (and has been reported if it was the first time).
     bool Run(FaceGuard guard, const std::function<void()>& step);
     // Reports an error that escaped the layer guards, every time.
-    void ReportUnknown(const std::string& errorText);
+    void ReportUnknown(const std::string& error_text);
 
     bool Shown(FaceGuard guard) const { return shown_[static_cast<std::size_t>(guard)]; }
 

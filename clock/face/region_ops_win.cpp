@@ -26,7 +26,7 @@ void Combine(HRGN acc, HRGN r, int mode) {
 // palette images, 24 for everything else; top row first, rows padded to 4 bytes.
 struct ScanImage {
     std::vector<std::uint8_t> bytes;
-    int width = 0, height = 0, bytesPerPixel = 1;
+    int width = 0, height = 0, bytes_per_pixel = 1;
     std::ptrdiff_t stride = 0;
 };
 
@@ -38,8 +38,8 @@ ScanImage ReadScanImage(HBITMAP bitmap) {
     img.width = info.bmWidth;
     img.height = info.bmHeight;
     const int bits = info.bmBitsPixel * info.bmPlanes;
-    img.bytesPerPixel = bits <= 8 ? 1 : 3;
-    img.stride = ((static_cast<std::ptrdiff_t>(img.width) * img.bytesPerPixel * 8 + 31) / 32) * 4;
+    img.bytes_per_pixel = bits <= 8 ? 1 : 3;
+    img.stride = ((static_cast<std::ptrdiff_t>(img.width) * img.bytes_per_pixel * 8 + 31) / 32) * 4;
     img.bytes.resize(static_cast<std::size_t>(img.stride) * static_cast<std::size_t>(img.height));
     if (img.bytes.empty())
         return img;
@@ -52,7 +52,7 @@ ScanImage ReadScanImage(HBITMAP bitmap) {
     bmi.header.biWidth = img.width;
     bmi.header.biHeight = -img.height; // top row first
     bmi.header.biPlanes = 1;
-    bmi.header.biBitCount = static_cast<WORD>(img.bytesPerPixel * 8);
+    bmi.header.biBitCount = static_cast<WORD>(img.bytes_per_pixel * 8);
     bmi.header.biCompression = BI_RGB;
     const WindowDc screen(nullptr);
     const int rows = GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(img.height), img.bytes.data(),
@@ -71,9 +71,9 @@ std::vector<std::uint8_t> ForegroundMask(const ScanImage& img) {
     for (int y = 0; y < img.height; ++y) {
         const std::uint8_t* row = img.bytes.data() + img.stride * y;
         for (int x = 0; x < img.width; ++x) {
-            const std::uint8_t* px = row + static_cast<std::ptrdiff_t>(x) * img.bytesPerPixel;
+            const std::uint8_t* px = row + static_cast<std::ptrdiff_t>(x) * img.bytes_per_pixel;
             mask[static_cast<std::size_t>(y) * img.width + x] =
-                std::memcmp(px, bottom, static_cast<std::size_t>(img.bytesPerPixel)) != 0;
+                std::memcmp(px, bottom, static_cast<std::size_t>(img.bytes_per_pixel)) != 0;
         }
     }
     return mask;
@@ -86,8 +86,8 @@ UniqueRegion RegionOfRects(const Rect* rects, std::size_t count, std::vector<REC
     if (count > std::numeric_limits<DWORD>::max() / sizeof(RECT) - 1)
         throw Error("Too many rectangles for one region");
     // RGNDATA is a header followed by the rectangles; RECT storage keeps the alignment right.
-    const std::size_t headerRects = (sizeof(RGNDATAHEADER) + sizeof(RECT) - 1) / sizeof(RECT);
-    buffer.resize(headerRects + count);
+    const std::size_t header_rects = (sizeof(RGNDATAHEADER) + sizeof(RECT) - 1) / sizeof(RECT);
+    buffer.resize(header_rects + count);
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
     RECT* out = reinterpret_cast<RECT*>(data->Buffer);
     RECT bound{rects[0].left, rects[0].top, rects[0].right, rects[0].bottom};
@@ -179,15 +179,15 @@ UniqueRegion RegionFromRuns(const RunList& runs, std::vector<RECT>& buffer) {
 }
 
 UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buffer,
-                                    std::size_t runsPerGroup) {
+                                    std::size_t runs_per_group) {
     const std::vector<Rect>& rects = runs.rects;
-    if (rects.size() <= runsPerGroup)
+    if (rects.size() <= runs_per_group)
         return RegionOfRects(rects.data(), rects.size(), buffer);
     // Whole rows go into one group, so that the groups lie one below the other.
     std::vector<UniqueRegion> groups;
     std::size_t begin = 0;
     while (begin < rects.size()) {
-        std::size_t end = std::min(rects.size(), begin + runsPerGroup);
+        std::size_t end = std::min(rects.size(), begin + runs_per_group);
         while (end < rects.size() && rects[end].top == rects[end - 1].top)
             ++end;
         groups.push_back(RegionOfRects(rects.data() + begin, end - begin, buffer));

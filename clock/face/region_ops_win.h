@@ -33,7 +33,7 @@ UniqueRegion RegionFromRecipe(const RegionRecipe& recipe);
 inline constexpr std::size_t kRunsPerGroup = 8;
 UniqueRegion RegionFromRuns(const RunList& runs, std::vector<RECT>& buffer);
 UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buffer,
-                                    std::size_t runsPerGroup);
+                                    std::size_t runs_per_group);
 
 // Scans any bitmap: pixels that differ from the bottom left one form the region. Images of
 // 1 and 4 bits per pixel are compared as 8-bit palette indices, 8 and 24 bits as they stand,

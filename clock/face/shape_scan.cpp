@@ -88,10 +88,10 @@ void ScanMaskRuns(const MaskView& mask, std::uint8_t background, RunList& out) {
     }
 }
 
-Rect HoleBox(Point cursor, int size, int holeSize) {
+Rect HoleBox(Point cursor, int size, int hole_size) {
     const int r =
         NearestRatio(static_cast<std::int64_t>(ClampTo(size, kMinClockSize, kMaxClockSize)) *
-                         ClampTo(holeSize, 10, 100),
+                         ClampTo(hole_size, 10, 100),
                      200);
     return {cursor.x - r, cursor.y - r, cursor.x + r, cursor.y + r};
 }

@@ -42,7 +42,7 @@ void ScanMaskRuns(const MaskView& mask, RunList& out);
 void ScanMaskRuns(const MaskView& mask, std::uint8_t background, RunList& out);
 
 // The box of the see-through circle around the cursor (client coordinates): its diameter is
-// holeSize percent (held in 10..100) of the clock size.
-Rect HoleBox(Point cursor, int size, int holeSize);
+// hole_size percent (held in 10..100) of the clock size.
+Rect HoleBox(Point cursor, int size, int hole_size);
 
 } // namespace vistrel

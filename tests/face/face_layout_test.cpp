@@ -22,15 +22,15 @@ namespace {
 
 TickStyleValues DefaultTicks() {
     TickStyleValues v;
-    v.majorThick = true;
-    v.minorThick = true;
-    v.thickStyle = 1;
+    v.major_thick = true;
+    v.minor_thick = true;
+    v.thick_style = 1;
     v.gradation = true;
     v.color5 = 65280;
-    v.colorT = 16777164;
+    v.color_t = 16777164;
     v.color52 = 16711935;
-    v.colorT2 = 255;
-    v.colorThickChange = 65535;
+    v.color_t2 = 255;
+    v.color_thick_change = 65535;
     return v;
 }
 
@@ -90,45 +90,45 @@ TEST(FaceTicks, DefaultRingAtSize133) {
     EXPECT_EQ(l.marks[0].box, (Rect{64, 17, 68, 21}));
     EXPECT_EQ(l.marks[15].centre, (Point{113, 66}));
     EXPECT_EQ(l.marks[1].half, 1);
-    EXPECT_TRUE(l.marks[55].fiveMinute);
+    EXPECT_TRUE(l.marks[55].five_minute);
     EXPECT_EQ(l.marks[0].colour, 65280u);
     EXPECT_EQ(l.marks[1].colour, GradationColour(16777164, 255, 1, 60));
     EXPECT_EQ(l.region.parts.size(), 60u);
-    EXPECT_TRUE(l.maskBoxes.empty());
+    EXPECT_TRUE(l.mask_boxes.empty());
 }
 
 TEST(FaceTicks, WhichTicksAreDrawnAndInWhatColour) {
     TickStyleValues v = DefaultTicks();
-    v.minorThick = false;
-    v.colorChange = true;
-    v.currentSecond = 37;
+    v.minor_thick = false;
+    v.color_change = true;
+    v.current_second = 37;
     const TickLayout l = LayoutTicks(DefaultFace(), v);
     ASSERT_EQ(l.marks.size(), 13u); // twelve five-minute ticks and the current second
     const TickMark& now = l.marks[8];
     EXPECT_EQ(now.index, 37);
-    EXPECT_TRUE(now.currentSecond);
+    EXPECT_TRUE(now.current_second);
     EXPECT_EQ(now.colour, 65535u);
 
     v.gradation = false;
-    v.minorThick = true;
-    v.colorChange = false;
+    v.minor_thick = true;
+    v.color_change = false;
     for (const TickMark& m : LayoutTicks(DefaultFace(), v).marks)
-        EXPECT_EQ(m.colour, m.fiveMinute ? 65280u : 16777164u) << m.index;
+        EXPECT_EQ(m.colour, m.five_minute ? 65280u : 16777164u) << m.index;
 
-    v.majorThick = false;
+    v.major_thick = false;
     EXPECT_TRUE(LayoutTicks(DefaultFace(), v).marks.empty());
 }
 
 TEST(FaceTicks, SimpleStylesGoThroughTheShapeImageWithTheirShadow) {
     TickStyleValues v = DefaultTicks();
-    v.thickStyle = 2;
-    v.colorChange = true;
-    v.currentSecond = 0;
+    v.thick_style = 2;
+    v.color_change = true;
+    v.current_second = 0;
     const TickLayout l = LayoutTicks(DefaultFace(), v);
     EXPECT_TRUE(l.region.parts.empty());
-    ASSERT_EQ(l.maskBoxes.size(), 120u);
-    EXPECT_EQ(l.maskBoxes[0], (Rect{65, 18, 69, 22})); // shifted by d = 1
-    EXPECT_EQ(l.maskBoxes[1], (Rect{64, 17, 68, 21}));
+    ASSERT_EQ(l.mask_boxes.size(), 120u);
+    EXPECT_EQ(l.mask_boxes[0], (Rect{65, 18, 69, 22})); // shifted by d = 1
+    EXPECT_EQ(l.mask_boxes[1], (Rect{64, 17, 68, 21}));
 
     const std::vector<TickBox> paint = SimpleTickPaint(l);
     ASSERT_EQ(paint.size(), 120u);
@@ -140,7 +140,7 @@ TEST(FaceTicks, SimpleStylesGoThroughTheShapeImageWithTheirShadow) {
     EXPECT_EQ(paint[61].colour, l.marks[1].colour);
     EXPECT_EQ(paint[61].box, l.marks[1].box);
 
-    v.thickStyle = 99; // held at the last style, a simple one
+    v.thick_style = 99; // held at the last style, a simple one
     EXPECT_EQ(LayoutTicks(DefaultFace(), v).style, kTickSquareSimple);
 }
 
@@ -159,8 +159,8 @@ TEST(FaceTicks, BevelsLightTopLeftAndShadeBottomRight) {
     EXPECT_LT(bevel[1].colour & 0xFF, 0x80u);
     const CircleTickBevel circle = CircleTickBevelOf(m);
     EXPECT_EQ(circle.inner, (Rect{47, 47, 53, 53}));
-    EXPECT_EQ(circle.arcFrom, (Point{45, 55}));
-    EXPECT_EQ(circle.arcTo, (Point{55, 45}));
+    EXPECT_EQ(circle.arc_from, (Point{45, 55}));
+    EXPECT_EQ(circle.arc_to, (Point{55, 45}));
 }
 
 TEST(FaceNumerals, TwentyFourHourSetFollowsTheHour) {
@@ -218,15 +218,15 @@ TEST(FaceNumerals, PlacedOnTheRingAndShadedAlongTheGradation) {
     ASSERT_EQ(l.numerals.size(), 12u);
     // "12" narrowed is 8 x 12: centred above the centre, its middle 6 pixels inside the ring.
     const NumeralPlacement& twelve = l.numerals[11];
-    EXPECT_EQ(twelve.topLeft, (Point{62, 0}));
+    EXPECT_EQ(twelve.top_left, (Point{62, 0}));
     // 3 and 9 are mirror images about the centre.
     const NumeralPlacement& three = l.numerals[2];
     const NumeralPlacement& nine = l.numerals[8];
-    EXPECT_EQ(three.topLeft.y, nine.topLeft.y);
-    EXPECT_EQ(three.topLeft.x - face.centre.x, face.centre.x - (nine.topLeft.x + 6));
+    EXPECT_EQ(three.top_left.y, nine.top_left.y);
+    EXPECT_EQ(three.top_left.x - face.centre.x, face.centre.x - (nine.top_left.x + 6));
     EXPECT_EQ(twelve.colour, 65407u);
     EXPECT_EQ(l.numerals[0].colour, GradationColour(26367, 65407, 1, 12));
-    EXPECT_EQ(l.shadowOffset, 1);
+    EXPECT_EQ(l.shadow_offset, 1);
 
     NumeralStyleValues off = DefaultNumerals();
     off.show = false;
@@ -291,7 +291,7 @@ TEST(FaceFrame, ThreeShapesAsRings) {
 
 TEST(FaceFrame, WideFrameFillsAndOddValuesDrawNothing) {
     FaceMeasures m = test_support::DefaultFaceMeasures();
-    m.frameWidth = 100;
+    m.frame_width = 100;
     const FaceMetrics face = ComputeFaceMetrics(m);
     for (const int style : {kFrameSquare, kFrameOctagon})
         EXPECT_TRUE(RegionContains(DrawFrame(face, {true, style, 0, 0}).region, face.centre.x + 1,

@@ -82,35 +82,35 @@ TEST(FaceAngles, MirrorPositionsOnTheDialRoundAlike) {
 TEST(FaceMetricsTest, DefaultStyleAtSize133) {
     const FaceMetrics f = test_support::DefaultFace();
     EXPECT_EQ(f.radius, 66);
-    EXPECT_EQ(f.shadowOffset, 1);
-    EXPECT_EQ(f.tick5Half, 2);
-    EXPECT_EQ(f.tickHalf, 1);
-    EXPECT_EQ(f.tickRing, 49);
-    EXPECT_EQ(f.numeralRing, 66);
+    EXPECT_EQ(f.shadow_offset, 1);
+    EXPECT_EQ(f.tick5_half, 2);
+    EXPECT_EQ(f.tick_half, 1);
+    EXPECT_EQ(f.tick_ring, 49);
+    EXPECT_EQ(f.numeral_ring, 66);
     EXPECT_EQ(f.centre, (Point{66, 66})); // 66.5 rounds to the even 66
-    EXPECT_EQ(f.frameRadius, 65);
-    EXPECT_EQ(f.frameWidth, 5);
+    EXPECT_EQ(f.frame_radius, 65);
+    EXPECT_EQ(f.frame_width, 5);
 }
 
 TEST(FaceMetricsTest, ShadowOffsetIsAtLeastOneAndGrowsWithSize) {
-    EXPECT_EQ(test_support::DefaultFace(50).shadowOffset, 1);
-    EXPECT_EQ(test_support::DefaultFace(300).shadowOffset, 2);
-    EXPECT_EQ(test_support::DefaultFace(1000).shadowOffset, 7);
+    EXPECT_EQ(test_support::DefaultFace(50).shadow_offset, 1);
+    EXPECT_EQ(test_support::DefaultFace(300).shadow_offset, 2);
+    EXPECT_EQ(test_support::DefaultFace(1000).shadow_offset, 7);
 }
 
 TEST(FaceMetricsTest, HostileStyleValuesAreHeldInTheirRanges) {
     FaceMeasures m = test_support::DefaultFaceMeasures();
     m.size = -5;
-    m.thickPos = 1'000'000;
-    m.thick5Size = -3;
-    m.mojiBanPos = 999;
-    m.framePos = 0;
+    m.thick_pos = 1'000'000;
+    m.thick5_size = -3;
+    m.moji_ban_pos = 999;
+    m.frame_pos = 0;
     const FaceMetrics f = ComputeFaceMetrics(m);
     EXPECT_EQ(f.size, kMinClockSize);
-    EXPECT_EQ(f.tickRing, f.radius);
-    EXPECT_EQ(f.tick5Half, 0);
-    EXPECT_EQ(f.numeralRing, f.radius);
-    EXPECT_GE(f.frameRadius, 0);
+    EXPECT_EQ(f.tick_ring, f.radius);
+    EXPECT_EQ(f.tick5_half, 0);
+    EXPECT_EQ(f.numeral_ring, f.radius);
+    EXPECT_GE(f.frame_radius, 0);
     m.size = std::numeric_limits<int>::max();
     EXPECT_EQ(ComputeFaceMetrics(m).size, kMaxClockSize);
 }

@@ -147,9 +147,9 @@ TEST_F(FaceOutlineTest, DarkArcOfCircleTicksBelongsToTheWindow) {
     const FaceResult r = p.Render(o, req);
     ASSERT_TRUE(r.shape);
     const FaceMetrics& m = p.Metrics();
-    ASSERT_EQ(m.tick5Half, 7);
+    ASSERT_EQ(m.tick5_half, 7);
     // The 12 o'clock tick: its lowest drawn row is the dark arc of the bevel.
-    const int x = m.centre.x, y = m.centre.y - (m.tickRing - m.tick5Half) + m.tick5Half - 1;
+    const int x = m.centre.x, y = m.centre.y - (m.tick_ring - m.tick5_half) + m.tick5_half - 1;
     EXPECT_EQ(p.FaceBitmap().Pixel(x, y), FlatShade(static_cast<Colour>(o.Color5), 3));
     EXPECT_TRUE(PtInRegion(r.shape.get(), x, y));
     EXPECT_FALSE(PtInRegion(r.shape.get(), x, y + 1));
@@ -168,7 +168,7 @@ TEST_F(FaceOutlineTest, NoGdiObjectSurvivesTenThousandRenders) {
     const long before = LiveGdiObjects();
     for (int i = 0; i < 10000; ++i) {
         req.time = FaceTimeAt(start + i / 86400.0);
-        req.holeActive = i % 3 == 0;
+        req.hole_active = i % 3 == 0;
         req.cursor = {i % 133, 60};
         o.ThickStyle = i % 4;
         o.NeedleStyle = i % 15;

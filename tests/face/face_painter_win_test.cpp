@@ -64,11 +64,11 @@ TEST_F(FacePainterTest, DefaultFaceMeasuresAndStacking) {
     ASSERT_TRUE(p.Render(o, RequestAt(10, 8, 37)).rendered);
     const FaceMetrics& m = p.Metrics();
     EXPECT_EQ(m.radius, 66);
-    EXPECT_EQ(m.shadowOffset, 1);
-    EXPECT_EQ(m.tick5Half, 2);
-    EXPECT_EQ(m.tickHalf, 1);
-    EXPECT_EQ(m.tickRing, 49);
-    EXPECT_EQ(m.numeralRing, 66);
+    EXPECT_EQ(m.shadow_offset, 1);
+    EXPECT_EQ(m.tick5_half, 2);
+    EXPECT_EQ(m.tick_half, 1);
+    EXPECT_EQ(m.tick_ring, 49);
+    EXPECT_EQ(m.numeral_ring, 66);
     EXPECT_EQ(MakeHandSpec(m, {o.NeedleStyle, o.HLongLen, o.HShortLen, o.HNeedleW}, 90).width, 7);
     EXPECT_EQ(p.FaceBitmap().width(), 133);
     EXPECT_EQ(p.ShapeBitmap().height(), 133);
@@ -122,7 +122,7 @@ TEST_F(FacePainterTest, NothingDrawnHandsNoRegionEvenWithTheHole) {
     FaceResult r = p.Render(o, req);
     EXPECT_TRUE(r.rendered);
     EXPECT_FALSE(r.shape);
-    req.holeActive = true;
+    req.hole_active = true;
     req.cursor = {66, 66};
     EXPECT_FALSE(p.Render(o, req).shape);
     EXPECT_TRUE(boxes.empty());
@@ -133,7 +133,7 @@ TEST_F(FacePainterTest, HoleCutsAroundTheCursorOnly) {
     TOptionItem o = HandsOnly();
     o.HoleSize = 20; // a diameter of 27 pixels at size 133
     FaceRequest req = RequestAt(3, 0, 0);
-    req.holeActive = true;
+    req.hole_active = true;
     req.cursor = {66 + 25, 66};
     const FaceResult r = p.Render(o, req);
     ASSERT_TRUE(r.shape);
@@ -191,7 +191,7 @@ TEST_F(FacePainterTest, HoleErrorNamesTheError) {
             throw Error("lost the cursor");
     });
     FaceRequest req = RequestAt(10, 8, 37);
-    req.holeActive = true;
+    req.hole_active = true;
     const FaceResult r = p.Render(TOptionItem{}, req);
     EXPECT_TRUE(r.shape); // handed over without the hole
     ASSERT_EQ(boxes.size(), 1u);
@@ -213,7 +213,7 @@ TEST_F(FacePainterTest, HostileStyleValuesDrawWithoutFailing) {
     FacePainter p;
     for (const int size : {50, 133, 1500}) {
         FaceRequest req = RequestAt(23, 59, 59, size);
-        req.holeActive = true;
+        req.hole_active = true;
         req.cursor = {-100000, 100000};
         EXPECT_TRUE(p.Render(o, req).rendered) << size;
     }
@@ -282,7 +282,7 @@ TEST_F(FacePainterTest, TextsAndSidesFollowTheTime) {
     EXPECT_FALSE(p.DateSide());
     EXPECT_TRUE(p.TimeSide());
     FaceRequest before = RequestAt(12, 0, 0);
-    before.weekdayAfterDate = false;
+    before.weekday_after_date = false;
     p.Render(o, before);
     EXPECT_EQ(p.DateText(), "Tue 24/3/5");
 }

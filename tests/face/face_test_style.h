@@ -10,14 +10,14 @@ inline constexpr int kDefaultSize = 133;
 inline FaceMeasures DefaultFaceMeasures(int size = kDefaultSize) {
     FaceMeasures m;
     m.size = size;
-    m.clientWidth = size;
-    m.clientHeight = size;
-    m.thickPos = 74;
-    m.thick5Size = 37;
-    m.thickSize = 18;
-    m.mojiBanPos = 20;
-    m.framePos = 99;
-    m.frameWidth = 8;
+    m.client_width = size;
+    m.client_height = size;
+    m.thick_pos = 74;
+    m.thick5_size = 37;
+    m.thick_size = 18;
+    m.moji_ban_pos = 20;
+    m.frame_pos = 99;
+    m.frame_width = 8;
     return m;
 }
 

@@ -20,9 +20,9 @@ HandSpec DefaultHourHand(int style, int angle) {
     return MakeHandSpec(test_support::DefaultFace(), {style, 50, 15, 45}, angle);
 }
 
-HandDrawing Draw(const HandSpec& handSpec) {
+HandDrawing Draw(const HandSpec& hand_spec) {
     const FaceMetrics face = test_support::DefaultFace();
-    return DrawHand(handSpec, face.centre, kColorH, kEdge, face.radius);
+    return DrawHand(hand_spec, face.centre, kColorH, kEdge, face.radius);
 }
 
 } // namespace
@@ -30,8 +30,8 @@ HandDrawing Draw(const HandSpec& handSpec) {
 TEST(HandSpecTest, DefaultHandsAtSize133) {
     const FaceMetrics face = test_support::DefaultFace();
     const HandSpec hour = MakeHandSpec(face, {0, 50, 15, 45}, 90);
-    EXPECT_EQ(hour.longLen, 33);
-    EXPECT_EQ(hour.shortLen, 10);
+    EXPECT_EQ(hour.long_len, 33);
+    EXPECT_EQ(hour.short_len, 10);
     EXPECT_EQ(hour.width, 7);
     EXPECT_EQ(MakeHandSpec(face, {0, 80, 25, 31}, 0).width, 5);
     EXPECT_EQ(MakeHandSpec(face, {0, 80, 25, 10}, 0).width, 2);
@@ -59,10 +59,10 @@ TEST(HandSpecTest, SeparateStylesOnlyWhenSwitchedOn) {
 
 TEST(HandFacets, HourHandAtThreeIsLitAboveAndShadedBelow) {
     const HandDrawing d = Draw(DefaultHourHand(0, 90));
-    ASSERT_EQ(d.clippedFills.size(), 2u);
+    ASSERT_EQ(d.clipped_fills.size(), 2u);
     // The darker right half (below the hand pointing right) is painted first.
-    const HandFill& first = d.clippedFills[0];
-    const HandFill& second = d.clippedFills[1];
+    const HandFill& first = d.clipped_fills[0];
+    const HandFill& second = d.clipped_fills[1];
     EXPECT_EQ(first.part, HandPart::Right);
     EXPECT_EQ(first.colour, 0x00007F7Fu); // v div 2
     EXPECT_EQ(second.part, HandPart::Left);
@@ -71,7 +71,7 @@ TEST(HandFacets, HourHandAtThreeIsLitAboveAndShadedBelow) {
     EXPECT_GT(first.points[1].y, c.y);
     EXPECT_LT(second.points[1].y, c.y);
     EXPECT_GT(first.points[0].x, c.x); // both start at the tip, right of the centre
-    EXPECT_TRUE(d.overlayFills.empty());
+    EXPECT_TRUE(d.overlay_fills.empty());
     EXPECT_FALSE(d.edge.has_value());
 }
 
@@ -79,9 +79,9 @@ TEST(HandFacets, DarkerHalfFirstAtEveryAngle) {
     for (const int style : {0, 1, 2, 6, 7, 8}) {
         for (int angle = 0; angle <= 360; ++angle) {
             const HandDrawing d = Draw(DefaultHourHand(style, angle));
-            ASSERT_EQ(d.clippedFills.size(), 2u);
-            ASSERT_NE(d.clippedFills[0].shade, d.clippedFills[1].shade) << angle;
-            ASSERT_GT(d.clippedFills[0].shade, d.clippedFills[1].shade) << style << " " << angle;
+            ASSERT_EQ(d.clipped_fills.size(), 2u);
+            ASSERT_NE(d.clipped_fills[0].shade, d.clipped_fills[1].shade) << angle;
+            ASSERT_GT(d.clipped_fills[0].shade, d.clipped_fills[1].shade) << style << " " << angle;
         }
     }
     EXPECT_EQ(HalfShadesAt(0).left, HalfShadesAt(360).left);
@@ -96,26 +96,26 @@ TEST(HandFacets, DarkerHalfFirstAtEveryAngle) {
 
 TEST(HandFacets, SquareHandPaintsTipRightTailLeft) {
     const HandDrawing d = Draw(DefaultHourHand(3, 0));
-    ASSERT_EQ(d.clippedFills.size(), 4u);
-    EXPECT_EQ(d.clippedFills[0].part, HandPart::TipFacet);
-    EXPECT_EQ(d.clippedFills[1].part, HandPart::Right);
-    EXPECT_EQ(d.clippedFills[2].part, HandPart::TailFacet);
-    EXPECT_EQ(d.clippedFills[3].part, HandPart::Left);
+    ASSERT_EQ(d.clipped_fills.size(), 4u);
+    EXPECT_EQ(d.clipped_fills[0].part, HandPart::TipFacet);
+    EXPECT_EQ(d.clipped_fills[1].part, HandPart::Right);
+    EXPECT_EQ(d.clipped_fills[2].part, HandPart::TailFacet);
+    EXPECT_EQ(d.clipped_fills[3].part, HandPart::Left);
     // Pointing up, the light from the upper left falls on the tip and the left side.
-    EXPECT_EQ(d.clippedFills[0].shade, 0);
-    EXPECT_EQ(d.clippedFills[3].shade, 1);
-    EXPECT_EQ(d.clippedFills[3].colour, kColorH);
-    EXPECT_EQ(d.clippedFills[2].shade, 3);
+    EXPECT_EQ(d.clipped_fills[0].shade, 0);
+    EXPECT_EQ(d.clipped_fills[3].shade, 1);
+    EXPECT_EQ(d.clipped_fills[3].colour, kColorH);
+    EXPECT_EQ(d.clipped_fills[2].shade, 3);
     // The facets meet on the axis: the tip facet's inner point lies on the vertical axis.
-    EXPECT_EQ(d.clippedFills[0].points[2].x, test_support::DefaultFace().centre.x);
+    EXPECT_EQ(d.clipped_fills[0].points[2].x, test_support::DefaultFace().centre.x);
 }
 
 TEST(HandFacets, FlatStylesLayAFaceInTheBaseColourOnTop) {
     for (const int style : {1, 4, 7}) {
         const HandDrawing d = Draw(DefaultHourHand(style, 200));
-        ASSERT_EQ(d.overlayFills.size(), 1u) << style;
-        EXPECT_EQ(d.overlayFills[0].colour, kColorH);
-        EXPECT_EQ(d.overlayFills[0].part, HandPart::FlatFace);
+        ASSERT_EQ(d.overlay_fills.size(), 1u) << style;
+        EXPECT_EQ(d.overlay_fills[0].colour, kColorH);
+        EXPECT_EQ(d.overlay_fills[0].part, HandPart::FlatFace);
         // The face is smaller than the outline: its tip is nearer the centre.
         const Point c = test_support::DefaultFace().centre;
         const Polygon outline = HandOutline(style == 1   ? HandFamily::Normal
@@ -123,7 +123,7 @@ TEST(HandFacets, FlatStylesLayAFaceInTheBaseColourOnTop) {
                                                          : HandFamily::Diamond,
                                             200, {33, 10, 7}, c);
         EXPECT_EQ(d.region.parts[0].points, outline);
-        for (const HandFill& f : d.clippedFills)
+        for (const HandFill& f : d.clipped_fills)
             EXPECT_NE(f.colour, kColorH) << style;
     }
 }
@@ -148,11 +148,11 @@ TEST(HandOutlines, EmptyStylesLeaveTheMiddleSeeThrough) {
 
 TEST(HandOutlines, ZeroTailPutsTheTailAtTheCentre) {
     const FaceMetrics face = test_support::DefaultFace();
-    const HandSpec handSpec = MakeHandSpec(face, {0, 50, 0, 45}, 45);
-    const Polygon kite = HandOutline(HandFamily::Normal, handSpec.angle,
-                                     {handSpec.longLen, handSpec.shortLen, handSpec.width}, face.centre);
+    const HandSpec hand_spec = MakeHandSpec(face, {0, 50, 0, 45}, 45);
+    const Polygon kite = HandOutline(HandFamily::Normal, hand_spec.angle,
+                                     {hand_spec.long_len, hand_spec.short_len, hand_spec.width}, face.centre);
     EXPECT_EQ(kite[2], face.centre); // the kite has become a triangle
-    EXPECT_FALSE(RegionContains(Draw(handSpec).region, face.centre.x - 3, face.centre.y + 3));
+    EXPECT_FALSE(RegionContains(Draw(hand_spec).region, face.centre.x - 3, face.centre.y + 3));
 }
 
 TEST(HandOutlines, SimpleStylesFillOneColourAndDrawAnEdge) {
@@ -160,9 +160,9 @@ TEST(HandOutlines, SimpleStylesFillOneColourAndDrawAnEdge) {
         const HandDrawing d = Draw(DefaultHourHand(style, 30));
         ASSERT_TRUE(d.edge.has_value()) << style;
         EXPECT_EQ(*d.edge, kEdge);
-        for (const HandFill& f : d.clippedFills)
+        for (const HandFill& f : d.clipped_fills)
             EXPECT_EQ(f.colour, kColorH) << style;
-        EXPECT_TRUE(d.overlayFills.empty());
+        EXPECT_TRUE(d.overlay_fills.empty());
     }
     for (int style = 0; style <= 8; ++style)
         EXPECT_FALSE(Draw(DefaultHourHand(style, 30)).edge);
@@ -200,9 +200,9 @@ TEST(HandOutlines, HostileValuesNeverCrash) {
         {0, 90, 0, 0, 1},
     };
     for (int style = 0; style < kHandStyleCount; ++style) {
-        for (HandSpec handSpec : hostile) {
-            handSpec.style = style;
-            const HandDrawing d = DrawHand(handSpec, face.centre, kColorH, kEdge, kMax);
+        for (HandSpec hand_spec : hostile) {
+            hand_spec.style = style;
+            const HandDrawing d = DrawHand(hand_spec, face.centre, kColorH, kEdge, kMax);
             EXPECT_FALSE(d.IsEmpty()) << style;
             for (const RegionPart& part : d.region.parts)
                 for (const Point& p : part.points) {
@@ -214,11 +214,11 @@ TEST(HandOutlines, HostileValuesNeverCrash) {
     for (const int style : {-1, 15, kMax, kMin}) {
         const HandDrawing d = DrawHand({style, 0, 30, 10, 7}, face.centre, kColorH, kEdge, 66);
         EXPECT_TRUE(d.IsEmpty());
-        EXPECT_TRUE(d.clippedFills.empty());
+        EXPECT_TRUE(d.clipped_fills.empty());
         EXPECT_FALSE(d.edge);
     }
     const HandSpec held = MakeHandSpec(face, {0, kMax, kMin, kMax}, 0);
-    EXPECT_EQ(held.longLen, face.radius);
-    EXPECT_EQ(held.shortLen, 0);
+    EXPECT_EQ(held.long_len, face.radius);
+    EXPECT_EQ(held.short_len, 0);
     EXPECT_EQ(held.width, MakeHandSpec(face, {0, 0, 0, 100}, 0).width);
 }
