@@ -30,7 +30,7 @@ void FillOne(int id, const Binding& how, const TOptionItem& r, ControlSurface& s
                        for (int n = 0; n < b.count; ++n) s.SetCheck(b.first_id + n, n == v);
                    },
                    [&](const LayerOrder&) {
-                       s.SetOrder(id, std::vector<int>(r.DSPOrder.begin(), r.DSPOrder.end()));
+                       s.SetOrder(id, ListOrder(r.DSPOrder));
                    },
                },
                how);
@@ -84,6 +84,19 @@ void ApplyRules(std::span<const Rule> rules, const TOptionItem& record, const Pl
                 surface.Enable(id, on);
         }
     }
+}
+
+std::vector<int> ListOrder(const std::array<std::uint8_t, kLayerCount>& order) {
+    std::vector<int> list;
+    for (int code = 0; code < kLayerCount; ++code) list.push_back(code);
+    for (std::size_t n = 0; n < order.size(); ++n) {
+        const auto found = std::find(list.begin(), list.end(), int{order[n]});
+        if (found == list.end()) continue;
+        const int code = *found;
+        list.erase(found);
+        list.insert(list.begin() + static_cast<std::ptrdiff_t>(n), code);
+    }
+    return list;
 }
 
 std::vector<int> MoveLayer(std::vector<int> order, int& selected, bool up) {

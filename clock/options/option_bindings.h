@@ -4,6 +4,8 @@
 // ControlSurface, which the dialog implements with its controls and tests implement with a map.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <variant>
@@ -68,7 +70,9 @@ struct RadioGroup {
     int count;
     int out_of_range = kKeep;
 };
-// The layer list: DSPOrder[n] is the code of entry n.
+// The layer list: DSPOrder[n] is the code of entry n. The list always holds the seven layers
+// once each, so a stored order with a repeated or unknown code is shown (and read back) as the
+// nearest true order: see ListOrder.
 struct LayerOrder {};
 
 using Binding = std::variant<Check, Track, Spin, ComboIndex, ComboText, Colour, RadioGroup, LayerOrder>;
@@ -97,6 +101,10 @@ void Fill(std::span<const Bound> table, const TOptionItem& record, ControlSurfac
 void Read(std::span<const Bound> table, const ControlSurface& surface, TOptionItem& record);
 void ApplyRules(std::span<const Rule> rules, const TOptionItem& record, const Platform& platform,
                 ControlSurface& surface);
+
+// The layer list's codes for a stored order: starting from 0..6, the entry of code order[n] is
+// moved to place n for n = 0..6; a code without an entry moves nothing.
+std::vector<int> ListOrder(const std::array<std::uint8_t, kLayerCount>& order);
 
 // The layer list after moving entry `selected` one place towards the front (up) or the back;
 // the moved entry's new index is returned through `selected`. At either end nothing moves.

@@ -60,10 +60,13 @@ void OptionsSession::SelectLayer(int index) {
     selected_layer_ = index;
     surface_.SetSelection(oid::lstDspOrder, index);
     const std::vector<int> order = surface_.GetOrder(oid::lstDspOrder);
-    // Only an entry with a name (a known layer code) can be moved.
-    const bool named = index >= 0 && index < static_cast<int>(order.size()) &&
-                       order[static_cast<std::size_t>(index)] >= 0 &&
-                       order[static_cast<std::size_t>(index)] < kLayerCount;
+    bool named = false;
+    if (index >= 0 && index < static_cast<int>(order.size())) {
+        const int code = order[static_cast<std::size_t>(index)];
+        named = layer_names_.empty() ||
+                (code >= 0 && code < static_cast<int>(layer_names_.size()) &&
+                 !layer_names_[static_cast<std::size_t>(code)].empty());
+    }
     surface_.Enable(oid::btnDSPOrderUp, named);
     surface_.Enable(oid::btnDSPOrderDown, named);
 }

@@ -3,6 +3,10 @@
 // here; the clock window is the host.
 #pragma once
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "clock/options/option_bindings.h"
 
 namespace vistrel {
@@ -34,6 +38,9 @@ public:
     // The handler of every editing control.
     void Change();
 
+    // The layer names by code, as the list shows them: an entry without a name (a language
+    // library can blank one) cannot be moved. Every layer has a name until this is called.
+    void SetLayerNames(std::vector<std::string> names) { layer_names_ = std::move(names); }
     // The layer list's buttons.
     void SelectLayer(int index);
     void MoveLayer(bool up);
@@ -66,6 +73,7 @@ private:
     TOptionItem original_;
     int page_;
     int selected_layer_ = 0;
+    std::vector<std::string> layer_names_;
     bool loading_ = false;
     bool open_ = true;
 };

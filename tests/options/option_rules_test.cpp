@@ -170,12 +170,5 @@ TEST(OptionFaceLists, WeekdayEntries) {
     EXPECT_EQ(WeekTypeEntries(EncodeDateTime(2009, 11, 28, 23, 59, 0, 0))[5], "土");
 }
 
-TEST(OptionFaceLists, DeepColourIsMoreThanFifteenBits) {
-    EXPECT_FALSE(IsDeepColour(8));
-    EXPECT_FALSE(IsDeepColour(15));
-    EXPECT_TRUE(IsDeepColour(16));
-    EXPECT_TRUE(IsDeepColour(32));
-}
-
 } // namespace
 } // namespace vistrel

@@ -129,6 +129,12 @@ TEST(OptionsSession, MovingTheAlarmMarksDownOnce) {
     f.session.SelectLayer(6);
     f.session.MoveLayer(false); // already at the back
     EXPECT_EQ(f.host.applied.size(), 1u);
+    // A layer whose name a language library blanked cannot be moved.
+    f.session.SetLayerNames({"ｱﾗｰﾑﾏｰｸ", "", "ﾒﾓﾘ", "数字(文字盤)", "日付", "枠", "時刻"});
+    f.session.SelectLayer(0); // code 1 is at the top now
+    EXPECT_FALSE(f.surface.Enabled(oid::btnDSPOrderUp));
+    f.session.SelectLayer(1);
+    EXPECT_TRUE(f.surface.Enabled(oid::btnDSPOrderDown));
 }
 
 TEST(OptionsSession, DoubleClickActionWithoutEntryBecomesNoneAtFirstChange) {
