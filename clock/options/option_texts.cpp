@@ -1,5 +1,6 @@
 #include "clock/options/option_texts.h"
 
+#include "clock/options/option_face_lists.h"
 #include "clock/options/option_ids.h"
 
 namespace vistrel {
@@ -247,9 +248,11 @@ const std::vector<OptionText>& OptionTextTable() {
     return table;
 }
 
-OptionTexts BuiltInOptionTexts() {
+OptionTexts BuiltInOptionTexts(TDateTime today) {
     OptionTexts texts;
     for (const OptionText& entry : OptionTextTable()) Target(texts, entry) = entry.text;
+    const auto weekdays = WeekTypeEntries(today);
+    texts.lists[cmbWeekType].assign(weekdays.begin(), weekdays.end());
     // The minute and second hands choose from the same styles.
     texts.lists[cmbMNeedleStyle] = texts.lists[cmbNeedleStyle];
     texts.lists[cmbSNeedleStyle] = texts.lists[cmbNeedleStyle];

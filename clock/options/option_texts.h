@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "clock/common/date_time.h"
 #include "clock/common/language.h"
 
 namespace vistrel {
@@ -33,7 +34,8 @@ struct OptionTexts {
     std::map<int, std::vector<std::string>> lists;  // entries by list control
 };
 
-OptionTexts BuiltInOptionTexts();
+// The built-in texts, with the weekday box holding "(なし)" and `today`'s weekday names.
+OptionTexts BuiltInOptionTexts(TDateTime today);
 
 // Replaces the texts from a language library, in the table's order. The hand-style list is
 // emptied first and then holds the library's thirteen entries.

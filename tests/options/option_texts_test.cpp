@@ -9,7 +9,7 @@ namespace vistrel {
 namespace {
 
 TEST(OptionTexts, LibraryReplacesByNumberAndKeepsTheRest) {
-    OptionTexts texts = BuiltInOptionTexts();
+    OptionTexts texts = BuiltInOptionTexts(EncodeDate(2024, 3, 10)); // a Sunday
     std::map<int, std::string> library{{501, "Options"}, {3, "Clear"}, {46, "Alarms"},
                                        {34, "Marks"},   {116, "(none)"}, {185, "(none key)"}};
     for (int n = 56; n <= 68; ++n) library[n] = "style " + std::to_string(n);
@@ -21,7 +21,8 @@ TEST(OptionTexts, LibraryReplacesByNumberAndKeepsTheRest) {
     EXPECT_EQ(LayerName(texts, 0), "Marks");
     EXPECT_EQ(LayerName(texts, 6), "時刻"); // no number for the last two layers
     EXPECT_EQ(LayerName(texts, 7), "");
-    EXPECT_EQ(texts.lists[oid::cmbWeekType].front(), "(none)");
+    EXPECT_EQ(texts.lists[oid::cmbWeekType],
+              (std::vector<std::string>{"(none)", "SUN", "SU", "Sun", "Su", "日"}));
     EXPECT_EQ(texts.captions[oid::rbtnTempKeyNone], "(none key)");
     // A number the library lacks gives an empty text, as such a library asks.
     EXPECT_EQ(texts.captions[oid::btnOK], "");
@@ -35,11 +36,11 @@ TEST(OptionTexts, LibraryReplacesByNumberAndKeepsTheRest) {
 }
 
 TEST(OptionTexts, EveryBuiltInListIsComplete) {
-    const OptionTexts texts = BuiltInOptionTexts();
+    const OptionTexts texts = BuiltInOptionTexts(EncodeDate(2024, 3, 10));
     const std::pair<int, std::size_t> lists[] = {
         {oid::lstDspOrder, 7},   {oid::cmbDblClickAction, 5}, {oid::cmbNeedleStyle, 15},
         {oid::cmbDateForm, 9},   {oid::cmbTimeForm, 6},       {oid::lstThickStyle, 4},
-        {oid::lstFrameStyle, 3},
+        {oid::lstFrameStyle, 3},  {oid::cmbWeekType, 6},
     };
     for (const auto& [id, count] : lists) {
         ASSERT_EQ(texts.lists.at(id).size(), count) << id;
