@@ -1,0 +1,27 @@
+#include "clock/options/option_face_lists.h"
+
+#include "clock/face/face_texts.h"
+
+namespace vistrel {
+
+bool ListedFont(const EnumeratedFont& font) {
+    return font.true_type && !font.name.starts_with('@') &&
+           (font.charset == kAnsiCharset || font.charset == kShiftJisCharset);
+}
+
+std::vector<std::string> FontList(std::span<const EnumeratedFont> fonts) {
+    std::vector<std::string> names;
+    for (const EnumeratedFont& font : fonts)
+        if (ListedFont(font)) names.push_back(font.name);
+    return names;
+}
+
+std::array<std::string, 6> WeekTypeEntries(TDateTime today) {
+    std::array<std::string, 6> entries{"(なし)"};
+    const int day = DayOfWeek(today);
+    for (int style = 1; style <= 5; ++style)
+        entries[static_cast<std::size_t>(style)] = WeekdayName(style, day);
+    return entries;
+}
+
+} // namespace vistrel

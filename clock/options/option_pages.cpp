@@ -1,0 +1,344 @@
+#include "clock/options/option_pages.h"
+
+#include <array>
+#include <vector>
+
+#include "clock/common/help.h"
+#include "clock/options/option_ids.h"
+
+namespace vistrel {
+
+namespace {
+
+using O = TOptionItem;
+using P = Platform;
+using namespace oid;
+
+constexpr int kHandStyles = 15;
+
+// ---- bindings -----------------------------------------------------------------------------
+
+const std::vector<Bound> kGeneral = {
+    {lstDspOrder, LayerOrder{}},
+    {chkShowTray, Check{&O::ShowTray}},
+    {chkUseTrans, Check{&O::UseTrans}},
+    {trbTrans, Track{&O::Trans, 30, 255}},
+    {cmbDblClickAction, ComboIndex{&O::DblClickAction, 5}},
+    {chkMultiUser, Check{&O::MultiUser}},
+};
+
+const std::vector<Bound> kNeedle = {
+    {chkSNeedle, Check{&O::SNeedle}},
+    {cmbNeedleStyle, ComboIndex{&O::NeedleStyle, kHandStyles}},
+    {chkSepNeedleStyle, Check{&O::SepStyle}},
+    {cmbMNeedleStyle, ComboIndex{&O::MStyle, kHandStyles}},
+    {cmbSNeedleStyle, ComboIndex{&O::SStyle, kHandStyles}},
+    {trbHNeedleW, Track{&O::HNeedleW, 0, 100}},
+    {trbMNeedleW, Track{&O::MNeedleW, 0, 100}},
+    {trbSNeedleW, Track{&O::SNeedleW, 0, 100}},
+    {trbHNeedleLL, Track{&O::HLongLen, 0, 100}},
+    {trbMNeedleLL, Track{&O::MLongLen, 0, 100}},
+    {trbSNeedleLL, Track{&O::SLongLen, 0, 100}},
+    {trbHNeedleLS, Track{&O::HShortLen, 0, 30}},
+    {trbMNeedleLS, Track{&O::MShortLen, 0, 30}},
+    {trbSNeedleLS, Track{&O::SShortLen, 0, 30}},
+    {btnH, Colour{&O::ColorH}},
+    {btnM, Colour{&O::ColorM}},
+    {btnS, Colour{&O::ColorS}},
+    {btnHF, Colour{&O::ColorHF}},
+    {btnMF, Colour{&O::ColorMF}},
+    {btnSF, Colour{&O::ColorSF}},
+};
+
+const std::vector<Bound> kMojiBan = {
+    {chkMojiBan, Check{&O::MojiBan}},
+    {chkMojiBanAll, Check{&O::MojiBanAll}},
+    // The fourth set has a button that is never shown, so a stored 3 survives the dialog.
+    {grpMojiBanType, RadioGroup{&O::MojiBanType, rbtnNormal, 4, 0}},
+    {cmbMojiBanFont, ComboText{&O::MojiBanFont}},
+    {chkMojiBanBold, Check{&O::MojiBanBold}},
+    {chkMojiBanItalic, Check{&O::MojiBanItalic}},
+    {chkMojiBanPitch, Check{&O::MojiBanPitch}},
+    {trbMojiBanPitchWidth, Track{&O::MojiBanPitchWidth, 20, 50}},
+    {trbMojiBanSize, Track{&O::MojiSize, 0, 10}},
+    {trbMojiBanPos, Track{&O::MojiBanPos, 0, 20}},
+    {chkMojiBanShadow, Check{&O::MojiBanShadow}},
+    {chkGuradeshon, Check{&O::MojiBanGuradeshon}},
+    {btnB1, Colour{&O::ColorB1}},
+    {btnB2, Colour{&O::ColorB2}},
+    {btnBS1, Colour{&O::ColorBS1}},
+    {btnBS2, Colour{&O::ColorBS2}},
+};
+
+const std::vector<Bound> kDateChar = {
+    {chkDateChar, Check{&O::DateChar}},
+    {cmbDateForm, ComboIndex{&O::DateCharForm, 9}},
+    {cmbWeekType, ComboIndex{&O::WeekType, 6}},
+    {cmbDateCharFont, ComboText{&O::DateCharFont}},
+    {chkDateCharBold, Check{&O::DateCharBold}},
+    {chkDateCharItalic, Check{&O::DateCharItalic}},
+    {trbDateCharSize, Track{&O::DateSize, 0, 10}},
+    {chkDateCharShadow, Check{&O::DateCharShadow}},
+    {btnD, Colour{&O::ColorD}},
+    {btnDS, Colour{&O::ColorDS}},
+    {grpDateCharPos, RadioGroup{&O::DateCharPos, rbtnDateCharPosAMPM, 4, 3}},
+    {trbDateCharInOut, Track{&O::DateCharInOut, 0, 20}},
+};
+
+const std::vector<Bound> kTime = {
+    {chkTimeChar, Check{&O::TimeChar}},
+    {cmbTimeForm, ComboIndex{&O::TimeCharForm, 6}},
+    {cmbTimeCharFont, ComboText{&O::TimeCharFont}},
+    {chkTimeCharBold, Check{&O::TimeCharBold}},
+    {chkTimeCharItalic, Check{&O::TimeCharItalic}},
+    {trbTimeCharSize, Track{&O::TimeSize, 0, 10}},
+    {chkTimeCharShadow, Check{&O::TimeCharShadow}},
+    {btnTime, Colour{&O::ColorTime}},
+    {btnTimeS, Colour{&O::ColorTimeS}},
+    {grpTimeCharPos, RadioGroup{&O::TimeCharPos, rbtnTimeCharPosDateRev, 3, 2}},
+    {trbTimeCharInOut, Track{&O::TimeCharInOut, 0, 20}},
+};
+
+const std::vector<Bound> kMemori = {
+    {chkMajorThick, Check{&O::MajorThick}},
+    {chkMinorThick, Check{&O::MinorThick}},
+    {lstThickStyle, ComboIndex{&O::ThickStyle, 4}},
+    {trbThickPos, Track{&O::ThickPos, 0, 100}},
+    {trbThick5Size, Track{&O::Thick5Size, 0, 100}},
+    {trbThickSize, Track{&O::ThickSize, 0, 100}},
+    {btn5, Colour{&O::Color5}},
+    {btn52, Colour{&O::Color52}},
+    {btnT, Colour{&O::ColorT}},
+    {btnT2, Colour{&O::ColorT2}},
+    {chkThickGuradeshon, Check{&O::ThickGuradeshon}},
+    {chkThickColorChange, Check{&O::ColorChange}},
+    {btnThickColorChange, Colour{&O::ColorThickChange}},
+};
+
+const std::vector<Bound> kFrame = {
+    {chkFrame, Check{&O::FrameShow}},
+    {lstFrameStyle, ComboIndex{&O::FrameStyle, 3}},
+    {trbFramePos, Track{&O::FramePos, 1, 100}},
+    {trbFrameWidth, Track{&O::FrameWidth, 1, 100}},
+    {btnFrame, Colour{&O::ColorFrame}},
+    {btnFrameE, Colour{&O::ColorFrameE}},
+};
+
+const std::vector<Bound> kLock = {
+    {chkLockUse, Check{&O::Locked}},
+    {rbtnLockNormal, RadioGroup{&O::Mode, rbtnLockNormal, 4}},
+    {chkSlowlyHide, Check{&O::SlowlyHide}},
+    {trbLockHoleSize, Track{&O::HoleSize, 10, 100}},
+    {trbLockEscapeSpeed, Track{&O::EscapeSpeed, 1, 5}},
+    {rgrpLockTempKey, RadioGroup{&O::TempKey, rbtnTempKeyNone, 4}},
+};
+
+const std::vector<Bound> kPoint = {
+    {Panel0, RadioGroup{&O::PointType, Panel0, 6}},
+};
+
+const std::vector<Bound> kAlarm = {
+    {chkAlarmUse, Check{&O::AlarmUse}},
+    {grpAlarmStyle, RadioGroup{&O::MsgType, rbtnAlarmMsgNormal, 3}},
+    {sedtAlarmMsgInterval, Spin{&O::Interval, 0, 59}},
+    {sedtAlarmMsgTimes, Spin{&O::Times, 0, 59}},
+    {trbAlarmMsgSpeed, Track{&O::Speed, 1, 6}},
+    {grpAlarmMark, RadioGroup{&O::Join, rbtnSymbolJoinNone, 3}},
+    {sedtMRange, Spin{&O::MRange, 1, 59}},
+    {sedtHRange, Spin{&O::HRange, 1, 11}},
+    {grpAlarmAction, RadioGroup{&O::Action, rbtnAlarmActionNone, 3}},
+};
+
+const std::vector<Bound> kINet = {
+    {cmbNTPServer, ComboText{&O::Server}},
+    {sedtTimeOut, Spin{&O::TimeOut, 1, 300}},
+    {chkShowResult, Check{&O::ShowResult}},
+    {chkOnlyResultMsg, Check{&O::OnlyResultMsg}},
+    {chkAutoDial, Check{&O::AutoDial}},
+    {chkAutoHangUp, Check{&O::AutoHangUp}},
+    {chkErrorHangUp, Check{&O::ErrorHangUp}},
+    {chkAutoSetTime, Check{&O::AutoSetTime}},
+};
+
+// ---- rules ------------------------------------------------------------------------------------
+// Where a control depends on another being "checked and enabled", the predicate repeats that
+// control's own condition, so the order of the rules never matters.
+
+bool Never(const O&, const P&) { return false; }
+
+bool TransEnabled(const O&, const P& p) { return p.layered_windows; }
+bool TransOn(const O& r, const P& p) { return TransEnabled(r, p) && r.UseTrans; }
+
+const std::vector<Rule> kGeneralRules = {
+    {{chkShowTray}, [](const O& r, const P&) { return !(r.Locked && r.TempKey == 0); }},
+    {{chkUseTrans}, TransEnabled},
+    {{lblTrans, trbTrans}, TransOn},
+};
+
+bool SNeedleOn(const O& r, const P&) { return r.SNeedle; }
+bool SepOn(const O& r, const P&) { return r.SepStyle; }
+
+const std::vector<Rule> kNeedleRules = {
+    {{lblHNeedleStyle}, SepOn, Rule::Acts::Show},
+    {{lblMNeedleStyle, cmbMNeedleStyle}, SepOn},
+    {{lblSNeedleStyle, cmbSNeedleStyle}, [](const O& r, const P&) { return r.SepStyle && r.SNeedle; }},
+    {{lblSNeedleW, trbSNeedleW, trbSNeedleLL, trbSNeedleLS, btnS}, SNeedleOn},
+    {{lblNeedleFrameColor, btnHF},
+     [](const O& r, const P&) { return r.NeedleStyle > kLastStyleWithoutEdge; }},
+    {{btnMF}, [](const O& r, const P&) { return EffectiveMinuteStyle(r) > kLastStyleWithoutEdge; }},
+    {{btnSF},
+     [](const O& r, const P&) {
+         return r.SNeedle && EffectiveSecondStyle(r) > kLastStyleWithoutEdge;
+     }},
+};
+
+constexpr int kCircledNumerals = 2;
+bool MojiOn(const O& r, const P&) { return r.MojiBan; }
+bool MojiGradOn(const O& r, const P& p) { return r.MojiBan && p.deep_colour && r.MojiBanGuradeshon; }
+
+const std::vector<Rule> kMojiBanRules = {
+    {{chkMojiBanAll, grpMojiBanType, rbtnNormal, rbtnArabia, rbtnMarutuki, rbtn13_24,
+      grpMojiBanFont, cmbMojiBanFont, chkMojiBanBold, chkMojiBanItalic, lblB1F, trbMojiBanSize,
+      lblMojiBanPos, trbMojiBanPos, chkMojiBanShadow, lblB1, btnB1},
+     MojiOn},
+    {{rbtn13_24}, Never, Rule::Acts::Show},
+    {{btnBS1}, [](const O& r, const P&) { return r.MojiBan && r.MojiBanShadow; }},
+    {{chkMojiBanPitch},
+     [](const O& r, const P&) { return r.MojiBan && r.MojiBanType != kCircledNumerals; }},
+    {{trbMojiBanPitchWidth},
+     [](const O& r, const P&) {
+         return r.MojiBan && r.MojiBanPitch && r.MojiBanType != kCircledNumerals;
+     }},
+    {{chkGuradeshon}, [](const O& r, const P& p) { return r.MojiBan && p.deep_colour; }},
+    {{lblB2, btnB2}, MojiGradOn},
+    {{lblBS2, btnBS2}, [](const O& r, const P& p) { return MojiGradOn(r, p) && r.MojiBanShadow; }},
+};
+
+const std::vector<Rule> kDateCharRules = {
+    {{lblDateForm, cmbDateForm, lblWT, cmbWeekType, grpDateCharFont, cmbDateCharFont,
+      chkDateCharBold, chkDateCharItalic, lblDateCharSize, trbDateCharSize, chkDateCharShadow,
+      lblD, btnD, grpDateCharPos, rbtnDateCharPosAMPM, rbtnDateCharPosNeedle, rbtnDateCharPosUp,
+      rbtnDateCharPosBottom, lblDateCharPosIn, lblDateCharPosOut, trbDateCharInOut},
+     [](const O& r, const P&) { return r.DateChar; }},
+    {{btnDS}, [](const O& r, const P&) { return r.DateChar && r.DateCharShadow; }},
+};
+
+const std::vector<Rule> kTimeRules = {
+    {{lblTimeForm, cmbTimeForm, GroupBox2, cmbTimeCharFont, chkTimeCharBold, chkTimeCharItalic,
+      lblTimeCharSize, trbTimeCharSize, chkTimeCharShadow, lblTime, btnTime, grpTimeCharPos,
+      rbtnTimeCharPosDateRev, rbtnTimeCharPosUp, rbtnTimeCharPosBottom, lblTimeCharPosIn,
+      lblTimeCharPosOut, trbTimeCharInOut},
+     [](const O& r, const P&) { return r.TimeChar; }},
+    {{btnTimeS}, [](const O& r, const P&) { return r.TimeChar && r.TimeCharShadow; }},
+};
+
+bool TicksOn(const O& r, const P&) { return r.MajorThick; }
+bool TickGradOn(const O& r, const P& p) { return r.MajorThick && p.deep_colour && r.ThickGuradeshon; }
+// The minute ticks' own controls: their check box enabled, and minute ticks or the second's
+// colour change on.
+bool MinuteTicksOn(const O& r, const P& p) { return TicksOn(r, p) && (r.MinorThick || r.ColorChange); }
+
+const std::vector<Rule> kMemoriRules = {
+    {{chkMinorThick, chkThickColorChange, lstThickStyle, lblThickPosI, lblDialSize, lblThick5Size,
+      trbThick5Size, btn5},
+     TicksOn},
+    {{chkThickGuradeshon}, [](const O& r, const P& p) { return r.MajorThick && p.deep_colour; }},
+    {{lbl52, btn52}, TickGradOn},
+    {{btnT, lblThickSize, trbThickSize}, MinuteTicksOn},
+    {{lblT2, btnT2}, [](const O& r, const P& p) { return MinuteTicksOn(r, p) && TickGradOn(r, p); }},
+    {{btnThickColorChange}, [](const O& r, const P&) { return r.ColorChange; }},
+};
+
+const std::vector<Rule> kFrameRules = {
+    {{lstFrameStyle, lblFramePos, trbFramePos, lblFrameWidth, trbFrameWidth, lblFrame, btnFrame,
+      lblFrameE, btnFrameE},
+     [](const O& r, const P&) { return r.FrameShow; }},
+};
+
+bool LockModesOn(const O& r, const P&) { return r.Locked || r.TempKey != 0; }
+
+const std::vector<Rule> kLockRules = {
+    {{rbtnLockNormal, rbtnLockHide, rbtnLockHole, rbtnLockEscape}, LockModesOn},
+    {{chkSlowlyHide},
+     [](const O& r, const P& p) { return TransOn(r, p) && LockModesOn(r, p) && r.Mode == 1; }},
+    {{lblLockHoleSizeT, trbLockHoleSize},
+     [](const O& r, const P& p) { return LockModesOn(r, p) && r.Mode == 2; }},
+    {{lblLockEscapeSpeed, lblLockEscapeSpeedEarly, lblLockEscapeSpeedSlow, trbLockEscapeSpeed},
+     [](const O& r, const P& p) { return LockModesOn(r, p) && r.Mode == 3; }},
+};
+
+constexpr int kBoard = 2;
+bool AlarmOn(const O& r, const P&) { return r.AlarmUse; }
+
+const std::vector<Rule> kAlarmRules = {
+    {{grpAlarmStyle, rbtnAlarmMsgNormal, rbtnAlarmMsgSimple, rbtnAlarmMsgBoard, grpAlarmMark,
+      rbtnSymbolJoinNone, rbtnSymbolJoinM, rbtnSymbolJoinH, btnAlarmMsgPreview},
+     AlarmOn},
+    {{sedtAlarmMsgInterval, lblAlarmMsgInterval},
+     [](const O& r, const P&) { return r.AlarmUse && r.MsgType != kBoard; }},
+    {{sedtAlarmMsgTimes, lblAlarmMsgTimes, trbAlarmMsgSpeed, lblAlarmMsgSpeed,
+      lblAlarmMsgSpeedEarly, lblAlarmMsgSpeedSlow},
+     [](const O& r, const P&) { return r.AlarmUse && r.MsgType == kBoard; }},
+    {{sedtMRange, lblMRange}, [](const O& r, const P&) { return r.AlarmUse && r.Join == 1; }},
+    {{sedtHRange, lblHRange}, [](const O& r, const P&) { return r.AlarmUse && r.Join == 2; }},
+};
+
+bool RasOn(const O&, const P& p) { return p.ras; }
+
+const std::vector<Rule> kINetRules = {
+    {{chkOnlyResultMsg}, [](const O& r, const P&) { return r.ShowResult; }},
+    {{grpRasConn, chkAutoDial, chkAutoHangUp}, RasOn},
+    {{chkErrorHangUp}, [](const O& r, const P& p) { return p.ras && r.AutoHangUp; }},
+    {{chkAutoSetTime}, Never, Rule::Acts::Show},
+};
+
+const std::vector<Rule> kNoRules;
+
+struct PageEntry {
+    const std::vector<Bound>& bindings;
+    const std::vector<Rule>& rules;
+    int help; // -1: none
+};
+
+const std::array<PageEntry, kOptionPageCount>& Pages() {
+    static const std::array<PageEntry, kOptionPageCount> pages = {{
+        {kGeneral, kGeneralRules, kHelpGeneral},
+        {kNeedle, kNeedleRules, kHelpNeedle},
+        {kMojiBan, kMojiBanRules, kHelpMojiBan},
+        {kDateChar, kDateCharRules, kHelpDateChar},
+        {kTime, kTimeRules, -1},
+        {kMemori, kMemoriRules, kHelpMemori},
+        {kFrame, kFrameRules, kHelpFrame},
+        {kLock, kLockRules, kHelpLock},
+        {kPoint, kNoRules, kHelpPoint},
+        {kAlarm, kAlarmRules, kHelpAlarm},
+        {kINet, kINetRules, kHelpINet},
+    }};
+    return pages;
+}
+
+bool ValidPage(int page) { return page >= 0 && page < kOptionPageCount; }
+
+} // namespace
+
+int EffectiveMinuteStyle(const TOptionItem& r) { return r.SepStyle ? r.MStyle : r.NeedleStyle; }
+int EffectiveSecondStyle(const TOptionItem& r) { return r.SepStyle ? r.SStyle : r.NeedleStyle; }
+
+std::span<const Bound> PageBindings(int page) {
+    if (!ValidPage(page)) return {};
+    return Pages()[static_cast<std::size_t>(page)].bindings;
+}
+
+std::span<const Rule> PageRules(int page) {
+    if (!ValidPage(page)) return {};
+    return Pages()[static_cast<std::size_t>(page)].rules;
+}
+
+std::optional<int> PageHelpContext(int page) {
+    if (!ValidPage(page)) return std::nullopt;
+    const int help = Pages()[static_cast<std::size_t>(page)].help;
+    if (help < 0) return std::nullopt;
+    return help;
+}
+
+} // namespace vistrel

@@ -1,0 +1,181 @@
+#include "clock/options/options_session.h"
+
+#include <filesystem>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "clock/common/file_io.h"
+#include "clock/common/help.h"
+#include "clock/options/option_ids.h"
+#include "clock/options/option_pages.h"
+#include "tests/options/fake_control_surface.h"
+#include "tests/support/scratch_folder.h"
+
+namespace vistrel {
+namespace {
+
+using test::FakeControlSurface;
+
+class FakeHost : public OptionsHost {
+public:
+    void ApplyOptions(const TOptionItem& options) override { applied.push_back(options); }
+    void WriteSettings() override { ++writes; }
+    void OptionsClosed(int page) override { closed_pages.push_back(page); }
+    bool CommandEnabled(SharedCommand command) const override {
+        return command == SharedCommand::AlarmView ? alarm_view : set_time;
+    }
+    void EnableCommand(SharedCommand command, bool enabled) override {
+        if (command == SharedCommand::AlarmView) alarm_view = enabled;
+    }
+    void PreviewAlarm() override { ++previews; }
+
+    std::vector<TOptionItem> applied;
+    int writes = 0;
+    std::vector<int> closed_pages;
+    bool alarm_view = true;
+    bool set_time = false;
+    int previews = 0;
+};
+
+// The dialog fills its controls, and each filling notifies the change handler.
+class EchoingSurface : public FakeControlSurface {
+public:
+    OptionsSession* session = nullptr;
+    void SetCheck(int id, bool checked) override {
+        FakeControlSurface::SetCheck(id, checked);
+        if (session) session->Change();
+    }
+};
+
+struct Fixture {
+    explicit Fixture(TOptionItem live = {}, int page = 0) : session(host, surface, Platform{}, live, page) {
+        surface.session = &session;
+        session.Show();
+    }
+    FakeHost host;
+    EchoingSurface surface;
+    OptionsSession session;
+};
+
+TEST(OptionsSession, FillingDoesNotCountAsChanges) {
+    Fixture f;
+    EXPECT_TRUE(f.host.applied.empty());
+    EXPECT_EQ(f.session.Original(), TOptionItem{});
+}
+
+TEST(OptionsSession, ChangeReadsEveryPageAndApplies) {
+    Fixture f;
+    f.surface.checks[oid::chkUseTrans] = true;
+    f.surface.positions[oid::trbTrans] = 128;
+    f.surface.texts[oid::cmbDateCharFont] = "Not Installed Font";
+    f.session.Change();
+    ASSERT_EQ(f.host.applied.size(), 1u);
+    EXPECT_TRUE(f.host.applied.back().UseTrans);
+    EXPECT_EQ(f.host.applied.back().Trans, 128);
+    EXPECT_EQ(f.host.applied.back().DateCharFont, "Not Installed Font");
+    EXPECT_TRUE(f.surface.Enabled(oid::trbTrans));
+}
+
+TEST(OptionsSession, CancelRestoresAndAppliesTheOriginal) {
+    TOptionItem live;
+    live.DblClickAction = 2;
+    Fixture f(live, 7);
+    f.surface.checks[oid::chkLockUse] = true;
+    f.session.ChoosePointer(0);
+    f.session.MoveLayer(false);
+    f.session.SelectPage(9);
+    EXPECT_NE(f.session.Working(), live);
+    f.session.Cancel();
+    EXPECT_EQ(f.host.applied.back(), live);
+    EXPECT_EQ(f.host.writes, 0);
+    EXPECT_EQ(f.host.closed_pages, std::vector<int>{9});
+    EXPECT_FALSE(f.session.Open());
+}
+
+TEST(OptionsSession, EndingsWriteOnlyOnOk) {
+    struct Case {
+        void (OptionsSession::*end)();
+        int writes;
+        bool restored;
+    };
+    const Case cases[] = {
+        {&OptionsSession::Ok, 1, false},
+        {&OptionsSession::CloseBox, 0, false},
+        {&OptionsSession::Cancel, 0, true},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        f.surface.checks[oid::chkMultiUser] = false;
+        f.session.Change();
+        const std::size_t applied = f.host.applied.size();
+        (f.session.*c.end)();
+        (f.session.*c.end)(); // a second press after the close does nothing
+        f.session.Change();
+        EXPECT_EQ(f.host.writes, c.writes);
+        EXPECT_EQ(f.host.applied.size(), applied + (c.restored ? 1 : 0));
+        EXPECT_EQ(f.host.applied.back().MultiUser, c.restored);
+        EXPECT_EQ(f.host.closed_pages.size(), 1u);
+    }
+}
+
+TEST(OptionsSession, MovingTheAlarmMarksDownOnce) {
+    Fixture f;
+    f.session.SelectLayer(0);
+    f.session.MoveLayer(false);
+    ASSERT_EQ(f.host.applied.size(), 1u);
+    EXPECT_EQ(f.host.applied.back().DSPOrder, (std::array<std::uint8_t, kLayerCount>{1, 0, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(f.surface.GetSelection(oid::lstDspOrder), 1);
+    f.session.SelectLayer(6);
+    f.session.MoveLayer(false); // already at the back
+    EXPECT_EQ(f.host.applied.size(), 1u);
+    // A layer whose name a language library blanked cannot be moved.
+    f.session.SetLayerNames({"ｱﾗｰﾑﾏｰｸ", "", "ﾒﾓﾘ", "数字(文字盤)", "日付", "枠", "時刻"});
+    f.session.SelectLayer(0); // code 1 is at the top now
+    EXPECT_FALSE(f.surface.Enabled(oid::btnDSPOrderUp));
+    f.session.SelectLayer(1);
+    EXPECT_TRUE(f.surface.Enabled(oid::btnDSPOrderDown));
+}
+
+TEST(OptionsSession, DoubleClickActionWithoutEntryBecomesNoneAtFirstChange) {
+    TOptionItem live;
+    live.DblClickAction = 5;
+    Fixture f(live);
+    f.session.Change();
+    EXPECT_EQ(f.host.applied.back().DblClickAction, -1);
+}
+
+TEST(OptionsSession, CommandsFollowTheAlarmSwitch) {
+    Fixture f;
+    f.surface.checks[oid::chkAlarmUse] = false;
+    f.session.Change();
+    EXPECT_FALSE(f.host.alarm_view);
+    EXPECT_FALSE(f.surface.Enabled(oid::BitBtn1));
+    EXPECT_FALSE(f.surface.Enabled(oid::btnSetTime));
+    f.session.PreviewAlarm();
+    EXPECT_EQ(f.host.previews, 1);
+    EXPECT_TRUE(f.surface.Enabled(oid::btnOK));
+}
+
+TEST(OptionsSession, HelpByPage) {
+    test::ScratchFolder folder;
+    SetProgramFolderForTests(folder.Path());
+    std::filesystem::create_directories(folder.File("help"));
+    for (int context : {kHelpFrame, kHelpINet}) test::WriteBytes(HelpPagePath(context), "<!doctype html>");
+    std::vector<std::string> opened;
+    SetHelpOpenerForTests([&](const std::string& path) {
+        opened.push_back(path);
+        return true;
+    });
+    for (int page : {kPageFrame, kPageTime, kPageINet}) {
+        Fixture f({}, page);
+        f.session.Help();
+    }
+    const std::vector<std::string> expected{HelpPagePath(kHelpFrame), HelpPagePath(kHelpINet)};
+    SetHelpOpenerForTests({});
+    SetProgramFolderForTests("");
+    EXPECT_EQ(opened, expected);
+}
+
+} // namespace
+} // namespace vistrel
