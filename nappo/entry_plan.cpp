@@ -13,8 +13,7 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
-EntryPlan PlanEntry(const std::vector<std::string>& args, bool manager_running,
-                    bool is_windows95) {
+EntryPlan PlanEntry(const std::vector<std::string>& args, bool manager_running, bool is_windows95) {
     if (manager_running) {
         if (args.empty()) return {EntryKind::End, {}};
         return {EntryKind::Forward, args.front()};

@@ -12,10 +12,10 @@
 namespace nappo {
 
 enum class EntryKind {
-    Forward,   // pass the argument to the running manager, then end
-    End,       // end at once, doing nothing
-    WarnOnly,  // show the "for Windows 95" warning and end
-    Run,       // become the manager
+    Forward,  // pass the argument to the running manager, then end
+    End,      // end at once, doing nothing
+    WarnOnly, // show the "for Windows 95" warning and end
+    Run,      // become the manager
 };
 
 struct EntryPlan {
@@ -23,8 +23,7 @@ struct EntryPlan {
     std::string argument; // as given, for Forward
 };
 
-EntryPlan PlanEntry(const std::vector<std::string>& args, bool manager_running,
-                    bool is_windows95);
+EntryPlan PlanEntry(const std::vector<std::string>& args, bool manager_running, bool is_windows95);
 
 // ASCII lower case: the switches are ASCII, and other text must not change its bytes.
 std::string LowerAscii(std::string_view text);

@@ -18,7 +18,7 @@ enum class SaverState { Unknown, Started, Stopped };
 
 struct IdleStep {
     std::uint32_t idle_ms = 0;
-    bool start_saver = false; // start the screen saver now
+    bool start_saver = false;               // start the screen saver now
     SaverState state = SaverState::Unknown; // Unknown: the state line stays as it was
 };
 

@@ -33,8 +33,7 @@ int RunManager() {
     const vistrel::UniqueHandle instance(CreateMutexW(nullptr, FALSE, kManagerMutex));
     // Linked by name at load time: the program does not start without the library.
     LiveNappoSystem system({&::SetHook, &::RemoveHook, &::GetLastTickCount});
-    TfrmNappo manager(system, vistrel::ProgramFolder() + kNappoIniName,
-                      [] { PostQuitMessage(0); });
+    TfrmNappo manager(system, vistrel::ProgramFolder() + kNappoIniName, [] { PostQuitMessage(0); });
     manager.Create();
     return RunMessageLoop(manager.Status().hwnd());
 }

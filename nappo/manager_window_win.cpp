@@ -10,8 +10,7 @@
 
 namespace nappo {
 
-TfrmNappo::TfrmNappo(NappoSystem& system, std::string ini_path,
-                     std::function<void()> on_destroyed)
+TfrmNappo::TfrmNappo(NappoSystem& system, std::string ini_path, std::function<void()> on_destroyed)
     : system_(system), ini_path_(std::move(ini_path)), on_destroyed_(std::move(on_destroyed)),
       status_([this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }) {}
 

@@ -23,9 +23,9 @@ inline constexpr char kHookFailed[] = "HOOKできなかった";
 inline constexpr char kTickError[] = "GetLastTickCount Error";
 inline constexpr char kWindows95Only[] = "このﾌﾟﾛｸﾞﾗﾑは Windows95 用です。";
 
-std::string OnOffText(bool active);                 // "オン" / "オフ"
+std::string OnOffText(bool active);                   // "オン" / "オフ"
 std::string WaitMinutesText(std::int64_t waiting_ms); // whole minutes
-std::string ModeText(bool hook_mode);               // "ﾌｯｸ" / "ｷｰﾎﾞｰﾄﾞｲﾍﾞﾝﾄ"
-std::string StateText(SaverState state);            // "" for Unknown
+std::string ModeText(bool hook_mode);    // "ﾌｯｸ" / "ｷｰﾎﾞｰﾄﾞｲﾍﾞﾝﾄ"
+std::string StateText(SaverState state); // "" for Unknown
 
 } // namespace nappo

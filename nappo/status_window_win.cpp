@@ -36,8 +36,8 @@ void StatusWindow::Create(HWND owner) {
 
 void StatusWindow::CreateControls() {
     font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH, L"MS UI Gothic"));
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                            L"MS UI Gothic"));
     AddControl(L"STATIC", kTitleLine, SS_LEFT, -1, 14, 12, 292, 16);
     int y = 40;
     for (const Row& row : kRows) {
@@ -47,18 +47,19 @@ void StatusWindow::CreateControls() {
         y += 22;
     }
     AddControl(L"STATIC", "", SS_CENTER, kIdState, 14, y + 4, 292, 16);
-    AddControl(L"BUTTON", kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kIdOk, 72, 158,
-               84, 26);
+    AddControl(L"BUTTON", kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kIdOk, 72, 158, 84,
+               26);
     AddControl(L"BUTTON", kCloseButton, BS_PUSHBUTTON | WS_TABSTOP, kIdClose, 166, 158, 84, 26);
 }
 
 HWND StatusWindow::AddControl(const wchar_t* kind, const std::string& text, DWORD style, int id,
                               int x, int y, int width, int height) {
-    HWND control = CreateWindowExW(0, kind, vistrel::Widen(text).c_str(),
-                                   WS_CHILD | WS_VISIBLE | style, x, y, width, height, hwnd(),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
-    if (control && font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), 0);
+    HWND control =
+        CreateWindowExW(0, kind, vistrel::Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y,
+                        width, height, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
+    if (control && font_)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), 0);
     return control;
 }
 

@@ -41,8 +41,8 @@ protected:
 
 private:
     void CreateControls();
-    HWND AddControl(const wchar_t* kind, const std::string& text, DWORD style, int id,
-                    int x, int y, int width, int height);
+    HWND AddControl(const wchar_t* kind, const std::string& text, DWORD style, int id, int x, int y,
+                    int width, int height);
     void SetText(int id, const std::string& text);
     void CentreOnScreen();
 

@@ -41,13 +41,12 @@ int main(int argc, char** argv) {
         if (all) SetWindowPos(w, nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
     if (all || which == "fusen") {
-        const HWND w = OpenAlarmWindow(AlarmWindow::Simple,
-                                       Sample("牛乳を買って帰る", 0x00C8FFC8), settings, context);
+        const HWND w = OpenAlarmWindow(AlarmWindow::Simple, Sample("牛乳を買って帰る", 0x00C8FFC8),
+                                       settings, context);
         if (all) SetWindowPos(w, nullptr, 40, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
     if (all || which == "board") {
-        OpenAlarmWindow(AlarmWindow::Board, Sample("お昼休みです", 0x00C80000), settings,
-                        context);
+        OpenAlarmWindow(AlarmWindow::Board, Sample("お昼休みです", 0x00C80000), settings, context);
     }
 
     SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, nullptr);

@@ -88,8 +88,7 @@ std::vector<std::uint8_t> FaceMask(int size) {
     TickStyleValues t;
     t.major_thick = t.minor_thick = true;
     t.thick_style = kTickSquareSimple;
-    for (const Rect& r : LayoutTicks(face, t).mask_boxes)
-        fill(r);
+    for (const Rect& r : LayoutTicks(face, t).mask_boxes) fill(r);
     const int glyph = std::max(2, size / 20);
     for (int h = 1; h <= 12; ++h) {
         const Point p = PolarPoint(30 * h, face.numeral_ring - glyph, face.centre);
@@ -111,8 +110,7 @@ double MedianMicros(int rounds, int batch, const std::function<void()>& work) {
     times.reserve(static_cast<std::size_t>(rounds));
     for (int r = 0; r < rounds; ++r) {
         const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < batch; ++i)
-            work();
+        for (int i = 0; i < batch; ++i) work();
         const std::chrono::duration<double, std::micro> took =
             std::chrono::steady_clock::now() - start;
         times.push_back(took.count() / batch);

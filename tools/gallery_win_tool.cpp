@@ -56,8 +56,7 @@ std::vector<Tile> Tiles() {
         TOptionItem o = base;
         o.MojiBanType = s;
         // The Roman and circled numerals are not in every Latin font; a Japanese one has them.
-        if (s == 1 || s == 2)
-            o.MojiBanFont = "MS Gothic";
+        if (s == 1 || s == 2) o.MojiBanFont = "MS Gothic";
         tiles.push_back({"numerals " + std::to_string(s), o});
     }
     for (int s = 0; s < 4; ++s) {
@@ -94,8 +93,7 @@ void WriteBmp(const std::string& path, const DibCanvas& sheet) {
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
     GdiFlush();
-    for (int y = 0; y < h; ++y)
-        out.write(reinterpret_cast<const char*>(sheet.Row(y)), rowBytes);
+    for (int y = 0; y < h; ++y) out.write(reinterpret_cast<const char*>(sheet.Row(y)), rowBytes);
     if (!out) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         std::exit(1);

@@ -21,8 +21,7 @@ using namespace vistrel;
 
 namespace {
 
-template <class Step>
-double MedianMillis(int rounds, Step step) {
+template <class Step> double MedianMillis(int rounds, Step step) {
     std::vector<double> times;
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
@@ -51,7 +50,8 @@ int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 51;
     SetMessageBoxAnswererForTests([](const MessageBoxCall&) { return MsgResult::Ok; });
     const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("vistrel-style-bench-" + std::to_string(GetCurrentProcessId()));
+        std::filesystem::temp_directory_path() /
+        ("vistrel-style-bench-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directories(dir);
     const std::string folder = dir.string() + "\\";
     for (int i = 0; i < 1000; ++i) {

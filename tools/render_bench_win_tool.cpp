@@ -70,10 +70,8 @@ int main(int argc, char** argv) {
         const HWND w = CreateWindowExW(WS_EX_TOOLWINDOW | (keyed ? WS_EX_LAYERED : 0), L"STATIC",
                                        L"", WS_POPUP, 0, 0, 1000, 1000, nullptr, nullptr,
                                        GetModuleHandleW(nullptr), nullptr);
-        if (w && keyed)
-            SetLayeredWindowAttributes(w, kFaceShapeKey, 255, LWA_COLORKEY);
-        if (w)
-            ShowWindow(w, SW_SHOWNOACTIVATE);
+        if (w && keyed) SetLayeredWindowAttributes(w, kFaceShapeKey, 255, LWA_COLORKEY);
+        if (w) ShowWindow(w, SW_SHOWNOACTIVATE);
         return w;
     };
     const HWND regionWindow = makeWindow(false);
@@ -93,11 +91,9 @@ int main(int argc, char** argv) {
                 return req;
             };
             const auto handOver = [&](HWND window, bool keyed) {
-                if (!window)
-                    return 0.0;
+                if (!window) return 0.0;
                 FacePainter painter;
-                if (keyed)
-                    painter.SetShapeKey(kFaceShapeKey);
+                if (keyed) painter.SetShapeKey(kFaceShapeKey);
                 painter.Render(o, at(0)); // images and fonts are made once
                 return MedianMicros(rounds, [&](int i) { painter.RenderClock(window, o, at(i)); });
             };
@@ -109,7 +105,6 @@ int main(int argc, char** argv) {
         }
     }
     for (const HWND w : {regionWindow, keyedWindow})
-        if (w)
-            DestroyWindow(w);
+        if (w) DestroyWindow(w);
     return 0;
 }

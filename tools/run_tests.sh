@@ -30,6 +30,14 @@ step() {
     if [ "$rc" -eq 0 ]; then echo "-- $name: ok"; else echo "-- $name: FAILED ($rc)"; failed=$((failed + 1)); fi
 }
 
+# The sources keep the layout of .clang-format (short if and case bodies on one line).
+format_check() {
+    local files
+    files=$(git ls-files '*.cpp' '*.h' '*.c' 2>/dev/null) || files=$(find clock nappo tests tools \( -name '*.cpp' -o -name '*.h' -o -name '*.c' \))
+    clang-format-14 --dry-run -Werror $files
+}
+step "source layout (clang-format)" format_check
+
 step "native tests" timeout 900 build/native/vistrel_tests --gtest_brief=1
 
 # No sound card here: an ALSA null device in a home of the tests' own lets media files really

@@ -17,8 +17,9 @@ constexpr int kInset = TfrmAlarmBoard::kBevel + TfrmAlarmBoard::kBorder;
 HWND TfrmAlarmBoard::Open(const TAlarmItem& item, int times, int speed, const BoardPlace& place,
                           std::weak_ptr<const AlarmHost> host) {
     auto* form = new TfrmAlarmBoard(item, times, speed, std::move(host));
-    return OpenOwned(std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
-                     [form, &place] { form->FormShow(place); });
+    return OpenOwned(
+        std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
+        [form, &place] { form->FormShow(place); });
 }
 
 TfrmAlarmBoard::TfrmAlarmBoard(const TAlarmItem& item, int times, int speed,
@@ -32,8 +33,7 @@ void TfrmAlarmBoard::FormCreate() {
                  kClientHeight);
     PopupMenu1_.reset(CreatePopupMenu());
     AppendMenuW(PopupMenu1_.get(), MF_STRING, kCloseItem, L"閉じる(&C)");
-    const TextReplacement texts[] = {
-        MenuCaption(kCloseTextNumber, PopupMenu1_.get(), kCloseItem)};
+    const TextReplacement texts[] = {MenuCaption(kCloseTextNumber, PopupMenu1_.get(), kCloseItem)};
     ApplyLanguage(texts);
 }
 
@@ -84,8 +84,7 @@ void TfrmAlarmBoard::OnPaint() {
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     DrawEdge(dc, &client, BDR_SUNKENINNER, BF_RECT);
     if (image_dc_) {
-        BitBlt(dc, kInset, kInset, image_size_.cx, image_size_.cy, image_dc_.get(), 0, 0,
-               SRCCOPY);
+        BitBlt(dc, kInset, kInset, image_size_.cx, image_size_.cy, image_dc_.get(), 0, 0, SRCCOPY);
     }
     EndPaint(hwnd(), &ps);
 }

@@ -114,7 +114,7 @@ AlarmEditorFields ClearEditors(const AlarmEditorTexts& texts);
 TAlarmItem ReadEditors(const AlarmEditorFields& fields, TAlarmItem base = {});
 
 class AlarmEditor {
-  public:
+public:
     // Takes copies of the records in list order, fills every row and selects row 0.
     explicit AlarmEditor(AlarmList records, AlarmEditorTexts texts = {});
 
@@ -161,7 +161,7 @@ class AlarmEditor {
     // next time.
     AlarmList Accept();
 
-  private:
+private:
     void FillRow(std::size_t row);
     void EnterRow();
     void LeaveRow();

@@ -9,7 +9,6 @@ namespace vistrel {
 
 namespace {
 
-
 // Calls f with each line of text, without its end (CR LF, LF or CR). A final line end does not
 // start another line.
 template <class F> void ForEachLine(std::string_view text, F&& f) {
@@ -37,17 +36,24 @@ std::string WriteFailedMessage(const std::string& path) {
 std::string RecoveryMessage(const std::string& backup_name, const std::string& error) {
     return "アラーム情報の取得に失敗しました。\r\n"
            "アラーム情報を破棄します。\r\n"
-           "現在のアラーム情報は「" + backup_name + "」に退避します。\r\n"
-           "「" + backup_name + "」内の日付の書式を「yyyy/mm/dd hh:mm:ss」に編集してください。\r\n"
-           "ErrorMessage : " + error;
+           "現在のアラーム情報は「" +
+           backup_name +
+           "」に退避します。\r\n"
+           "「" +
+           backup_name +
+           "」内の日付の書式を「yyyy/mm/dd hh:mm:ss」に編集してください。\r\n"
+           "ErrorMessage : " +
+           error;
 }
 
 std::string NoBackupMessage(const std::string& path, const std::string& why,
                             const std::string& error) {
     return "アラーム情報の取得に失敗しました。\r\n"
-           "「Default.bak」に退避できなかったため、アラーム情報ファイル\r\n" + path +
-           "\r\nはそのまま残し、書き換えません。" + why + "\r\n"
-           "ErrorMessage : " + error;
+           "「Default.bak」に退避できなかったため、アラーム情報ファイル\r\n" +
+           path + "\r\nはそのまま残し、書き換えません。" + why +
+           "\r\n"
+           "ErrorMessage : " +
+           error;
 }
 
 constexpr const char* kKeptUnread =
@@ -99,8 +105,8 @@ std::string FileNameOf(const std::string& path) {
 
 } // namespace
 
-void ReadAlarmText(std::string_view bytes, const std::string& path,
-                   const AlarmLineOptions& options, AlarmList& list) {
+void ReadAlarmText(std::string_view bytes, const std::string& path, const AlarmLineOptions& options,
+                   AlarmList& list) {
     const std::string text = DecodeTextFile(bytes);
     std::size_t line_number = 0;
     ForEachLine(text, [&](std::string_view line) {
@@ -155,8 +161,8 @@ AlarmRecovery RecoverAlarmFile(const std::string& failed_path, const std::string
     }
     const auto backup = BackupPathFor(failed.bytes);
     if (!backup) {
-        r.message = NoBackupMessage(failed_path, "\r\n退避先の名前が残っていません。",
-                                    error_message);
+        r.message =
+            NoBackupMessage(failed_path, "\r\n退避先の名前が残っていません。", error_message);
         return r;
     }
     try {

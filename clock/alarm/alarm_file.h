@@ -18,8 +18,8 @@ enum class AlarmFileNotice { None, Plain, Warning, Error };
 
 // Appends the records of a file's bytes (already read) to list. Throws AlarmFileError at the
 // first line that cannot become a record; the records before it stay in the list.
-void ReadAlarmText(std::string_view bytes, const std::string& path,
-                   const AlarmLineOptions& options, AlarmList& list);
+void ReadAlarmText(std::string_view bytes, const std::string& path, const AlarmLineOptions& options,
+                   AlarmList& list);
 
 // Appends the file's records to list, then moves overdue alarms on (CatchUpAlarms) and sorts.
 // A missing file is no error. Throws AlarmFileError (or Error naming the file, in Japanese, when

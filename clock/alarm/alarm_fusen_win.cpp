@@ -19,20 +19,21 @@ void TfrmAlarmFusen::SetDragForTests(std::function<void(HWND)> drag) {
 HWND TfrmAlarmFusen::Open(const TAlarmItem& item, int interval,
                           std::weak_ptr<const AlarmHost> host) {
     auto* form = new TfrmAlarmFusen(item, std::move(host));
-    return OpenOwned(std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
-                     [form, interval] { form->FormShow(interval); });
+    return OpenOwned(
+        std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
+        [form, interval] { form->FormShow(interval); });
 }
 
 void TfrmAlarmFusen::FormCreate() {
     RegisterClassOnce(kClassName);
     const POINT at = ScreenCentre(kClientWidth, kClientHeight);
-    CreateNotice(kClassName, 0, L"Vistrel", WS_POPUP | WS_CLIPCHILDREN, at.x, at.y,
-                 kClientWidth, kClientHeight);
+    CreateNotice(kClassName, 0, L"Vistrel", WS_POPUP | WS_CLIPCHILDREN, at.x, at.y, kClientWidth,
+                 kClientHeight);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // No SS_NOTIFY: the mouse over the caption reaches this window, which drags by it.
     pnlCaption_ = CreateWindowExW(0, L"STATIC", L"",
-                                  WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX,
-                                  0, 0, 0, 0, hwnd(), nullptr, instance, nullptr);
+                                  WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, 0,
+                                  0, 0, 0, hwnd(), nullptr, instance, nullptr);
     SpeedButton1_ = CreateWindowExW(
         0, L"BUTTON", L"×", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_FLAT, 0, 0, kButtonSize,
         kButtonSize, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCloseButtonId)),
@@ -40,8 +41,7 @@ void TfrmAlarmFusen::FormCreate() {
     SendMessageW(pnlCaption_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
     SendMessageW(SpeedButton1_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
     const int inset = kBodyBevel + kBodyBorder;
-    CreateMemo(0, 0,
-               {inset, kTabHeight + inset, kClientWidth - inset, kClientHeight - inset});
+    CreateMemo(0, 0, {inset, kTabHeight + inset, kClientWidth - inset, kClientHeight - inset});
     LayoutTab();
 }
 
@@ -49,8 +49,7 @@ void TfrmAlarmFusen::FormShow(int interval) {
     StartCloseTimer(interval);
     const std::wstring caption = Widen(AlarmFusenCaption(item()));
     SetWindowTextW(pnlCaption_, caption.c_str());
-    tab_width_ = FusenTabWidth(MeasureText(WindowFont(), caption).cx, kButtonPanelWidth,
-                               kTabBevel);
+    tab_width_ = FusenTabWidth(MeasureText(WindowFont(), caption).cx, kButtonPanelWidth, kTabBevel);
     LayoutTab();
     ShowNotice(SW_SHOWNORMAL);
 }
@@ -124,12 +123,8 @@ void TfrmAlarmFusen::BeginSystemDrag() {
 
 LRESULT TfrmAlarmFusen::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_SIZE:
-        SetShape();
-        return 0;
-    case WM_PAINT:
-        OnPaint();
-        return 0;
+    case WM_SIZE: SetShape(); return 0;
+    case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lp) == pnlCaption_) {

@@ -13,8 +13,8 @@ public:
     static constexpr const wchar_t* kClassName = L"TfrmAlarmFusen";
     static constexpr int kClientWidth = 371;
     static constexpr int kClientHeight = 132;
-    static constexpr int kTabHeight = 25;     // the strip at the top
-    static constexpr int kTabBevel = 2;       // PnlTab's bevel width
+    static constexpr int kTabHeight = 25; // the strip at the top
+    static constexpr int kTabBevel = 2;   // PnlTab's bevel width
     static constexpr int kTabDesignWidth = 159;
     static constexpr int kButtonPanelWidth = 23; // PnlButton
     static constexpr int kButtonSize = 19;       // SpeedButton1

@@ -31,20 +31,20 @@ inline constexpr std::uint32_t kSystemWindowColour = 0xFF000005;
 
 // Fields in the order of the alarm file's columns.
 struct TAlarmItem {
-    std::int32_t reserved = 0;  // written as 0 by the editor; kept as read
+    std::int32_t reserved = 0; // written as 0 by the editor; kept as read
     std::int32_t kind = akTimer;
     std::int32_t reserved2 = 0; // written as 0 by the editor; kept as read
     std::int32_t mark = amNone;
     // 0x00BBGGRR, or 0xFF0000nn for system colour nn.
     std::uint32_t colour = kSystemWindowColour;
-    TDateTime set_time = 0; // only its time of day counts
+    TDateTime set_time = 0;        // only its time of day counts
     std::int32_t day_of_month = 1; // 1..31, for akMonthly
     std::int32_t weekday = 1;      // 1 = Sunday ... 7 = Saturday, for akWeekly
     TDateTime next_time = 0;       // kept by the scheduler
     std::string message;           // empty: no window
     std::int32_t font_size = 9;
-    std::string action; // a name of the command list, or a command line
-    std::string sound;  // a name of the sound list, or a media file path
+    std::string action;              // a name of the command list, or a command line
+    std::string sound;               // a name of the sound list, or a media file path
     std::int32_t before_seconds = 0; // the sound plays this many seconds early (0..30)
 
     friend bool operator==(const TAlarmItem&, const TAlarmItem&) = default;

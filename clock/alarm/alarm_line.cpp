@@ -78,9 +78,9 @@ std::int32_t ParseInt32(std::string_view field, std::size_t line_number) {
 
 // Colours are written signed; an unsigned form of the same 32 bits is read as well.
 std::uint32_t ParseColour(std::string_view field, std::size_t line_number) {
-    return static_cast<std::uint32_t>(ParseInteger(
-        field, std::numeric_limits<std::int32_t>::min(),
-        std::numeric_limits<std::uint32_t>::max(), line_number));
+    return static_cast<std::uint32_t>(ParseInteger(field, std::numeric_limits<std::int32_t>::min(),
+                                                   std::numeric_limits<std::uint32_t>::max(),
+                                                   line_number));
 }
 
 TDateTime ParseDateTime(std::string_view field, bool warn, const std::string& path,

@@ -5,11 +5,11 @@
 
 namespace vistrel {
 
-HWND TfrmAlarmMsg::Open(const TAlarmItem& item, int interval,
-                        std::weak_ptr<const AlarmHost> host) {
+HWND TfrmAlarmMsg::Open(const TAlarmItem& item, int interval, std::weak_ptr<const AlarmHost> host) {
     auto* form = new TfrmAlarmMsg(item, std::move(host));
-    return OpenOwned(std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
-                     [form, interval] { form->FormShow(interval); });
+    return OpenOwned(
+        std::unique_ptr<AlarmNotice>(form), [form] { form->FormCreate(); },
+        [form, interval] { form->FormShow(interval); });
 }
 
 void TfrmAlarmMsg::FormCreate() {
@@ -39,9 +39,7 @@ void TfrmAlarmMsg::FitMemo() {
 
 LRESULT TfrmAlarmMsg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_SIZE:
-        FitMemo();
-        return 0;
+    case WM_SIZE: FitMemo(); return 0;
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(hwnd(), &client);

@@ -24,10 +24,10 @@ int OpenAlarmNotices() { return g_open_notices; }
 UniqueFont CreateAlarmFont(int points, bool bold) {
     const WindowDc screen(nullptr);
     const int height = -MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-    return UniqueFont(CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                                  FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
+    return UniqueFont(CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                  SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                  L"ＭＳ Ｐゴシック"));
 }
 
 SIZE MeasureText(HFONT font, const std::wstring& text) {
@@ -49,14 +49,13 @@ AlarmNotice* AlarmNotice::FromHandle(HWND hwnd) {
 
 AlarmNotice::AlarmNotice(const TAlarmItem& item, std::weak_ptr<const AlarmHost> host)
     : item_(item), host_(std::move(host)), back_(ToColorRef(item.colour)),
-      text_(ToColorRef(static_cast<std::uint32_t>(
-          ContrastColour(static_cast<TColor>(item.colour))))),
+      text_(
+          ToColorRef(static_cast<std::uint32_t>(ContrastColour(static_cast<TColor>(item.colour))))),
       back_brush_(CreateSolidBrush(back_)),
       memo_font_(CreateAlarmFont(AlarmFontPoints(item.font_size), true)),
       window_font_(CreateAlarmFont(9, false)) {}
 
-HWND AlarmNotice::OpenOwned(std::unique_ptr<AlarmNotice> form,
-                            const std::function<void()>& create,
+HWND AlarmNotice::OpenOwned(std::unique_ptr<AlarmNotice> form, const std::function<void()>& create,
                             const std::function<void()>& show) {
     create();
     const HWND hwnd = form.release()->hwnd(); // the window owns the object now
@@ -144,9 +143,7 @@ LRESULT AlarmNotice::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return OnMemoColour(reinterpret_cast<HDC>(wp));
         }
         return Default(msg, wp, lp);
-    case WM_DESTROY:
-        OnDestroy();
-        return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
     default: return Default(msg, wp, lp);
     }
 }

@@ -52,8 +52,8 @@ protected:
     HWND Owner() const;
     // Creates the window, which from then on owns this object and frees it at its end. A
     // window that cannot be created throws, and the caller still owns the object.
-    void CreateNotice(const wchar_t* class_name, DWORD ex_style, const wchar_t* title,
-                      DWORD style, int x, int y, int width, int height);
+    void CreateNotice(const wchar_t* class_name, DWORD ex_style, const wchar_t* title, DWORD style,
+                      int x, int y, int width, int height);
     // A memo child showing the record's message in the record's colours and font size.
     void CreateMemo(DWORD style, DWORD ex_style, const RECT& r);
     // Closes the window after the given minutes; 0 (or less) keeps it open.

@@ -51,7 +51,7 @@ enum class AlarmEffect { None, Flash, Shake };
 // What the caller does for one fired alarm, in this order: open the window, run the effect to
 // its end, then run the action.
 struct AlarmAnnouncement {
-    TAlarmItem item; // a copy of the record as it was when it fired
+    TAlarmItem item;                        // a copy of the record as it was when it fired
     AlarmWindow window = AlarmWindow::None; // None for an empty message or an unknown type
     AlarmEffect effect = AlarmEffect::None;
 };

@@ -9,8 +9,8 @@ AlarmWindowSettings AlarmWindowSettingsOf(const TOptionItem& option) {
     return {option.Interval, option.Times, option.Speed};
 }
 
-HWND OpenAlarmWindow(AlarmWindow kind, const TAlarmItem& item,
-                     const AlarmWindowSettings& settings, const AlarmShowContext& context) {
+HWND OpenAlarmWindow(AlarmWindow kind, const TAlarmItem& item, const AlarmWindowSettings& settings,
+                     const AlarmShowContext& context) {
     if (item.message.empty()) return nullptr; // nothing to say: no window
     switch (kind) {
     case AlarmWindow::Normal: return TfrmAlarmMsg::Open(item, settings.interval, context.host);

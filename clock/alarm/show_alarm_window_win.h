@@ -31,8 +31,8 @@ struct AlarmShowContext {
 
 // Opens one notification window of the given kind for a record (None opens nothing). Returns
 // its handle, or null. The window frees itself when it closes.
-HWND OpenAlarmWindow(AlarmWindow kind, const TAlarmItem& item,
-                     const AlarmWindowSettings& settings, const AlarmShowContext& context);
+HWND OpenAlarmWindow(AlarmWindow kind, const TAlarmItem& item, const AlarmWindowSettings& settings,
+                     const AlarmShowContext& context);
 
 // What the tick does with an announcement from AlarmProc: opens the window it asks for, then
 // runs its effect to the end, so that the alarm's action comes after both. Returns the

@@ -57,8 +57,8 @@ bool MayWriteChosenFile(const std::string& path) {
 }
 
 bool SaveStyleAs(TOptionItem& option, void* owner) {
-    const auto path = CurrentShellServices().ChooseFileToSave(StyleFileRequest(option.StyleDir),
-                                                              owner);
+    const auto path =
+        CurrentShellServices().ChooseFileToSave(StyleFileRequest(option.StyleDir), owner);
     if (!path || !MayWriteChosenFile(*path)) return false;
     try {
         // The chosen file is replaced, not merged into: the new file holds this style alone.

@@ -68,7 +68,9 @@ void TfrmVistrel::Execute(Command command) {
     }
 }
 
-void TfrmVistrel::DoubleClickAction() { ExecuteEnabled(DoubleClickCommand(option_.DblClickAction)); }
+void TfrmVistrel::DoubleClickAction() {
+    ExecuteEnabled(DoubleClickCommand(option_.DblClickAction));
+}
 
 void TfrmVistrel::EraseCmd1() {
     StopTick();

@@ -44,8 +44,8 @@ void TfrmVistrel::FlashColours(int n) {
     for (int i = 0; i <= n; ++i) {
         std::swap(option_.ColorH, option_.ColorM);
         for (TColor* c : {&option_.ColorD, &option_.ColorT, &option_.Color5, &option_.ColorT2,
-                          &option_.Color52, &option_.ColorB1, &option_.ColorB2,
-                          &option_.ColorFrame, &option_.ColorFrameE, &option_.ColorTime}) {
+                          &option_.Color52, &option_.ColorB1, &option_.ColorB2, &option_.ColorFrame,
+                          &option_.ColorFrameE, &option_.ColorTime}) {
             *c = InvertColour(*c);
         }
         Redraw();

@@ -27,8 +27,8 @@ LRESULT TfrmVistrel::OnNcHitTest(LPARAM lp) {
     ScreenToClient(hwnd(), &p);
     RECT rc;
     GetClientRect(hwnd(), &rc);
-    const int margin = EdgeMargin({window_.Size, option_.MojiBan, option_.MojiSize,
-                                   option_.ThickPos, option_.Thick5Size});
+    const int margin = EdgeMargin(
+        {window_.Size, option_.MojiBan, option_.MojiSize, option_.ThickPos, option_.Thick5Size});
     switch (EdgeAt(p.x, p.y, rc.right, rc.bottom, margin)) {
     case Edge::Left: return HTLEFT;
     case Edge::Right: return HTRIGHT;

@@ -42,9 +42,9 @@ void TfrmVistrel::Timer1Timer() {
     ResetFpu();
     if (r.catch_up) CatchUp();
     if (r.redraw) Redraw();
-    app_.SetTitle(minimized_ ? painter_.DateText() + " " +
-                                   FormatDateTime("hh:nn:ss", tick_.display.value)
-                             : std::string("Vistrel"));
+    app_.SetTitle(minimized_
+                      ? painter_.DateText() + " " + FormatDateTime("hh:nn:ss", tick_.display.value)
+                      : std::string("Vistrel"));
     RunDueAlarms();
 }
 
@@ -82,9 +82,9 @@ void TfrmVistrel::UpdateTrayIcon() {
         tray_->Hide();
         return;
     }
-    static const HICON icon = static_cast<HICON>(LoadImageW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON,
-        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    static const HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     tray_->Show(icon, "Vistrel");
 }
 

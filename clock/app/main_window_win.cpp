@@ -71,9 +71,9 @@ void TfrmVistrel::FormCreate() {
         RunAdjustment(std::any_cast<const TOptionItem&>(settings));
     });
     screen_ = QueryScreenTraits();
-    alarm_host_ = std::make_shared<AlarmHost>(AlarmHost{
-        app_.hwnd(), [this](bool topmost) { app_.SetTopmost(topmost); },
-        [this] { return window_.StayOnTop; }});
+    alarm_host_ = std::make_shared<AlarmHost>(
+        AlarmHost{app_.hwnd(), [this](bool topmost) { app_.SetTopmost(topmost); },
+                  [this] { return window_.StayOnTop; }});
     sound_ = std::make_unique<AlarmSound>();
     // The tick stands still while one of the painter's error boxes is up.
     painter_.SetBoxHooks({[this] { StopTick(); }, [this] { StartTick(); }});
@@ -101,8 +101,8 @@ void TfrmVistrel::FormCreate() {
 
     ReadAllSettings();
 
-    if (const auto nappo = NappoCommandLine(NappoMoment::StartUp, IsWindows95(),
-                                            flags_.start_nappo, ProgramFolder())) {
+    if (const auto nappo = NappoCommandLine(NappoMoment::StartUp, IsWindows95(), flags_.start_nappo,
+                                            ProgramFolder())) {
         try {
             RunCommand(*nappo, option_);
         } catch (const std::exception& e) {
@@ -189,9 +189,10 @@ void TfrmVistrel::EnsureDataFolders() {
     for (const char* name : {"style", "alarm"}) {
         const std::string path = ProgramFolder() + name;
         if (MakeDirectory(path)) continue;
-        ShowMessageBox("フォルダ「" + path + "」を作成できませんでした。\r\n"
-                       "プログラムのフォルダに書き込めるか、同じ名前のファイルがないかを"
-                       "確かめてください。\r\nこのフォルダを使わずに動きます。",
+        ShowMessageBox("フォルダ「" + path +
+                           "」を作成できませんでした。\r\n"
+                           "プログラムのフォルダに書き込めるか、同じ名前のファイルがないかを"
+                           "確かめてください。\r\nこのフォルダを使わずに動きます。",
                        MsgType::Warning);
     }
 }
@@ -233,7 +234,8 @@ void TfrmVistrel::SaveAlarms() {
     if (unread_.Contains(AlarmFile())) return;
     const AlarmSaveResult r = SaveAlarmFile(AlarmFile(), alarms_);
     if (!r.saved && !r.message.empty()) {
-        ShowMessageBox(r.message, r.notice == AlarmFileNotice::Error ? MsgType::Error : MsgType::Plain);
+        ShowMessageBox(r.message,
+                       r.notice == AlarmFileNotice::Error ? MsgType::Error : MsgType::Plain);
     }
 }
 
@@ -316,9 +318,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         FormClose();
         DestroyWindow(hwnd());
         return 0;
-    case WM_QUERYENDSESSION:
-        SaveAll();
-        return Default(msg, wp, lp);
+    case WM_QUERYENDSESSION: SaveAll(); return Default(msg, wp, lp);
     case WM_DESTROY:
         FormDestroy();
         app_.EndWithProgram();

@@ -11,7 +11,7 @@ enum class NappoMoment { StartUp, Exit };
 
 // The command line to run at that moment ("Nappo.exe" beside the clock, with "/e" at exit),
 // or nothing. The path is quoted: a folder with blanks must not be read as a shorter program.
-std::optional<std::string> NappoCommandLine(NappoMoment moment, bool is_windows95,
-                                            bool start_nappo, const std::string& program_folder);
+std::optional<std::string> NappoCommandLine(NappoMoment moment, bool is_windows95, bool start_nappo,
+                                            const std::string& program_folder);
 
 } // namespace vistrel

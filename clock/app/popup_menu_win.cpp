@@ -33,7 +33,8 @@ UniqueMenu BuildPopupMenu(const MenuTexts& texts, const CommandFacts& facts) {
         switch (e.kind) {
         case MenuKind::Item: {
             const CommandState s = StateOf(e.command, facts);
-            const UINT flags = MF_STRING | (s.enabled ? 0 : MF_GRAYED) | (s.checked ? MF_CHECKED : 0);
+            const UINT flags =
+                MF_STRING | (s.enabled ? 0 : MF_GRAYED) | (s.checked ? MF_CHECKED : 0);
             AppendMenuW(open.back(), flags, e.command, caption.c_str());
             break;
         }

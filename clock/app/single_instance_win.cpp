@@ -16,6 +16,8 @@ bool ActivateRunningCopy() {
     return true;
 }
 
-UniqueHandle ClaimInstance() { return UniqueHandle(CreateMutexW(nullptr, FALSE, kInstanceMutexName)); }
+UniqueHandle ClaimInstance() {
+    return UniqueHandle(CreateMutexW(nullptr, FALSE, kInstanceMutexName));
+}
 
 } // namespace vistrel

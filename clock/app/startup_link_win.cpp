@@ -35,8 +35,7 @@ private:
 };
 
 // An owning COM interface pointer.
-template <class T>
-class ComPtr {
+template <class T> class ComPtr {
 public:
     ComPtr() = default;
     ~ComPtr() {
@@ -47,8 +46,7 @@ public:
     T* operator->() const { return p_; }
     T** Out() { return &p_; }
     explicit operator bool() const { return p_ != nullptr; }
-    template <class U>
-    bool As(ComPtr<U>& other) const {
+    template <class U> bool As(ComPtr<U>& other) const {
         return SUCCEEDED(p_->QueryInterface(__uuidof(U), reinterpret_cast<void**>(other.Out())));
     }
 
@@ -138,7 +136,8 @@ void StartUpRegCmd() {
         return;
     }
     const std::string link = StartupLinkPath();
-    const ShellLinkInfo info{RunningProgram(), "Vistrel", WithoutTrailingSeparator(ProgramFolder())};
+    const ShellLinkInfo info{RunningProgram(), "Vistrel",
+                             WithoutTrailingSeparator(ProgramFolder())};
     if (!link.empty() && WriteShellLink(link, info)) {
         ShowMessageBox("登録しました。", MsgType::Information);
     } else {

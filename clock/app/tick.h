@@ -15,8 +15,8 @@ struct DisplayTime {
 
 // Whether something on the face changes every second.
 struct SecondsShown {
-    bool second_hand = false;  // SNeedle
-    bool colour_change = false; // ColorChange
+    bool second_hand = false;            // SNeedle
+    bool colour_change = false;          // ColorChange
     bool time_text_with_seconds = false; // TimeChar and TimeCharForm <= 2
     bool Any() const { return second_hand || colour_change || time_text_with_seconds; }
 };

@@ -94,14 +94,14 @@ Offset MoveAway(const Rect& win, int x, int y, int escape_speed) {
         int x0, x1, y0, y1, dx, dy;
     };
     const Row rows[] = {
-        {L + W / 3, L + 2 * (W / 3), T, T + H / 3, 0, +s},                 // top middle
-        {L, L + W / 3, T + H / 3, T + 2 * (H / 3), +s, 0},                 // left middle
-        {L + 2 * (W / 3), L + W, T + H / 3, T + 2 * (H / 3), -s, 0},       // right middle
-        {L + W / 3, L + 2 * (W / 3), T + 2 * (H / 3), T + H, 0, -s},       // bottom middle
-        {L, L + W / 2, T, T + H / 2, +s, +s},                              // upper left
-        {L, L + W / 2, T + H / 2, T + H, +s, -s},                          // lower left
-        {L + W / 2, L + W, T, T + H / 2, -s, +s},                          // upper right
-        {L + W / 2, L + W, T + H / 2, T + H, -s, -s},                      // lower right
+        {L + W / 3, L + 2 * (W / 3), T, T + H / 3, 0, +s},           // top middle
+        {L, L + W / 3, T + H / 3, T + 2 * (H / 3), +s, 0},           // left middle
+        {L + 2 * (W / 3), L + W, T + H / 3, T + 2 * (H / 3), -s, 0}, // right middle
+        {L + W / 3, L + 2 * (W / 3), T + 2 * (H / 3), T + H, 0, -s}, // bottom middle
+        {L, L + W / 2, T, T + H / 2, +s, +s},                        // upper left
+        {L, L + W / 2, T + H / 2, T + H, +s, -s},                    // lower left
+        {L + W / 2, L + W, T, T + H / 2, -s, +s},                    // upper right
+        {L + W / 2, L + W, T + H / 2, T + H, -s, -s},                // lower right
     };
     for (const Row& r : rows) {
         if (in(r.x0, r.x1, r.y0, r.y1)) return {r.dx, r.dy};

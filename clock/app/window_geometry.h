@@ -40,8 +40,7 @@ struct Anchor {
 };
 Anchor UpdateAnchor(const Rect& rect, int screen_width, int screen_height, Anchor previous);
 // Where the window goes when the screen size changes; a window with no corner stays.
-Rect PlaceFromAnchor(const Rect& rect, const Anchor& anchor, int screen_width,
-                        int screen_height);
+Rect PlaceFromAnchor(const Rect& rect, const Anchor& anchor, int screen_width, int screen_height);
 
 // --- lock ---
 // The lock applies when locked and the temporary key is not held, or unlocked and it is held.

@@ -100,13 +100,9 @@ public:
                 Nested(count == 1 ? kShortTime : kLongTime, depth);
                 i += count;
                 break;
-            case 'A':
-                i += HalfDay(p, i);
-                break;
+            case 'A': i += HalfDay(p, i); break;
             case '"':
-            case '\'':
-                i = Literal(p, i);
-                break;
+            case '\'': i = Literal(p, i); break;
             default:
                 out_ += c;
                 ++i;
@@ -138,18 +134,10 @@ private:
     void Day(std::size_t count, int depth) {
         switch (count) {
         case 1:
-        case 2:
-            Number(date_.day, static_cast<int>(count));
-            break;
-        case 3:
-            out_ += kShortDayNames[weekday_ - 1];
-            break;
-        case 4:
-            out_ += kLongDayNames[weekday_ - 1];
-            break;
-        default:
-            Nested(kShortDate, depth);
-            break;
+        case 2: Number(date_.day, static_cast<int>(count)); break;
+        case 3: out_ += kShortDayNames[weekday_ - 1]; break;
+        case 4: out_ += kLongDayNames[weekday_ - 1]; break;
+        default: Nested(kShortDate, depth); break;
         }
     }
 

@@ -100,8 +100,8 @@ TDateTime EncodeDate(int year, int month, int day) {
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int ms) {
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 ||
-        ms < 0 || ms > 999) {
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || ms < 0 ||
+        ms > 999) {
         throw Error("Invalid argument to time encode");
     }
     return (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + ms) / kMsPerDay;
@@ -147,7 +147,7 @@ TimeParts DecodeTime(TDateTime t) {
 
 int DayOfWeek(TDateTime t) {
     const std::int64_t days = WholeDays(ToMilliseconds(t)); // 1899-12-30 was a Saturday
-    const std::int64_t w = ((days + 6) % 7 + 7) % 7;           // 0 = Sunday
+    const std::int64_t w = ((days + 6) % 7 + 7) % 7;        // 0 = Sunday
     return static_cast<int>(w) + 1;
 }
 
@@ -175,8 +175,8 @@ std::optional<TDateTime> TextToDateTime(std::string_view s) {
     std::size_t i = 0;
     SkipSpaces(s, i);
     int y = 0, m = 0, d = 0;
-    if (!ReadYear(s, i, y) || !Expect(s, i, '/') || !ReadNumber(s, i, 2, m) ||
-        !Expect(s, i, '/') || !ReadNumber(s, i, 2, d)) {
+    if (!ReadYear(s, i, y) || !Expect(s, i, '/') || !ReadNumber(s, i, 2, m) || !Expect(s, i, '/') ||
+        !ReadNumber(s, i, 2, d)) {
         return std::nullopt;
     }
     if (!IsValidDate(y, m, d)) return std::nullopt;

@@ -42,8 +42,9 @@ Dialog* Dialog::FromHandle(HWND hwnd) {
 INT_PTR Dialog::RunModal(HWND owner) {
     modal_ = true;
     ended_ = false;
-    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(template_id_),
-                                           owner, &Dialog::Proc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result =
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(template_id_), owner,
+                        &Dialog::Proc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
     // Closing the program ends a modal run on the way: that is a Cancel, not a failure.
     if (RenewQuitRequest()) return IDCANCEL;
@@ -77,9 +78,9 @@ void Dialog::End(INT_PTR result) {
 void Dialog::PlaceNearClockWindow(HWND clock) {
     RECT c{}, d{};
     if (!clock || !GetWindowRect(clock, &c) || !GetWindowRect(hwnd_, &d)) return;
-    const Point p = PlaceNearClock({c.left, c.top, c.right, c.bottom},
-                                   {d.right - d.left, d.bottom - d.top},
-                                   {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    const Point p =
+        PlaceNearClock({c.left, c.top, c.right, c.bottom}, {d.right - d.left, d.bottom - d.top},
+                       {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     SetWindowPos(hwnd_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -152,7 +153,12 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcep
     const INT_PTR result = GuardedCall([&] { return self->Handle(msg, wp, lp); }, INT_PTR{FALSE});
     if (msg == WM_NCDESTROY) {
         self->Detach();
-        GuardedCall([&] { self->OnFinalMessage(); return 0; }, 0);
+        GuardedCall(
+            [&] {
+                self->OnFinalMessage();
+                return 0;
+            },
+            0);
     }
     return result;
 }

@@ -19,8 +19,7 @@ long LiveGdiObjects();
 namespace detail {
 std::atomic<long>& GdiCounter();
 
-template <class T, class Traits>
-class UniqueResource {
+template <class T, class Traits> class UniqueResource {
 public:
     UniqueResource() = default;
     explicit UniqueResource(T h) : h_(h) {
@@ -68,8 +67,7 @@ struct KernelTraits {
 struct FileTraits : KernelTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
 };
-template <class T>
-struct GdiTraits {
+template <class T> struct GdiTraits {
     static constexpr bool kCounted = true;
     static T Invalid() { return nullptr; }
     static bool Valid(T h) { return h != nullptr; }

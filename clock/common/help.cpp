@@ -9,8 +9,8 @@ namespace vistrel {
 
 namespace {
 constexpr std::array<int, 13> kContexts = {
-    kHelpContents, kHelpGeneral, kHelpNeedle, kHelpMojiBan, kHelpDateChar,
-    kHelpMemori,   kHelpLock,    kHelpPoint,  kHelpAlarm,   kHelpINet,
+    kHelpContents,  kHelpGeneral,   kHelpNeedle, kHelpMojiBan, kHelpDateChar,
+    kHelpMemori,    kHelpLock,      kHelpPoint,  kHelpAlarm,   kHelpINet,
     kHelpAlarmView, kHelpLoadStyle, kHelpFrame};
 
 HelpOpener& TestOpener() {

@@ -31,8 +31,8 @@ std::string LanguageLibrary::Text(int number) const {
     // With a buffer size of 0 LoadStringW hands out the resource text itself, whatever its
     // length; the cut below then never splits a character.
     const wchar_t* text = nullptr;
-    const int length = LoadStringW(module_.get(), static_cast<UINT>(number),
-                                   reinterpret_cast<LPWSTR>(&text), 0);
+    const int length =
+        LoadStringW(module_.get(), static_cast<UINT>(number), reinterpret_cast<LPWSTR>(&text), 0);
     if (length <= 0 || text == nullptr) return {};
     return CutToSjisBytes(Narrow(std::wstring_view(text, static_cast<std::size_t>(length))),
                           kMaxTextBytes);
@@ -45,9 +45,8 @@ TextReplacement ControlText(int number, HWND dialog, int control_id) {
 }
 
 TextReplacement WindowCaption(int number, HWND window) {
-    return {number, [window](const std::string& text) {
-                SetWindowTextW(window, Widen(text).c_str());
-            }};
+    return {number,
+            [window](const std::string& text) { SetWindowTextW(window, Widen(text).c_str()); }};
 }
 
 TextReplacement MenuCaption(int number, HMENU menu, UINT item_id) {

@@ -7,9 +7,9 @@ namespace vistrel::detail {
 
 MsgResult ShowPlatformMessageBox(const MessageBoxCall& call) {
     std::fprintf(stderr, "[message box] %s\n", call.text.c_str());
-    return call.buttons == MsgButtons::YesNo ? MsgResult::No
+    return call.buttons == MsgButtons::YesNo      ? MsgResult::No
            : call.buttons == MsgButtons::OkCancel ? MsgResult::Cancel
-                                                   : MsgResult::Ok;
+                                                  : MsgResult::Ok;
 }
 
 } // namespace vistrel::detail

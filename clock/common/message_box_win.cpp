@@ -46,8 +46,7 @@ HWND MessageBoxOwner() {
 
 namespace detail {
 MsgResult ShowPlatformMessageBox(const MessageBoxCall& call) {
-    switch (MessageBoxW(MessageBoxOwner(), Widen(call.text).c_str(), g_title,
-                        StyleOf(call))) {
+    switch (MessageBoxW(MessageBoxOwner(), Widen(call.text).c_str(), g_title, StyleOf(call))) {
     case IDYES: return MsgResult::Yes;
     case IDNO: return MsgResult::No;
     case IDCANCEL: return MsgResult::Cancel;

@@ -15,8 +15,7 @@ AdjustTimeHandler& AdjustHandler() {
     return handler;
 }
 
-template <class Names>
-int IndexIn(const Names& names, const std::string& command) {
+template <class Names> int IndexIn(const Names& names, const std::string& command) {
     const auto found = std::find(names.begin(), names.end(), command);
     return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }

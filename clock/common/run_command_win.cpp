@@ -26,8 +26,8 @@ void StartCommandLine(const std::string& command_line) {
     startup.cbReserved2 = 0;
     startup.lpReserved2 = nullptr;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE,
-                        CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, CREATE_DEFAULT_ERROR_MODE,
+                        nullptr, nullptr, &startup, &process)) {
         throw Error("Exec Error " + std::to_string(GetLastError()));
     }
     // Not waited for: only our handles to it go.

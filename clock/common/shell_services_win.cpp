@@ -24,8 +24,7 @@ std::wstring SystemFilter(const std::string& filter) {
     return out;
 }
 
-std::optional<std::string> RunFileDialog(const FileDialogRequest& request, void* owner,
-                                         bool save) {
+std::optional<std::string> RunFileDialog(const FileDialogRequest& request, void* owner, bool save) {
     const std::wstring filter = SystemFilter(request.filter);
     const std::wstring folder = Widen(request.folder);
     const std::wstring extension = Widen(request.default_extension);

@@ -6,9 +6,9 @@
 
 namespace vistrel {
 
-bool IsWindows95();   // the 9x family, version 4.0 exactly
-bool IsWindowsNT5();  // the NT family, major version 5 (2000, XP)
-bool IsWindowsNT();   // the NT family
+bool IsWindows95();  // the 9x family, version 4.0 exactly
+bool IsWindowsNT5(); // the NT family, major version 5 (2000, XP)
+bool IsWindowsNT();  // the NT family
 
 // True when "rasapi32.dll" loads and exports "RasEnumConnectionsA"; the library is freed again.
 bool RasAvailable();

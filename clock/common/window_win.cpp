@@ -41,8 +41,8 @@ void Window::RegisterClassOnce(const wchar_t* class_name, UINT class_style, HCUR
     if (!RegisterClassExW(&wc)) throw Error("RegisterClass failed");
 }
 
-void Window::CreateOf(const wchar_t* class_name, DWORD ex_style, const wchar_t* title,
-                      DWORD style, int x, int y, int width, int height, HWND owner) {
+void Window::CreateOf(const wchar_t* class_name, DWORD ex_style, const wchar_t* title, DWORD style,
+                      int x, int y, int width, int height, HWND owner) {
     CreateWindowExW(ex_style, class_name, title, style, x, y, width, height, owner, nullptr,
                     GetModuleHandleW(nullptr), this);
     if (!hwnd_) throw Error("CreateWindow failed");
@@ -73,7 +73,12 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) n
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
-        GuardedCall([&] { self->OnFinalMessage(); return 0; }, 0);
+        GuardedCall(
+            [&] {
+                self->OnFinalMessage();
+                return 0;
+            },
+            0);
     }
     return result;
 }

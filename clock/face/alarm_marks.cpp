@@ -9,24 +9,18 @@ namespace {
 std::int64_t HorizonMs(const AlarmMarkSettings& s, TDateTime now) {
     const std::int64_t now_ms = ToMilliseconds(now);
     switch (s.join) {
-    case 1:
-        return now_ms + static_cast<std::int64_t>(s.m_range) * 60'000;
-    case 2:
-        return now_ms + static_cast<std::int64_t>(s.h_range) * 3'600'000;
-    default:
-        return now_ms;
+    case 1: return now_ms + static_cast<std::int64_t>(s.m_range) * 60'000;
+    case 2: return now_ms + static_cast<std::int64_t>(s.h_range) * 3'600'000;
+    default: return now_ms;
     }
 }
 
 int MarkAngle(int join, TDateTime next) {
     const TimeParts t = DecodeTime(next);
     switch (join) {
-    case 1:
-        return t.minute * 6;
-    case 2:
-        return t.hour * 30 + t.minute / 2; // trunc(hour x 30 + minute x 0.5)
-    default:
-        return 0;
+    case 1: return t.minute * 6;
+    case 2: return t.hour * 30 + t.minute / 2; // trunc(hour x 30 + minute x 0.5)
+    default: return 0;
     }
 }
 
@@ -36,8 +30,7 @@ AlarmMarksDrawing DrawAlarmMarks(const FaceMetrics& face, const AlarmMarkSetting
                                  std::span<const AlarmMarkSource> alarms, TDateTime now) {
     AlarmMarksDrawing d;
     d.shadow_offset = face.shadow_offset;
-    if (!s.alarm_use)
-        return d;
+    if (!s.alarm_use) return d;
     const std::int64_t horizon = HorizonMs(s, now);
     const std::int64_t r = face.radius;
     const int rim = NearestRatio(r * 97, 100);
@@ -47,10 +40,8 @@ AlarmMarksDrawing DrawAlarmMarks(const FaceMetrics& face, const AlarmMarkSetting
     RegionRecipe unshifted;
     // The list is sorted, so the first alarm beyond the horizon ends the walk.
     for (const AlarmMarkSource& alarm : alarms) {
-        if (ToMilliseconds(alarm.next) > horizon)
-            break;
-        if (alarm.mark != 1 && alarm.mark != 2)
-            continue;
+        if (ToMilliseconds(alarm.next) > horizon) break;
+        if (alarm.mark != 1 && alarm.mark != 2) continue;
         DialMark m;
         m.kind = alarm.mark;
         m.angle = MarkAngle(s.join, alarm.next);

@@ -13,8 +13,7 @@ bool LooksLikeKey(std::uint32_t rgb, std::uint32_t key_rgb) {
 
 void MoveOffKey(std::uint32_t* pixels, int count, std::uint32_t key_rgb) {
     for (int i = 0; i < count; ++i) {
-        if (LooksLikeKey(pixels[i], key_rgb))
-            pixels[i] ^= kGreenStep;
+        if (LooksLikeKey(pixels[i], key_rgb)) pixels[i] ^= kGreenStep;
     }
 }
 

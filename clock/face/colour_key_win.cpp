@@ -10,8 +10,7 @@
 namespace vistrel {
 
 void KeyOutside(DibCanvas& face, HRGN outline, COLORREF key) {
-    if (!outline || face.bits_per_pixel() != 32)
-        return;
+    if (!outline || face.bits_per_pixel() != 32) return;
     GdiFlush();
     const std::uint32_t key_pixel = PixelOfColorRef(key);
     std::vector<std::uint32_t> row(static_cast<std::size_t>(face.width()));
@@ -23,8 +22,7 @@ void KeyOutside(DibCanvas& face, HRGN outline, COLORREF key) {
         std::memcpy(face.Row(y), row.data(), bytes);
     }
     const UniqueRegion outside(CreateRectRgn(0, 0, face.width(), face.height()));
-    if (!outside || CombineRgn(outside.get(), outside.get(), outline, RGN_DIFF) == ERROR)
-        return;
+    if (!outside || CombineRgn(outside.get(), outside.get(), outline, RGN_DIFF) == ERROR) return;
     const DcPenBrush colours(face.dc());
     colours.Set(static_cast<Colour>(key));
     PaintRgn(face.dc(), outside.get());

@@ -9,23 +9,18 @@ namespace vistrel {
 
 DibCanvas::DibCanvas(int bits_per_pixel) : bits_per_pixel_(bits_per_pixel == 8 ? 8 : 32) {
     dc_.reset(CreateCompatibleDC(nullptr));
-    if (!dc_)
-        throw Error("Cannot create a drawing context");
+    if (!dc_) throw Error("Cannot create a drawing context");
 }
 
 DibCanvas::~DibCanvas() {
     // The bitmap cannot be deleted while it is selected.
-    if (original_)
-        SelectObject(dc_.get(), original_);
+    if (original_) SelectObject(dc_.get(), original_);
 }
 
 void DibCanvas::Resize(int width, int height) {
-    if (width < 1)
-        width = 1;
-    if (height < 1)
-        height = 1;
-    if (bitmap_ && width == width_ && height == height_)
-        return;
+    if (width < 1) width = 1;
+    if (height < 1) height = 1;
+    if (bitmap_ && width == width_ && height == height_) return;
 
     struct {
         BITMAPINFOHEADER header;
@@ -47,12 +42,10 @@ void DibCanvas::Resize(int width, int height) {
     void* bits = nullptr;
     UniqueBitmap fresh(CreateDIBSection(dc_.get(), reinterpret_cast<BITMAPINFO*>(&bmi),
                                         DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!fresh || !bits)
-        throw Error("Cannot create an image of the clock's size");
+    if (!fresh || !bits) throw Error("Cannot create an image of the clock's size");
 
     const HGDIOBJ previous = SelectObject(dc_.get(), fresh.get());
-    if (!original_)
-        original_ = previous;
+    if (!original_) original_ = previous;
     bitmap_ = std::move(fresh); // the old one is no longer selected, so it can go
     bits_ = static_cast<std::uint8_t*>(bits);
     width_ = width;
@@ -61,22 +54,19 @@ void DibCanvas::Resize(int width, int height) {
 }
 
 void DibCanvas::Fill(std::uint8_t value) {
-    if (!bits_)
-        return;
+    if (!bits_) return;
     GdiFlush();
     std::memset(bits_, value,
                 static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_));
 }
 
 void DibCanvas::FillRectDirect(int left, int top, int right, int bottom, COLORREF colour) {
-    if (!bits_)
-        return;
+    if (!bits_) return;
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, width_);
     bottom = std::min(bottom, height_);
-    if (left >= right || top >= bottom)
-        return;
+    if (left >= right || top >= bottom) return;
     for (int y = top; y < bottom; ++y) {
         std::uint8_t* row = bits_ + stride_ * y;
         if (bits_per_pixel_ == 8) {
@@ -92,10 +82,8 @@ void DibCanvas::FillRectDirect(int left, int top, int right, int bottom, COLORRE
 }
 
 std::uint32_t DibCanvas::Pixel(int x, int y) const {
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
-        return 0;
-    if (bits_per_pixel_ == 8)
-        return Row(y)[x];
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    if (bits_per_pixel_ == 8) return Row(y)[x];
     const std::uint8_t* p = Row(y) + static_cast<std::ptrdiff_t>(x) * 4;
     return static_cast<std::uint32_t>(p[2]) | (static_cast<std::uint32_t>(p[1]) << 8) |
            (static_cast<std::uint32_t>(p[0]) << 16);

@@ -12,7 +12,7 @@
 namespace vistrel {
 
 class DibCanvas {
-  public:
+public:
     // 32: colour pixels 0x00RRGGBB in memory order B, G, R, 0.
     // 8: one byte per pixel on a grey palette (index = grey level), for the shape image.
     explicit DibCanvas(int bits_per_pixel);
@@ -42,7 +42,7 @@ class DibCanvas {
     // The colour of a pixel of a 32-bit canvas as 0x00BBGGRR, like a COLORREF.
     std::uint32_t Pixel(int x, int y) const;
 
-  private:
+private:
     int bits_per_pixel_;
     UniqueMemoryDc dc_;
     UniqueBitmap bitmap_;

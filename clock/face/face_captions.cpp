@@ -4,29 +4,21 @@ namespace vistrel {
 
 bool DateSideFor(int date_char_pos, int hour, bool previous) {
     switch (date_char_pos) {
-    case 0:
-        return hour >= 0 && hour <= 11;
+    case 0: return hour >= 0 && hour <= 11;
     case 1: // away from the hour hand: above while the hand points down
         return (hour >= 3 && hour <= 8) || (hour >= 15 && hour <= 20);
-    case 2:
-        return true;
-    case 3:
-        return false;
-    default:
-        return previous;
+    case 2: return true;
+    case 3: return false;
+    default: return previous;
     }
 }
 
 bool TimeSideFor(int time_char_pos, bool date_side, bool previous) {
     switch (time_char_pos) {
-    case 0:
-        return !date_side;
-    case 1:
-        return true;
-    case 2:
-        return false;
-    default:
-        return previous;
+    case 0: return !date_side;
+    case 1: return true;
+    case 2: return false;
+    default: return previous;
     }
 }
 

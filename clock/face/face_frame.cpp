@@ -23,8 +23,7 @@ Polygon OctagonPoints(Point centre, int distance) {
 FrameDrawing DrawFrame(const FaceMetrics& face, const FrameStyleValues& v) {
     FrameDrawing d;
     d.fill = v.fill;
-    if (!v.show)
-        return d;
+    if (!v.show) return d;
     const int fr = face.frame_radius;
     const int fi = std::max(0, fr - face.frame_width);
     const int cx = face.centre.x, cy = face.centre.y;
@@ -42,11 +41,9 @@ FrameDrawing DrawFrame(const FaceMetrics& face, const FrameStyleValues& v) {
         d.region.CutPolygon(
             OctagonPoints(face.centre, std::max(0, OctagonCornerDistance(fr - face.frame_width))));
         break;
-    default:
-        return d;
+    default: return d;
     }
-    if (v.fill != v.edge_colour)
-        d.edge = v.edge_colour;
+    if (v.fill != v.edge_colour) d.edge = v.edge_colour;
     return d;
 }
 

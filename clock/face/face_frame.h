@@ -14,8 +14,8 @@ enum FrameStyle { kFrameCircle = 0, kFrameSquare = 1, kFrameOctagon = 2 };
 
 struct FrameStyleValues {
     bool show = false;
-    int style = 0;         // any other value draws nothing
-    Colour fill = 0;       // ColorFrame
+    int style = 0;          // any other value draws nothing
+    Colour fill = 0;        // ColorFrame
     Colour edge_colour = 0; // ColorFrameE
 };
 

@@ -28,8 +28,7 @@ void PaintCircleTick(HDC dc, const DcPenBrush& colours, const TickMark& m) {
 // GDI's Rectangle and Polyline would, at a fraction of the cost of 240 GDI calls a second.
 void PaintSquareTick(DibCanvas& face, const TickMark& m) {
     face.FillRectDirect(m.box.left, m.box.top, m.box.right, m.box.bottom, ToColorRef(m.colour));
-    if (m.current_second)
-        return;
+    if (m.current_second) return;
     for (const Polyline& line : SquareTickBevel(m))
         DrawAxisPolyline(face, line.points, line.colour);
 }
@@ -54,8 +53,7 @@ void PaintSimpleTicks(const FaceCanvases& c, const TickLayout& layout) {
 // 3D circle ticks is exactly their dark bevel arc.
 RegionRecipe WithPenRims(RegionRecipe recipe) {
     for (RegionPart& part : recipe.parts) {
-        if (part.shape != RegionShape::Ellipse)
-            continue;
+        if (part.shape != RegionShape::Ellipse) continue;
         ++part.box.right;
         ++part.box.bottom;
     }
@@ -70,16 +68,13 @@ TextCanvas::TextCanvas(HDC dc) : dc_(dc) {
 }
 
 TextCanvas::~TextCanvas() {
-    if (original_)
-        SelectObject(dc_, original_);
+    if (original_) SelectObject(dc_, original_);
 }
 
 void TextCanvas::Use(HFONT font) {
-    if (font == current_)
-        return;
+    if (font == current_) return;
     const HGDIOBJ previous = SelectObject(dc_, font);
-    if (!original_)
-        original_ = previous;
+    if (!original_) original_ = previous;
     current_ = font;
 }
 
@@ -100,18 +95,14 @@ UniqueRegion PaintTicks(DibCanvas& face, HDC shape, const TickLayout& layout) {
     switch (layout.style) {
     case kTickCircle3D: {
         const DcPenBrush colours(face.dc());
-        for (const TickMark& m : layout.marks)
-            PaintCircleTick(face.dc(), colours, m);
+        for (const TickMark& m : layout.marks) PaintCircleTick(face.dc(), colours, m);
         return RegionFromRecipe(WithPenRims(layout.region));
     }
     case kTickSquare3D:
         GdiFlush();
-        for (const TickMark& m : layout.marks)
-            PaintSquareTick(face, m);
+        for (const TickMark& m : layout.marks) PaintSquareTick(face, m);
         return RegionFromRecipe(layout.region);
-    default:
-        PaintSimpleTicks({face.dc(), shape}, layout);
-        return {};
+    default: PaintSimpleTicks({face.dc(), shape}, layout); return {};
     }
 }
 
@@ -126,8 +117,7 @@ void PaintNumerals(TextCanvas& face, TextCanvas& shape, const NumeralLayout& lay
             shape.Draw(f, text, at, kWhite);
         }
     };
-    if (layout.shadow)
-        pass(layout.shadow_offset, true);
+    if (layout.shadow) pass(layout.shadow_offset, true);
     pass(0, false);
 }
 
@@ -135,18 +125,15 @@ void PaintCaption(TextCanvas& face, TextCanvas& shape, const CaptionPaint& capti
     const int d = caption.shadow_offset;
     const Point at = caption.top_left;
     const Point shadow_at{at.x + d, at.y + d};
-    if (caption.shadow)
-        face.Draw(caption.font, caption.text, shadow_at, caption.shadow_colour);
+    if (caption.shadow) face.Draw(caption.font, caption.text, shadow_at, caption.shadow_colour);
     face.Draw(caption.font, caption.text, at, caption.colour);
     shape.Draw(caption.font, caption.text, at, kWhite);
-    if (caption.shadow)
-        shape.Draw(caption.font, caption.text, shadow_at, kWhite);
+    if (caption.shadow) shape.Draw(caption.font, caption.text, shadow_at, kWhite);
 }
 
 UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int height) {
     UniqueRegion region = RegionFromRecipe(frame.region);
-    if (!region)
-        return region;
+    if (!region) return region;
     {
         const ClipGuard clip(face, region.get());
         if (!clip.empty()) {
@@ -156,8 +143,7 @@ UniqueRegion PaintFrame(HDC face, const FrameDrawing& frame, int width, int heig
             FillRect(face, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         }
     }
-    if (frame.edge)
-        FrameRegion(face, region.get(), *frame.edge);
+    if (frame.edge) FrameRegion(face, region.get(), *frame.edge);
     return region;
 }
 
@@ -167,8 +153,7 @@ UniqueRegion PaintAlarmMarks(HDC face, const AlarmMarksDrawing& marks) {
     const auto paint = [&](const DialMark& m, int offset) {
         if (m.kind == 1) {
             Polygon moved = m.triangle;
-            for (Point& p : moved)
-                p = {p.x + offset, p.y + offset};
+            for (Point& p : moved) p = {p.x + offset, p.y + offset};
             DrawPolygon(face, moved);
         } else {
             DrawEllipse(face, Offset(m.dot, offset));

@@ -24,7 +24,7 @@ struct FaceCanvases {
 // drawing a numeral with it, so a font stays selected until another one is needed; the DC's
 // own font comes back when the TextCanvas ends.
 class TextCanvas {
-  public:
+public:
     explicit TextCanvas(HDC dc);
     ~TextCanvas();
     TextCanvas(const TextCanvas&) = delete;
@@ -34,7 +34,7 @@ class TextCanvas {
     // Transparent background, top left corner at `at`.
     void Draw(HFONT font, const std::wstring& text, Point at, Colour colour);
 
-  private:
+private:
     void Use(HFONT font);
     HDC dc_;
     HGDIOBJ original_ = nullptr;

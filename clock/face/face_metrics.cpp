@@ -12,8 +12,7 @@ FaceMetrics ComputeFaceMetrics(const FaceMeasures& in) {
     m.centre = {NearestRatio(ClampTo(in.client_width, 0, kMaxClockSize), 2),
                 NearestRatio(ClampTo(in.client_height, 0, kMaxClockSize), 2)};
     m.shadow_offset = NearestRatio(m.size, 150);
-    if (m.shadow_offset == 0)
-        m.shadow_offset = 1;
+    if (m.shadow_offset == 0) m.shadow_offset = 1;
     m.tick5_half = NearestRatio(r * ClampTo(in.thick5_size, 0, 100), 1000);
     m.tick_half = NearestRatio(r * ClampTo(in.thick_size, 0, 100), 1000);
     m.tick_ring = NearestRatio(r * ClampTo(in.thick_pos, 0, 100), 100);
@@ -30,7 +29,8 @@ int CaptionFontPoints(int size, int caption_size) {
 }
 
 int NumeralFontPoints(int size, int moji_size) {
-    return NearestRatio(ClampTo(size, kMinClockSize, kMaxClockSize), 15 - ClampTo(moji_size, 0, 10));
+    return NearestRatio(ClampTo(size, kMinClockSize, kMaxClockSize),
+                        15 - ClampTo(moji_size, 0, 10));
 }
 
 int NarrowCharWidth(int char_height, int pitch_width) {

@@ -15,7 +15,7 @@ inline constexpr int kMaxClockSize = 16384;
 struct FaceMeasures {
     int size = 0; // clock edge in pixels
     int client_width = 0, client_height = 0;
-    int thick_pos = 0;                  // percent of R
+    int thick_pos = 0;                   // percent of R
     int thick5_size = 0, thick_size = 0; // per mille of R
     int moji_ban_pos = 0;                // 0..20
     int frame_pos = 0, frame_width = 0;  // percent of R
@@ -23,8 +23,8 @@ struct FaceMeasures {
 
 struct FaceMetrics {
     int size = 0;
-    int radius = 0;       // R
-    Point centre;         // CX, CY
+    int radius = 0;        // R
+    Point centre;          // CX, CY
     int shadow_offset = 0; // d, at least 1
     int tick5_half = 0;    // H5
     int tick_half = 0;     // H1

@@ -14,8 +14,7 @@ constexpr std::array<const char*, 12> kCircledNumerals = {"①", "②", "③", "
 std::size_t CharacterCount(const std::string& utf8) {
     std::size_t n = 0;
     for (const char c : utf8)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++n;
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
     return n;
 }
 
@@ -24,14 +23,10 @@ std::size_t CharacterCount(const std::string& utf8) {
 std::string NumeralText(int type, int n, int hour) {
     n = ClampTo(n, 1, 12);
     switch (ClampTo(type, 0, 3)) {
-    case 1:
-        return kRomanNumerals[n - 1];
-    case 2:
-        return kCircledNumerals[n - 1];
-    case 3:
-        return std::to_string(hour >= 1 && hour <= 12 ? n : n + 12);
-    default:
-        return std::to_string(n);
+    case 1: return kRomanNumerals[n - 1];
+    case 2: return kCircledNumerals[n - 1];
+    case 3: return std::to_string(hour >= 1 && hour <= 12 ? n : n + 12);
+    default: return std::to_string(n);
     }
 }
 
@@ -40,8 +35,7 @@ NumeralLayout LayoutNumerals(const FaceMetrics& face, const NumeralStyleValues& 
     NumeralLayout layout;
     layout.shadow = v.shadow;
     layout.shadow_offset = face.shadow_offset;
-    if (!v.show || !measure)
-        return layout;
+    if (!v.show || !measure) return layout;
     const int type = ClampTo(v.type, 0, 3);
     const Colour last = v.gradation ? v.last : v.first;
     const Colour shadow_last = v.gradation ? v.shadow_last : v.shadow_first;
@@ -50,11 +44,9 @@ NumeralLayout LayoutNumerals(const FaceMetrics& face, const NumeralStyleValues& 
     bool narrowed = false;
     for (int n = 1; n <= 12; ++n) {
         std::string text = NumeralText(type, n, v.hour);
-        if (v.pitch && type != 2 && CharacterCount(text) >= 2)
-            narrowed = true;
+        if (v.pitch && type != 2 && CharacterCount(text) >= 2) narrowed = true;
         const TextExtent e = measure(text, narrowed);
-        if (n % 3 != 0 && !v.all)
-            continue;
+        if (n % 3 != 0 && !v.all) continue;
         const int r = face.numeral_ring - NearestRatio(e.height, 2);
         const Point at = PolarPoint(30 * n, r, face.centre);
         NumeralPlacement p;

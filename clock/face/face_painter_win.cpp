@@ -30,32 +30,25 @@ struct FacePainter::Frame {
 namespace {
 
 class ClearOnExit {
-  public:
+public:
     explicit ClearOnExit(bool& flag) : flag_(flag) {}
     ~ClearOnExit() { flag_ = false; }
     ClearOnExit(const ClearOnExit&) = delete;
     ClearOnExit& operator=(const ClearOnExit&) = delete;
 
-  private:
+private:
     bool& flag_;
 };
 
 FaceGuard GuardOf(FaceLayer layer) {
     switch (layer) {
-    case FaceLayer::AlarmMarks:
-        return FaceGuard::AlarmMarks;
-    case FaceLayer::Hands:
-        return FaceGuard::Hands;
-    case FaceLayer::Ticks:
-        return FaceGuard::Ticks;
-    case FaceLayer::Numerals:
-        return FaceGuard::Numerals;
-    case FaceLayer::Date:
-        return FaceGuard::Date;
-    case FaceLayer::Frame:
-        return FaceGuard::Frame;
-    case FaceLayer::Time:
-        return FaceGuard::Time;
+    case FaceLayer::AlarmMarks: return FaceGuard::AlarmMarks;
+    case FaceLayer::Hands: return FaceGuard::Hands;
+    case FaceLayer::Ticks: return FaceGuard::Ticks;
+    case FaceLayer::Numerals: return FaceGuard::Numerals;
+    case FaceLayer::Date: return FaceGuard::Date;
+    case FaceLayer::Frame: return FaceGuard::Frame;
+    case FaceLayer::Time: return FaceGuard::Time;
     }
     return FaceGuard::Hands;
 }
@@ -74,9 +67,7 @@ FaceMeasures MeasuresOf(const TOptionItem& o, const FaceRequest& r) {
     return m;
 }
 
-Colour C(TColor c) {
-    return static_cast<Colour>(c);
-}
+Colour C(TColor c) { return static_cast<Colour>(c); }
 
 } // namespace
 
@@ -91,8 +82,7 @@ FacePainter::FacePainter() = default;
 
 FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& request) {
     FaceResult result;
-    if (request.minimized || painting_)
-        return result;
+    if (request.minimized || painting_) return result;
     painting_ = true;
     const ClearOnExit clear(painting_);
 
@@ -109,8 +99,7 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
     time_side_ = TimeSideFor(o.TimeCharPos, date_side_, time_side_);
     date_text_ =
         FormatDateText(request.time.now, o.DateCharForm, o.WeekType, request.weekday_after_date);
-    if (auto t = FormatTimeText(request.time.now, o.TimeCharForm))
-        time_text_ = std::move(*t);
+    if (auto t = FormatTimeText(request.time.now, o.TimeCharForm)) time_text_ = std::move(*t);
     ClearImages(f.metrics.size);
 
     UniqueRegion shape;
@@ -118,12 +107,10 @@ FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& re
         const std::vector<FaceLayer> stack =
             LayerStack(std::vector<int>(o.DSPOrder.begin(), o.DSPOrder.end()));
         for (const FaceLayer layer : stack) {
-            if (request.reset_fpu)
-                _fpreset();
+            if (request.reset_fpu) _fpreset();
             Guarded(GuardOf(layer), [&] { DrawLayer(static_cast<int>(layer), f, shape); });
         }
-        if (request.reset_fpu)
-            _fpreset();
+        if (request.reset_fpu) _fpreset();
         if (o.MojiBan || o.DateChar || o.MajorThick || o.TimeChar)
             Guarded(FaceGuard::ShapeScan, [&] { UnionInto(shape, ScanShape()); });
         if (request.hole_active)
@@ -148,28 +135,24 @@ void FacePainter::HandOver(HWND window, UniqueRegion shape) {
         window_shape_ = shape.release();
     }
     const WindowDc dc(window);
-    if (dc.get())
-        PaintTo(dc.get());
+    if (dc.get()) PaintTo(dc.get());
 }
 
 bool FacePainter::RenderClock(HWND window, const TOptionItem& options, const FaceRequest& request) {
     FaceResult result = Render(options, request);
-    if (!result.rendered)
-        return false;
+    if (!result.rendered) return false;
     HandOver(window, std::move(result.shape));
     return true;
 }
 
 void FacePainter::PaintTo(HDC dc) const {
-    if (!face_.bitmap())
-        return;
+    if (!face_.bitmap()) return;
     BitBlt(dc, 0, 0, face_.width(), face_.height(), face_.dc(), 0, 0, SRCCOPY);
 }
 
 void FacePainter::Guarded(FaceGuard guard, const std::function<void()>& step) {
     guards_.Run(guard, [&] {
-        if (step_hook_)
-            step_hook_(guard);
+        if (step_hook_) step_hook_(guard);
         step();
     });
 }
@@ -189,27 +172,13 @@ void FacePainter::ClearImages(int size) {
 
 void FacePainter::DrawLayer(int code, const Frame& f, UniqueRegion& shape) {
     switch (static_cast<FaceLayer>(code)) {
-    case FaceLayer::AlarmMarks:
-        DrawAlarmMarks(f, shape);
-        break;
-    case FaceLayer::Hands:
-        DrawHands(f, shape);
-        break;
-    case FaceLayer::Ticks:
-        DrawTicks(f, shape);
-        break;
-    case FaceLayer::Numerals:
-        DrawNumerals(f);
-        break;
-    case FaceLayer::Date:
-        DrawCaption(f, false);
-        break;
-    case FaceLayer::Frame:
-        DrawFrame(f, shape);
-        break;
-    case FaceLayer::Time:
-        DrawCaption(f, true);
-        break;
+    case FaceLayer::AlarmMarks: DrawAlarmMarks(f, shape); break;
+    case FaceLayer::Hands: DrawHands(f, shape); break;
+    case FaceLayer::Ticks: DrawTicks(f, shape); break;
+    case FaceLayer::Numerals: DrawNumerals(f); break;
+    case FaceLayer::Date: DrawCaption(f, false); break;
+    case FaceLayer::Frame: DrawFrame(f, shape); break;
+    case FaceLayer::Time: DrawCaption(f, true); break;
     }
 }
 
@@ -252,18 +221,15 @@ void FacePainter::DrawTicks(const Frame& f, UniqueRegion& shape) {
     v.color_change = o.ColorChange;
     v.color_thick_change = C(o.ColorThickChange);
     v.current_second = f.request.time.second;
-    if (!v.major_thick)
-        return;
+    if (!v.major_thick) return;
     // An unknown style code draws nothing rather than some other style.
-    if (o.ThickStyle < 0 || o.ThickStyle > 3)
-        return;
+    if (o.ThickStyle < 0 || o.ThickStyle > 3) return;
     UnionInto(shape, PaintTicks(face_, shape_.dc(), LayoutTicks(f.metrics, v)));
 }
 
 void FacePainter::DrawNumerals(const Frame& f) {
     const TOptionItem& o = f.o;
-    if (!o.MojiBan)
-        return;
+    if (!o.MojiBan) return;
     NumeralStyleValues v;
     v.show = true;
     v.all = o.MojiBanAll;
@@ -278,9 +244,9 @@ void FacePainter::DrawNumerals(const Frame& f) {
     v.hour = f.request.time.hour;
 
     FontSpec font_spec{o.MojiBanFont,
-                  FontHeightForPoints(NumeralFontPoints(f.metrics.size, o.MojiSize),
-                                      f.request.screen.pixels_per_inch),
-                  0, o.MojiBanBold, o.MojiBanItalic};
+                       FontHeightForPoints(NumeralFontPoints(f.metrics.size, o.MojiSize),
+                                           f.request.screen.pixels_per_inch),
+                       0, o.MojiBanBold, o.MojiBanItalic};
     FontSpec narrow_spec = font_spec;
     narrow_spec.width = NarrowCharWidth(font_spec.height, o.MojiBanPitchWidth);
     // Fetch both before measuring: the cache keeps them alive for the rest of the layer.
@@ -295,8 +261,7 @@ void FacePainter::DrawNumerals(const Frame& f) {
 
 void FacePainter::DrawCaption(const Frame& f, bool time) {
     const TOptionItem& o = f.o;
-    if (time ? !o.TimeChar : !o.DateChar)
-        return;
+    if (time ? !o.TimeChar : !o.DateChar) return;
     const FontSpec font_spec{
         time ? o.TimeCharFont : o.DateCharFont,
         FontHeightForPoints(CaptionFontPoints(f.metrics.size, time ? o.TimeSize : o.DateSize),
@@ -307,7 +272,7 @@ void FacePainter::DrawCaption(const Frame& f, bool time) {
     c.font = fonts_.Get(font_spec);
     const TextExtent extent = f.face_text.Measure(c.font, c.text);
     c.top_left = CaptionTopLeft(f.metrics, extent, time ? o.TimeCharInOut : o.DateCharInOut,
-                               time ? time_side_ : date_side_);
+                                time ? time_side_ : date_side_);
     c.shadow_offset = f.metrics.shadow_offset;
     c.shadow = time ? o.TimeCharShadow : o.DateCharShadow;
     c.colour = C(time ? o.ColorTime : o.ColorD);

@@ -1,7 +1,7 @@
 // RenderClock: draws the whole clock face from scratch into FaceBitmap and builds the window's
 // outline at the same time. The outline reaches the window either as its region or, for a
-// layered window, as a colour key painted around the drawn parts. One FacePainter belongs to the clock window; it keeps the two
-// images, the fonts and the texts between renders.
+// layered window, as a colour key painted around the drawn parts. One FacePainter belongs to the
+// clock window; it keeps the two images, the fonts and the texts between renders.
 //
 // Typical use by the window:
 //   FaceRequest req = ...;             // size, FaceTimeAt(Now()), alarms, flags
@@ -36,7 +36,7 @@ struct FaceResult {
 Point CursorInClient(HWND window);
 
 class FacePainter {
-  public:
+public:
     FacePainter();
 
     // Draws the face (steps up to the hole) and returns the outline; does not touch a window.
@@ -78,7 +78,7 @@ class FacePainter {
     void SetStepHookForTests(std::function<void(FaceGuard)> hook) { step_hook_ = std::move(hook); }
     void SetBackgroundForTests(Colour c) { background_ = c; }
 
-  private:
+private:
     struct Frame; // the values of one render
     void DrawLayer(int code, const Frame& f, UniqueRegion& shape);
     void DrawHands(const Frame& f, UniqueRegion& shape);

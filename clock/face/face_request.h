@@ -27,16 +27,16 @@ struct FaceTime {
 FaceTime FaceTimeAt(TDateTime now);
 
 struct FaceRequest {
-    int size = 133;      // the clock's edge in pixels
+    int size = 133;       // the clock's edge in pixels
     int client_width = 0; // 0: the same as size
     int client_height = 0;
     FaceTime time;
     std::span<const AlarmMarkSource> alarms; // ascending by next time
-    bool minimized = false;       // nothing is drawn while the clock is a task-bar button
-    bool hole_active = false;      // cut the see-through hole around `cursor`
-    Point cursor;                 // client coordinates
+    bool minimized = false;         // nothing is drawn while the clock is a task-bar button
+    bool hole_active = false;       // cut the see-through hole around `cursor`
+    Point cursor;                   // client coordinates
     bool weekday_after_date = true; // "2024/5/1 Wed" rather than "Wed 2024/5/1"
-    bool reset_fpu = false;        // reset the floating-point unit around every layer
+    bool reset_fpu = false;         // reset the floating-point unit around every layer
     ScreenTraits screen;
 };
 

@@ -24,8 +24,7 @@ constexpr char kDateSeparator = '/';
 // Built by appending: GCC 12 warns falsely (-Wrestrict) about "literal" + std::string.
 std::string Concat(std::initializer_list<std::string_view> parts) {
     std::string out;
-    for (const std::string_view p : parts)
-        out.append(p);
+    for (const std::string_view p : parts) out.append(p);
     return out;
 }
 
@@ -37,8 +36,7 @@ std::string TwoDigits(int v) {
 std::string Join(std::initializer_list<std::string> parts) {
     std::string out;
     for (const std::string& p : parts) {
-        if (!out.empty())
-            out += kDateSeparator;
+        if (!out.empty()) out += kDateSeparator;
         out += p;
     }
     return out;
@@ -50,26 +48,16 @@ std::optional<std::string> FormatDate(const DateParts& d, int form) {
     const std::string m = std::to_string(d.month);
     const std::string dd = std::to_string(d.day);
     switch (form) {
-    case 0:
-        return Join({yyyy, m, dd});
-    case 1:
-        return Join({yy, m, dd});
-    case 2:
-        return Join({m, dd});
-    case 3:
-        return dd;
-    case 4:
-        return Join({m, dd, yyyy});
-    case 5:
-        return Join({m, dd, yy});
-    case 6:
-        return Join({dd, m, yyyy});
-    case 7:
-        return Join({dd, m, yy});
-    case 8:
-        return Join({dd, m});
-    default:
-        return std::nullopt;
+    case 0: return Join({yyyy, m, dd});
+    case 1: return Join({yy, m, dd});
+    case 2: return Join({m, dd});
+    case 3: return dd;
+    case 4: return Join({m, dd, yyyy});
+    case 5: return Join({m, dd, yy});
+    case 6: return Join({dd, m, yyyy});
+    case 7: return Join({dd, m, yy});
+    case 8: return Join({dd, m});
+    default: return std::nullopt;
     }
 }
 
@@ -84,32 +72,26 @@ std::string WeekdayName(int week_type, int day_of_week) {
 
 std::string FormatDateText(TDateTime now, int date_form, int week_type, bool weekday_after_date) {
     const std::optional<std::string> date = FormatDate(DecodeDate(now), date_form);
-    if (!date)
-        return {};
+    if (!date) return {};
     const std::string weekday = WeekdayName(week_type, DayOfWeek(now));
     return weekday_after_date ? Concat({*date, " ", weekday}) : Concat({weekday, " ", *date});
 }
 
 std::optional<std::string> FormatTimeText(TDateTime now, int time_form) {
-    if (time_form < 0 || time_form >= kTimeFormCount)
-        return std::nullopt;
+    if (time_form < 0 || time_form >= kTimeFormCount) return std::nullopt;
     const TimeParts t = DecodeTime(now);
     const bool twelve_hour = time_form == 1 || time_form == 2 || time_form == 4 || time_form == 5;
     const bool seconds = time_form <= 2;
     const int hour = twelve_hour ? (t.hour % 12 == 0 ? 12 : t.hour % 12) : t.hour;
     std::string clock = Concat({std::to_string(hour), ":", TwoDigits(t.minute)});
-    if (seconds)
-        clock = Concat({clock, ":", TwoDigits(t.second)});
+    if (seconds) clock = Concat({clock, ":", TwoDigits(t.second)});
     const std::string half = t.hour < 12 ? "AM" : "PM";
     switch (time_form) {
     case 1:
-    case 4:
-        return Concat({clock, " ", half});
+    case 4: return Concat({clock, " ", half});
     case 2:
-    case 5:
-        return Concat({half, " ", clock});
-    default:
-        return clock;
+    case 5: return Concat({half, " ", clock});
+    default: return clock;
     }
 }
 

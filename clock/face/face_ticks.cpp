@@ -4,12 +4,8 @@ namespace vistrel {
 
 namespace {
 
-Rect BoxAround(Point c, int h) {
-    return {c.x - h, c.y - h, c.x + h, c.y + h};
-}
-Rect Moved(const Rect& r, int d) {
-    return {r.left + d, r.top + d, r.right + d, r.bottom + d};
-}
+Rect BoxAround(Point c, int h) { return {c.x - h, c.y - h, c.x + h, c.y + h}; }
+Rect Moved(const Rect& r, int d) { return {r.left + d, r.top + d, r.right + d, r.bottom + d}; }
 
 Colour TickColour(const TickStyleValues& v, int i, bool five) {
     const Colour first = five ? v.color5 : v.color_t;
@@ -23,8 +19,7 @@ TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v) {
     TickLayout layout;
     layout.style = ClampTo(v.thick_style, 0, 3);
     layout.shadow_offset = face.shadow_offset;
-    if (!v.major_thick)
-        return layout;
+    if (!v.major_thick) return layout;
     // The five-minute ticks touch the ring from inside; the minute ticks share their centres.
     const int centre_radius = face.tick_ring - face.tick5_half;
     for (int i = 0; i < 60; ++i) {
@@ -32,8 +27,7 @@ TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v) {
         m.index = i;
         m.five_minute = i % 5 == 0;
         m.current_second = v.color_change && i == v.current_second;
-        if (!m.five_minute && !v.minor_thick && !m.current_second)
-            continue;
+        if (!m.five_minute && !v.minor_thick && !m.current_second) continue;
         m.centre = PolarPoint(6 * i, centre_radius, face.centre);
         m.half = m.five_minute ? face.tick5_half : face.tick_half;
         m.box = BoxAround(m.centre, m.half);
@@ -42,12 +36,8 @@ TickLayout LayoutTicks(const FaceMetrics& face, const TickStyleValues& v) {
     }
     for (const TickMark& m : layout.marks) {
         switch (layout.style) {
-        case kTickCircle3D:
-            layout.region.AddEllipse(m.box);
-            break;
-        case kTickSquare3D:
-            layout.region.AddRect(m.box);
-            break;
+        case kTickCircle3D: layout.region.AddEllipse(m.box); break;
+        case kTickSquare3D: layout.region.AddRect(m.box); break;
         default:
             layout.mask_boxes.push_back(Moved(m.box, face.shadow_offset));
             layout.mask_boxes.push_back(m.box);
@@ -61,13 +51,10 @@ std::vector<TickBox> SimpleTickPaint(const TickLayout& layout) {
     std::vector<TickBox> paint;
     paint.reserve(layout.marks.size() * 2);
     for (const TickMark& m : layout.marks) {
-        if (m.current_second)
-            paint.push_back({m.box, m.colour});
-        else
-            paint.push_back({Moved(m.box, layout.shadow_offset), kBlack});
+        if (m.current_second) paint.push_back({m.box, m.colour});
+        else paint.push_back({Moved(m.box, layout.shadow_offset), kBlack});
     }
-    for (const TickMark& m : layout.marks)
-        paint.push_back({m.box, m.colour});
+    for (const TickMark& m : layout.marks) paint.push_back({m.box, m.colour});
     return paint;
 }
 

@@ -21,7 +21,7 @@ struct TickStyleValues {
     bool major_thick = false; // ticks at all
     bool minor_thick = false; // the minute ticks too
     int thick_style = 0;      // 0..3, held there
-    bool gradation = false;  // ThickGuradeshon and a screen of at least 16 bits per pixel
+    bool gradation = false;   // ThickGuradeshon and a screen of at least 16 bits per pixel
     Colour color5 = 0, color52 = 0, color_t = 0, color_t2 = 0;
     bool color_change = false; // mark the tick of the current second
     Colour color_thick_change = 0;

@@ -34,10 +34,8 @@ HFONT FontCache::Get(const FontSpec& font_spec) {
     const std::wstring face = Widen(font_spec.face);
     wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     UniqueFont font(CreateFontIndirectW(&lf));
-    if (!font)
-        throw Error("Cannot create the font " + font_spec.face);
-    if (entries_.size() >= kCapacity)
-        entries_.erase(entries_.begin());
+    if (!font) throw Error("Cannot create the font " + font_spec.face);
+    if (entries_.size() >= kCapacity) entries_.erase(entries_.begin());
     entries_.push_back({font_spec, std::move(font)});
     return entries_.back().font.get();
 }

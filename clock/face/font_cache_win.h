@@ -24,12 +24,12 @@ struct FontSpec {
 int FontHeightForPoints(int points, int pixels_per_inch);
 
 class FontCache {
-  public:
+public:
     // The font for font_spec; it stays valid until the cache holds kCapacity newer fonts.
     HFONT Get(const FontSpec& font_spec);
     void Clear() { entries_.clear(); }
 
-  private:
+private:
     static constexpr std::size_t kCapacity = 8;
     struct Entry {
         FontSpec font_spec;

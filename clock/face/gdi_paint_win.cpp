@@ -8,8 +8,7 @@ namespace {
 std::vector<POINT> ToPoints(const std::vector<Point>& points, int d = 0) {
     std::vector<POINT> out;
     out.reserve(points.size());
-    for (const Point& p : points)
-        out.push_back({p.x + d, p.y + d});
+    for (const Point& p : points) out.push_back({p.x + d, p.y + d});
     return out;
 }
 } // namespace
@@ -17,12 +16,10 @@ std::vector<POINT> ToPoints(const std::vector<Point>& points, int d = 0) {
 ScreenTraits QueryScreenTraits() {
     ScreenTraits t;
     const WindowDc screen(nullptr);
-    if (!screen.get())
-        return t;
+    if (!screen.get()) return t;
     t.bits_per_pixel = GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
     t.pixels_per_inch = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    if (t.pixels_per_inch <= 0)
-        t.pixels_per_inch = 96;
+    if (t.pixels_per_inch <= 0) t.pixels_per_inch = 96;
     return t;
 }
 
@@ -39,29 +36,23 @@ ClipGuard::ClipGuard(HDC dc, HRGN region) : dc_(dc) {
     empty_ = kind == NULLREGION || kind == ERROR;
 }
 
-ClipGuard::~ClipGuard() {
-    SelectClipRgn(dc_, nullptr);
-}
+ClipGuard::~ClipGuard() { SelectClipRgn(dc_, nullptr); }
 
 void DrawPolygon(HDC dc, const Polygon& points) {
-    if (points.size() < 2)
-        return;
+    if (points.size() < 2) return;
     const std::vector<POINT> pts = ToPoints(points);
     SetPolyFillMode(dc, ALTERNATE);
     ::Polygon(dc, pts.data(), static_cast<int>(pts.size()));
 }
 
-void DrawEllipse(HDC dc, const Rect& box) {
-    Ellipse(dc, box.left, box.top, box.right, box.bottom);
-}
+void DrawEllipse(HDC dc, const Rect& box) { Ellipse(dc, box.left, box.top, box.right, box.bottom); }
 
 void DrawRectangle(HDC dc, const Rect& box) {
     Rectangle(dc, box.left, box.top, box.right, box.bottom);
 }
 
 void DrawPolyline(HDC dc, const std::vector<Point>& points) {
-    if (points.size() < 2)
-        return;
+    if (points.size() < 2) return;
     const std::vector<POINT> pts = ToPoints(points);
     Polyline(dc, pts.data(), static_cast<int>(pts.size()));
 }
@@ -89,13 +80,10 @@ void DrawAxisPolyline(DibCanvas& canvas, const std::vector<Point>& points, Colou
 
 void FrameRegion(HDC dc, HRGN region, Colour colour) {
     UniqueBrush brush(CreateSolidBrush(ToColorRef(colour)));
-    if (!brush)
-        throw Error("Cannot create a brush");
+    if (!brush) throw Error("Cannot create a brush");
     FrameRgn(dc, region, brush.get(), 1, 1);
 }
 
-Rect Offset(const Rect& r, int d) {
-    return {r.left + d, r.top + d, r.right + d, r.bottom + d};
-}
+Rect Offset(const Rect& r, int d) { return {r.left + d, r.top + d, r.right + d, r.bottom + d}; }
 
 } // namespace vistrel

@@ -15,33 +15,32 @@
 
 namespace vistrel {
 
-
 // The screen's colour depth and resolution.
 ScreenTraits QueryScreenTraits();
 
 // Selects the DC's own pen and brush (one-pixel solid pen) for the guard's lifetime; their
 // colours are then set without creating GDI objects.
 class DcPenBrush {
-  public:
+public:
     explicit DcPenBrush(HDC dc);
     void Set(Colour pen, Colour brush) const;
     void Set(Colour both) const { Set(both, both); }
 
-  private:
+private:
     HDC dc_;
     SelectGuard pen_, brush_;
 };
 
 // Clips a DC to a region until the guard ends; empty() tells that nothing could be painted.
 class ClipGuard {
-  public:
+public:
     ClipGuard(HDC dc, HRGN region);
     ~ClipGuard();
     ClipGuard(const ClipGuard&) = delete;
     ClipGuard& operator=(const ClipGuard&) = delete;
     bool empty() const { return empty_; }
 
-  private:
+private:
     HDC dc_;
     bool empty_;
 };

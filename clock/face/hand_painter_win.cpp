@@ -16,17 +16,14 @@ void PaintFills(HDC dc, const DcPenBrush& colours, const std::vector<HandFill>& 
 
 UniqueRegion PaintHand(HDC dc, const HandDrawing& hand) {
     UniqueRegion region = RegionFromRecipe(hand.region);
-    if (!region)
-        return region;
+    if (!region) return region;
     const DcPenBrush colours(dc);
     {
         const ClipGuard clip(dc, region.get());
-        if (!clip.empty())
-            PaintFills(dc, colours, hand.clipped_fills);
+        if (!clip.empty()) PaintFills(dc, colours, hand.clipped_fills);
     }
     PaintFills(dc, colours, hand.overlay_fills);
-    if (hand.edge)
-        FrameRegion(dc, region.get(), *hand.edge);
+    if (hand.edge) FrameRegion(dc, region.get(), *hand.edge);
     return region;
 }
 

@@ -6,21 +6,15 @@ namespace vistrel {
 
 namespace {
 
-int Held(int v) {
-    return ClampTo(v, 0, kMaxHandMeasure);
-}
+int Held(int v) { return ClampTo(v, 0, kMaxHandMeasure); }
 
 int Degrees0To359(int angle) {
     const int a = angle % 360;
     return a < 0 ? a + 360 : a;
 }
 
-bool IsEmptyStyle(int style) {
-    return style == 2 || style == 5 || style == 8;
-}
-bool IsFlatStyle(int style) {
-    return style == 1 || style == 4 || style == 7;
-}
+bool IsEmptyStyle(int style) { return style == 2 || style == 5 || style == 8; }
+bool IsFlatStyle(int style) { return style == 1 || style == 4 || style == 7; }
 
 HandFamily FamilyOf(int style) {
     // 0..8 run through the families in threes, 9..11 are their simple versions.
@@ -87,10 +81,8 @@ void AddSquareFacets(HandDrawing& d, const HandSpec& s, Point centre, Colour bas
 OutlineMeasures FlatFaceMeasures(HandFamily family, const HandSpec& s) {
     const int h = s.width / 2;
     switch (family) {
-    case HandFamily::Normal:
-        return InnerMeasures(family, s);
-    case HandFamily::Square:
-        return {s.long_len - h, s.short_len - h, h};
+    case HandFamily::Normal: return InnerMeasures(family, s);
+    case HandFamily::Square: return {s.long_len - h, s.short_len - h, h};
     case HandFamily::Diamond:
         return {s.long_len - h, s.short_len - h, NearestRatio(6LL * s.width, 10)};
     }
@@ -112,14 +104,12 @@ void DrawFamilyHand(HandDrawing& d, const HandSpec& s, Point centre, Colour base
         d.edge = edge;
         return;
     }
-    if (family == HandFamily::Square)
-        AddSquareFacets(d, s, centre, base);
-    else
-        AddHalves(d, s, centre, base);
+    if (family == HandFamily::Square) AddSquareFacets(d, s, centre, base);
+    else AddHalves(d, s, centre, base);
     if (IsFlatStyle(s.style)) {
-        d.overlay_fills.push_back({HandPart::FlatFace,
-                                  HandOutline(family, s.angle, FlatFaceMeasures(family, s), centre),
-                                  base, -1});
+        d.overlay_fills.push_back(
+            {HandPart::FlatFace, HandOutline(family, s.angle, FlatFaceMeasures(family, s), centre),
+             base, -1});
     }
 }
 
@@ -134,10 +124,10 @@ void DrawArrow(HandDrawing& d, const HandSpec& s, Point centre, Colour base) {
                          HandPoint(s.angle, 90, 1, tail), HandPoint(s.angle, 90, 0, tail)});
     d.clipped_fills.push_back({HandPart::ArrowHead, std::move(head), base, -1});
     d.clipped_fills.push_back({HandPart::Shaft,
-                              {HandPoint(s.angle, 90, -2, tip), HandPoint(s.angle, 90, 2, tip),
-                               HandPoint(s.angle, 90, 2, tail), HandPoint(s.angle, 90, -2, tail)},
-                              base,
-                              -1});
+                               {HandPoint(s.angle, 90, -2, tip), HandPoint(s.angle, 90, 2, tip),
+                                HandPoint(s.angle, 90, 2, tail), HandPoint(s.angle, 90, -2, tail)},
+                               base,
+                               -1});
 }
 
 // Triangle (13) and rhombus (14) stand on a base D that falls in front of the centre when
@@ -184,8 +174,7 @@ HandAngles HandAnglesAt(int hour, int minute, int second) {
 }
 
 HandStyles ChooseHandStyles(int style, bool sep_style, int m_style, int s_style) {
-    if (!sep_style)
-        return {style, style, style};
+    if (!sep_style) return {style, style, style};
     return {style, m_style, s_style};
 }
 
@@ -212,58 +201,45 @@ OutlineMeasures InnerMeasures(HandFamily family, const HandSpec& s) {
     case HandFamily::Normal:
         return {NearestRatio(7LL * s.long_len, 10), NearestRatio(7LL * s.short_len, 10),
                 NearestRatio(7LL * s.width, 10)};
-    case HandFamily::Square:
-        return {s.long_len - h, s.short_len - h, h};
+    case HandFamily::Square: return {s.long_len - h, s.short_len - h, h};
     case HandFamily::Diamond:
-        return {NearestRatio(9LL * s.long_len, 10), s.short_len - h, NearestRatio(6LL * s.width, 10)};
+        return {NearestRatio(9LL * s.long_len, 10), s.short_len - h,
+                NearestRatio(6LL * s.width, 10)};
     }
     return {};
 }
 
 HalfShades HalfShadesAt(int angle) {
     const int a = Degrees0To359(angle);
-    if (a >= 1 && a <= 90)
-        return {0, 3};
-    if (a >= 91 && a <= 135)
-        return {1, 2};
-    if (a >= 136 && a <= 180)
-        return {2, 1};
-    if (a >= 181 && a <= 270)
-        return {3, 0};
-    if (a >= 271 && a <= 315)
-        return {2, 1};
+    if (a >= 1 && a <= 90) return {0, 3};
+    if (a >= 91 && a <= 135) return {1, 2};
+    if (a >= 136 && a <= 180) return {2, 1};
+    if (a >= 181 && a <= 270) return {3, 0};
+    if (a >= 271 && a <= 315) return {2, 1};
     return {1, 2}; // 0 and 316..359 (360 is 0)
 }
 
 SquareShades SquareShadesAt(int angle) {
     const int a = Degrees0To359(angle);
     // The light falls from the upper left: facets facing up and left get the lower numbers.
-    if (a >= 1 && a <= 90)
-        return {1, 0, 3, 1};
-    if (a >= 91 && a <= 135)
-        return {3, 1, 2, 0};
-    if (a >= 136 && a <= 180)
-        return {3, 2, 1, 0};
-    if (a >= 181 && a <= 270)
-        return {1, 3, 0, 1};
-    if (a >= 271 && a <= 315)
-        return {0, 2, 1, 3};
+    if (a >= 1 && a <= 90) return {1, 0, 3, 1};
+    if (a >= 91 && a <= 135) return {3, 1, 2, 0};
+    if (a >= 136 && a <= 180) return {3, 2, 1, 0};
+    if (a >= 181 && a <= 270) return {1, 3, 0, 1};
+    if (a >= 271 && a <= 315) return {0, 2, 1, 3};
     return {0, 1, 2, 3};
 }
 
 HandDrawing DrawHand(const HandSpec& raw, Point centre, Colour base, Colour edge, int radius) {
     HandDrawing d;
-    if (raw.style < 0 || raw.style >= kHandStyleCount)
-        return d;
+    if (raw.style < 0 || raw.style >= kHandStyleCount) return d;
     const HandSpec s = Sanitised(raw);
     if (s.style <= 11) {
         DrawFamilyHand(d, s, centre, base, edge);
         return d;
     }
-    if (s.style == 12)
-        DrawArrow(d, s, centre, base);
-    else
-        DrawPointedShape(d, s, centre, base, ClampTo(radius, 0, kMaxHandMeasure));
+    if (s.style == 12) DrawArrow(d, s, centre, base);
+    else DrawPointedShape(d, s, centre, base, ClampTo(radius, 0, kMaxHandMeasure));
     d.edge = edge;
     return d;
 }

@@ -20,11 +20,11 @@ inline constexpr int kHandStyleCount = 15;
 inline constexpr int kMaxHandMeasure = 4 * kMaxClockSize;
 
 struct HandSpec {
-    std::int32_t style = 0;    // 0..14; anything else draws nothing
-    std::int32_t angle = 0;    // degrees clockwise from 12 o'clock
+    std::int32_t style = 0;     // 0..14; anything else draws nothing
+    std::int32_t angle = 0;     // degrees clockwise from 12 o'clock
     std::int32_t long_len = 0;  // centre to tip, pixels
     std::int32_t short_len = 0; // centre to tail end, pixels
-    std::int32_t width = 0;    // pixels
+    std::int32_t width = 0;     // pixels
 };
 
 // One hand's style values: its style number, lengths in percent of R, width in style units.
@@ -69,10 +69,10 @@ struct HandFill {
 };
 
 struct HandDrawing {
-    RegionRecipe region;                // joins the window outline
+    RegionRecipe region;                 // joins the window outline
     std::vector<HandFill> clipped_fills; // painted in order, clipped to `region`
     std::vector<HandFill> overlay_fills; // painted in order afterwards, not clipped
-    std::optional<Colour> edge;         // one-pixel line along the region's boundary
+    std::optional<Colour> edge;          // one-pixel line along the region's boundary
     bool IsEmpty() const { return region.parts.empty(); }
 };
 

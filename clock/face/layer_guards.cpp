@@ -12,24 +12,15 @@ constexpr const char* kIgnoreFromNowOn = "\r\n以後このエラーを無視し�
 
 const char* GuardLead(FaceGuard guard) {
     switch (guard) {
-    case FaceGuard::Hands:
-        return "針の描画でエラーが発生しました。";
-    case FaceGuard::Numerals:
-        return "文字盤の描画でエラーが発生しました。";
-    case FaceGuard::Date:
-        return "日付の描画でエラーが発生しました。";
-    case FaceGuard::Ticks:
-        return "メモリの描画でエラーが発生しました。";
-    case FaceGuard::AlarmMarks:
-        return "アラームマークの描画でエラーが発生しました。";
-    case FaceGuard::Frame:
-        return "枠の描画でエラーが発生しました。";
-    case FaceGuard::Time:
-        return "時刻の描画でエラーが発生しました。";
-    case FaceGuard::ShapeScan:
-        return "リージョンの作成でエラーが発生しました。";
-    case FaceGuard::Hole:
-        return "ホール機能でエラーが発生しました。";
+    case FaceGuard::Hands: return "針の描画でエラーが発生しました。";
+    case FaceGuard::Numerals: return "文字盤の描画でエラーが発生しました。";
+    case FaceGuard::Date: return "日付の描画でエラーが発生しました。";
+    case FaceGuard::Ticks: return "メモリの描画でエラーが発生しました。";
+    case FaceGuard::AlarmMarks: return "アラームマークの描画でエラーが発生しました。";
+    case FaceGuard::Frame: return "枠の描画でエラーが発生しました。";
+    case FaceGuard::Time: return "時刻の描画でエラーが発生しました。";
+    case FaceGuard::ShapeScan: return "リージョンの作成でエラーが発生しました。";
+    case FaceGuard::Hole: return "ホール機能でエラーが発生しました。";
     }
     return "";
 }
@@ -38,8 +29,7 @@ const char* GuardLead(FaceGuard guard) {
 
 std::string GuardMessage(FaceGuard guard, const std::string& error_text) {
     std::string text = std::string(GuardLead(guard)) + kIgnoreFromNowOn;
-    if (guard == FaceGuard::Hole)
-        text += "\r\nErrorMessage : " + error_text;
+    if (guard == FaceGuard::Hole) text += "\r\nErrorMessage : " + error_text;
     return text;
 }
 
@@ -72,17 +62,14 @@ void LayerGuards::ReportUnknown(const std::string& error_text) {
 }
 
 void LayerGuards::ShowWarning(const std::string& text) {
-    if (hooks_.opening)
-        hooks_.opening();
+    if (hooks_.opening) hooks_.opening();
     try {
         ShowMessageBox(text, MsgType::Warning);
     } catch (...) {
-        if (hooks_.closed)
-            hooks_.closed();
+        if (hooks_.closed) hooks_.closed();
         throw;
     }
-    if (hooks_.closed)
-        hooks_.closed();
+    if (hooks_.closed) hooks_.closed();
 }
 
 } // namespace vistrel

@@ -17,7 +17,7 @@ std::string GuardMessage(FaceGuard guard, const std::string& error_text);
 std::string UnknownRenderErrorMessage(const std::string& error_text);
 
 class LayerGuards {
-  public:
+public:
     // Called around every message box: the tick must not run while a box waits for the user.
     struct BoxHooks {
         std::function<void()> opening;
@@ -32,7 +32,7 @@ class LayerGuards {
 
     bool Shown(FaceGuard guard) const { return shown_[static_cast<std::size_t>(guard)]; }
 
-  private:
+private:
     void ShowWarning(const std::string& text);
 
     std::array<bool, kFaceGuardCount> shown_{};

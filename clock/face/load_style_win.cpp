@@ -87,8 +87,8 @@ private:
     }
 
     void btnFolderChangeClick() {
-        const auto chosen = CurrentShellServices().ChooseFolder(
-            "ﾌｫﾙﾀﾞを選択して下さい。", BrowserSelection(folder_), hwnd());
+        const auto chosen = CurrentShellServices().ChooseFolder("ﾌｫﾙﾀﾞを選択して下さい。",
+                                                                BrowserSelection(folder_), hwnd());
         if (!chosen) return;
         const std::string folder = FolderWithSeparator(*chosen);
         if (folder == folder_) return;

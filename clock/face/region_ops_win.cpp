@@ -12,14 +12,12 @@ namespace vistrel {
 namespace {
 
 UniqueRegion Checked(HRGN h, const char* what) {
-    if (!h)
-        throw Error(std::string("Cannot create a region (") + what + ")");
+    if (!h) throw Error(std::string("Cannot create a region (") + what + ")");
     return UniqueRegion(h);
 }
 
 void Combine(HRGN acc, HRGN r, int mode) {
-    if (CombineRgn(acc, acc, r, mode) == ERROR)
-        throw Error("Cannot combine regions");
+    if (CombineRgn(acc, acc, r, mode) == ERROR) throw Error("Cannot combine regions");
 }
 
 // The pixel rows of a bitmap in a format that compares byte by byte: 8 bits per pixel for
@@ -32,8 +30,7 @@ struct ScanImage {
 
 ScanImage ReadScanImage(HBITMAP bitmap) {
     BITMAP info{};
-    if (!GetObjectW(bitmap, sizeof info, &info))
-        throw Error("Not a bitmap");
+    if (!GetObjectW(bitmap, sizeof info, &info)) throw Error("Not a bitmap");
     ScanImage img;
     img.width = info.bmWidth;
     img.height = info.bmHeight;
@@ -41,8 +38,7 @@ ScanImage ReadScanImage(HBITMAP bitmap) {
     img.bytes_per_pixel = bits <= 8 ? 1 : 3;
     img.stride = ((static_cast<std::ptrdiff_t>(img.width) * img.bytes_per_pixel * 8 + 31) / 32) * 4;
     img.bytes.resize(static_cast<std::size_t>(img.stride) * static_cast<std::size_t>(img.height));
-    if (img.bytes.empty())
-        return img;
+    if (img.bytes.empty()) return img;
 
     struct {
         BITMAPINFOHEADER header;
@@ -55,18 +51,17 @@ ScanImage ReadScanImage(HBITMAP bitmap) {
     bmi.header.biBitCount = static_cast<WORD>(img.bytes_per_pixel * 8);
     bmi.header.biCompression = BI_RGB;
     const WindowDc screen(nullptr);
-    const int rows = GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(img.height), img.bytes.data(),
-                               reinterpret_cast<BITMAPINFO*>(&bmi), DIB_RGB_COLORS);
-    if (rows != img.height)
-        throw Error("Cannot read the bitmap's pixels");
+    const int rows =
+        GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(img.height), img.bytes.data(),
+                  reinterpret_cast<BITMAPINFO*>(&bmi), DIB_RGB_COLORS);
+    if (rows != img.height) throw Error("Cannot read the bitmap's pixels");
     return img;
 }
 
 // One byte per pixel: 0 where the pixel equals the bottom left one, 1 elsewhere.
 std::vector<std::uint8_t> ForegroundMask(const ScanImage& img) {
     std::vector<std::uint8_t> mask(static_cast<std::size_t>(img.width) * img.height);
-    if (mask.empty())
-        return mask;
+    if (mask.empty()) return mask;
     const std::uint8_t* bottom = img.bytes.data() + img.stride * (img.height - 1);
     for (int y = 0; y < img.height; ++y) {
         const std::uint8_t* row = img.bytes.data() + img.stride * y;
@@ -81,8 +76,7 @@ std::vector<std::uint8_t> ForegroundMask(const ScanImage& img) {
 
 // One region from a run of rectangles in one call.
 UniqueRegion RegionOfRects(const Rect* rects, std::size_t count, std::vector<RECT>& buffer) {
-    if (count == 0)
-        return Checked(CreateRectRgn(0, 0, 0, 0), "empty");
+    if (count == 0) return Checked(CreateRectRgn(0, 0, 0, 0), "empty");
     if (count > std::numeric_limits<DWORD>::max() / sizeof(RECT) - 1)
         throw Error("Too many rectangles for one region");
     // RGNDATA is a header followed by the rectangles; RECT storage keeps the alignment right.
@@ -115,19 +109,16 @@ void UnionInto(UniqueRegion& acc, UniqueRegion r) {
         acc = std::move(r);
         return;
     }
-    if (r)
-        Combine(acc.get(), r.get(), RGN_OR);
+    if (r) Combine(acc.get(), r.get(), RGN_OR);
 }
 
 void CutFrom(UniqueRegion& acc, UniqueRegion r) {
-    if (acc && r)
-        Combine(acc.get(), r.get(), RGN_DIFF);
+    if (acc && r) Combine(acc.get(), r.get(), RGN_DIFF);
 }
 
 UniqueRegion ShiftedCopy(HRGN r, int d) {
     UniqueRegion copy = Checked(CreateRectRgn(0, 0, 0, 0), "copy");
-    if (CombineRgn(copy.get(), r, nullptr, RGN_COPY) == ERROR)
-        throw Error("Cannot copy a region");
+    if (CombineRgn(copy.get(), r, nullptr, RGN_COPY) == ERROR) throw Error("Cannot copy a region");
     OffsetRgn(copy.get(), d, d);
     return copy;
 }
@@ -143,10 +134,8 @@ UniqueRegion EllipseRegion(const Rect& box) {
 UniqueRegion PolygonRegion(const Polygon& points) {
     std::vector<POINT> pts;
     pts.reserve(points.size());
-    for (const Point& p : points)
-        pts.push_back({p.x, p.y});
-    if (pts.size() < 3)
-        return Checked(CreateRectRgn(0, 0, 0, 0), "polygon");
+    for (const Point& p : points) pts.push_back({p.x, p.y});
+    if (pts.size() < 3) return Checked(CreateRectRgn(0, 0, 0, 0), "polygon");
     return Checked(CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), ALTERNATE),
                    "polygon");
 }
@@ -156,20 +145,12 @@ UniqueRegion RegionFromRecipe(const RegionRecipe& recipe) {
     for (const RegionPart& part : recipe.parts) {
         UniqueRegion r;
         switch (part.shape) {
-        case RegionShape::Rectangle:
-            r = RectRegion(part.box);
-            break;
-        case RegionShape::Ellipse:
-            r = EllipseRegion(part.box);
-            break;
-        case RegionShape::Polygon:
-            r = PolygonRegion(part.points);
-            break;
+        case RegionShape::Rectangle: r = RectRegion(part.box); break;
+        case RegionShape::Ellipse: r = EllipseRegion(part.box); break;
+        case RegionShape::Polygon: r = PolygonRegion(part.points); break;
         }
-        if (part.op == RegionOp::Union)
-            UnionInto(acc, std::move(r));
-        else
-            CutFrom(acc, std::move(r));
+        if (part.op == RegionOp::Union) UnionInto(acc, std::move(r));
+        else CutFrom(acc, std::move(r));
     }
     return acc;
 }
@@ -181,15 +162,13 @@ UniqueRegion RegionFromRuns(const RunList& runs, std::vector<RECT>& buffer) {
 UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buffer,
                                     std::size_t runs_per_group) {
     const std::vector<Rect>& rects = runs.rects;
-    if (rects.size() <= runs_per_group)
-        return RegionOfRects(rects.data(), rects.size(), buffer);
+    if (rects.size() <= runs_per_group) return RegionOfRects(rects.data(), rects.size(), buffer);
     // Whole rows go into one group, so that the groups lie one below the other.
     std::vector<UniqueRegion> groups;
     std::size_t begin = 0;
     while (begin < rects.size()) {
         std::size_t end = std::min(rects.size(), begin + runs_per_group);
-        while (end < rects.size() && rects[end].top == rects[end - 1].top)
-            ++end;
+        while (end < rects.size() && rects[end].top == rects[end - 1].top) ++end;
         groups.push_back(RegionOfRects(rects.data() + begin, end - begin, buffer));
         begin = end;
     }
@@ -197,8 +176,7 @@ UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buff
     while (groups.size() > 1) {
         std::size_t out = 0;
         for (std::size_t i = 0; i < groups.size(); i += 2) {
-            if (i + 1 < groups.size())
-                Combine(groups[i].get(), groups[i + 1].get(), RGN_OR);
+            if (i + 1 < groups.size()) Combine(groups[i].get(), groups[i + 1].get(), RGN_OR);
             groups[out++] = std::move(groups[i]);
         }
         groups.resize(out);

@@ -14,8 +14,7 @@ RegionRecipe Shifted(const RegionRecipe& recipe, int dx, int dy) {
     for (RegionPart& part : out.parts) {
         part.box = {part.box.left + dx, part.box.top + dy, part.box.right + dx,
                     part.box.bottom + dy};
-        for (Point& p : part.points)
-            p = {p.x + dx, p.y + dy};
+        for (Point& p : part.points) p = {p.x + dx, p.y + dy};
     }
     return out;
 }

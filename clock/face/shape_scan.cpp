@@ -17,12 +17,10 @@ const std::uint8_t* SkipBackground(const std::uint8_t* p, const std::uint8_t* en
     while (end - p >= 8) {
         std::uint64_t word;
         std::memcpy(&word, p, sizeof word);
-        if (word != pattern)
-            break;
+        if (word != pattern) break;
         p += 8;
     }
-    while (p < end && *p == bg)
-        ++p;
+    while (p < end && *p == bg) ++p;
     return p;
 }
 
@@ -37,17 +35,14 @@ void ScanRow(const std::uint8_t* row, int width, int y, std::uint8_t bg, RunList
     const std::uint8_t* p = row;
     int runs = 0;
     while (p < end) {
-        if (runs >= kMaxRunsPerRow)
-            throw Error(kBadShapeMessage);
+        if (runs >= kMaxRunsPerRow) throw Error(kBadShapeMessage);
         p = SkipBackground(p, end, bg);
-        if (p == end)
-            return;
+        if (p == end) return;
         const std::uint8_t* const start = p;
         p = FindBackground(p, end, bg);
         out.rects.push_back({static_cast<int>(start - row), y, static_cast<int>(p - row), y + 1});
         ++runs;
-        if (p < end)
-            ++p; // the pixel that ended the run is background
+        if (p < end) ++p; // the pixel that ended the run is background
     }
 }
 
@@ -73,8 +68,7 @@ void ScanMaskRuns(const MaskView& mask, RunList& out) {
 void ScanMaskRuns(const MaskView& mask, std::uint8_t background, RunList& out) {
     out.rects.clear();
     out.bounds = {};
-    if (mask.pixels == nullptr || mask.width <= 0 || mask.height <= 0)
-        return;
+    if (mask.pixels == nullptr || mask.width <= 0 || mask.height <= 0) return;
     for (int y = 0; y < mask.height; ++y)
         ScanRow(mask.pixels + static_cast<std::ptrdiff_t>(y) * mask.stride, mask.width, y,
                 background, out);

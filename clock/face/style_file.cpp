@@ -136,25 +136,15 @@ std::uint8_t LayerByte(int value) {
     return value >= 0 && value <= UINT8_MAX ? static_cast<std::uint8_t>(value) : UINT8_MAX;
 }
 
-int ClampToInt(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-}
+int ClampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
 
 void ReadKey(const IniFile& ini, const StyleKey& k, TOptionItem& o) {
     static const TOptionItem d;
     switch (k.type) {
-    case StyleKey::Type::Bool:
-        o.*k.flag = ini.ReadBool(k.section, k.key, d.*k.flag);
-        break;
-    case StyleKey::Type::Int:
-        o.*k.number = ini.ReadInteger(k.section, k.key, d.*k.number);
-        break;
-    case StyleKey::Type::Color:
-        o.*k.number = ini.ReadColor(k.section, k.key, d.*k.number);
-        break;
-    case StyleKey::Type::Text:
-        o.*k.text = ini.ReadString(k.section, k.key, d.*k.text);
-        break;
+    case StyleKey::Type::Bool: o.*k.flag = ini.ReadBool(k.section, k.key, d.*k.flag); break;
+    case StyleKey::Type::Int: o.*k.number = ini.ReadInteger(k.section, k.key, d.*k.number); break;
+    case StyleKey::Type::Color: o.*k.number = ini.ReadColor(k.section, k.key, d.*k.number); break;
+    case StyleKey::Type::Text: o.*k.text = ini.ReadString(k.section, k.key, d.*k.text); break;
     case StyleKey::Type::Layer:
         o.DSPOrder[static_cast<std::size_t>(k.layer)] =
             LayerByte(ini.ReadInteger(k.section, k.key, k.layer));
@@ -167,17 +157,11 @@ void ReadKey(const IniFile& ini, const StyleKey& k, TOptionItem& o) {
 
 void WriteKey(IniFile& ini, const StyleKey& k, const TOptionItem& o) {
     switch (k.type) {
-    case StyleKey::Type::Bool:
-        ini.WriteBool(k.section, k.key, o.*k.flag);
-        break;
+    case StyleKey::Type::Bool: ini.WriteBool(k.section, k.key, o.*k.flag); break;
     case StyleKey::Type::Int:
     case StyleKey::Type::Color:
-    case StyleKey::Type::HandStyle:
-        ini.WriteInteger(k.section, k.key, o.*k.number);
-        break;
-    case StyleKey::Type::Text:
-        ini.WriteString(k.section, k.key, o.*k.text);
-        break;
+    case StyleKey::Type::HandStyle: ini.WriteInteger(k.section, k.key, o.*k.number); break;
+    case StyleKey::Type::Text: ini.WriteString(k.section, k.key, o.*k.text); break;
     case StyleKey::Type::Layer:
         ini.WriteInteger(k.section, k.key, o.DSPOrder[static_cast<std::size_t>(k.layer)]);
         break;
@@ -200,10 +184,8 @@ void ConvertOldUnits(TOptionItem& o) {
 
 int ReadStyle(const IniFile& ini, TOptionItem& option, int running_ver) {
     const int style_ver = ini.ReadInteger("Common", "StyleVer", running_ver);
-    for (const auto& k : StyleKeys())
-        ReadKey(ini, k, option);
-    if (style_ver < kFirstCurrentUnitsVersion)
-        ConvertOldUnits(option);
+    for (const auto& k : StyleKeys()) ReadKey(ini, k, option);
+    if (style_ver < kFirstCurrentUnitsVersion) ConvertOldUnits(option);
     return style_ver > kStyleVersion ? style_ver : 0;
 }
 
@@ -213,8 +195,7 @@ int ReadStyle(const std::string& path, TOptionItem& option, int running_ver) {
 
 void WriteStyle(IniFile& ini, const TOptionItem& option) {
     ini.WriteInteger("Common", "StyleVer", kStyleVersion);
-    for (const auto& k : StyleKeys())
-        WriteKey(ini, k, option);
+    for (const auto& k : StyleKeys()) WriteKey(ini, k, option);
 }
 
 void WriteStyle(const std::string& path, const TOptionItem& option) {

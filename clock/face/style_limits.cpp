@@ -6,9 +6,7 @@ namespace vistrel {
 
 namespace {
 
-void Clamp(int& value, int low, int high) {
-    value = std::clamp(value, low, high);
-}
+void Clamp(int& value, int low, int high) { value = std::clamp(value, low, high); }
 
 } // namespace
 

@@ -26,7 +26,8 @@ protected:
         return true;
     }
     std::optional<LRESULT> OnNotify(const NMHDR& header) override {
-        if (header.idFrom == IDC_ABOUT_LINK && (header.code == NM_CLICK || header.code == NM_RETURN)) {
+        if (header.idFrom == IDC_ABOUT_LINK &&
+            (header.code == NM_CLICK || header.code == NM_RETURN)) {
             ShowHelp(kHelpContents);
             return 0;
         }

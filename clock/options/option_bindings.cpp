@@ -7,10 +7,7 @@ namespace vistrel {
 
 namespace {
 
-template <class... F>
-struct Overloaded : F... {
-    using F::operator()...;
-};
+template <class... F> struct Overloaded : F... { using F::operator()...; };
 
 void FillOne(int id, const Binding& how, const TOptionItem& r, ControlSurface& s) {
     std::visit(Overloaded{
@@ -29,38 +26,37 @@ void FillOne(int id, const Binding& how, const TOptionItem& r, ControlSurface& s
                        if (v == RadioGroup::kKeep) return;
                        for (int n = 0; n < b.count; ++n) s.SetCheck(b.first_id + n, n == v);
                    },
-                   [&](const LayerOrder&) {
-                       s.SetOrder(id, ListOrder(r.DSPOrder));
-                   },
+                   [&](const LayerOrder&) { s.SetOrder(id, ListOrder(r.DSPOrder)); },
                },
                how);
 }
 
 void ReadOne(int id, const Binding& how, const ControlSurface& s, TOptionItem& r) {
-    std::visit(Overloaded{
-                   [&](const Check& b) { r.*b.field = s.GetCheck(id); },
-                   [&](const Track& b) { r.*b.field = std::clamp(s.GetPosition(id), b.min, b.max); },
-                   [&](const Spin& b) { r.*b.field = std::clamp(s.GetPosition(id), b.min, b.max); },
-                   [&](const ComboIndex& b) { r.*b.field = s.GetSelection(id); },
-                   [&](const ComboText& b) { r.*b.field = s.GetText(id); },
-                   [&](const Colour& b) { r.*b.field = s.GetColour(id); },
-                   [&](const RadioGroup& b) {
-                       for (int n = 0; n < b.count; ++n) {
-                           if (s.GetCheck(b.first_id + n)) {
-                               r.*b.field = n;
-                               return;
-                           }
-                       }
-                   },
-                   [&](const LayerOrder&) {
-                       const std::vector<int> order = s.GetOrder(id);
-                       // A list that lost or gained entries is not an order: keep the record's.
-                       if (order.size() != r.DSPOrder.size()) return;
-                       for (std::size_t n = 0; n < order.size(); ++n)
-                           r.DSPOrder[n] = static_cast<std::uint8_t>(order[n]);
-                   },
-               },
-               how);
+    std::visit(
+        Overloaded{
+            [&](const Check& b) { r.*b.field = s.GetCheck(id); },
+            [&](const Track& b) { r.*b.field = std::clamp(s.GetPosition(id), b.min, b.max); },
+            [&](const Spin& b) { r.*b.field = std::clamp(s.GetPosition(id), b.min, b.max); },
+            [&](const ComboIndex& b) { r.*b.field = s.GetSelection(id); },
+            [&](const ComboText& b) { r.*b.field = s.GetText(id); },
+            [&](const Colour& b) { r.*b.field = s.GetColour(id); },
+            [&](const RadioGroup& b) {
+                for (int n = 0; n < b.count; ++n) {
+                    if (s.GetCheck(b.first_id + n)) {
+                        r.*b.field = n;
+                        return;
+                    }
+                }
+            },
+            [&](const LayerOrder&) {
+                const std::vector<int> order = s.GetOrder(id);
+                // A list that lost or gained entries is not an order: keep the record's.
+                if (order.size() != r.DSPOrder.size()) return;
+                for (std::size_t n = 0; n < order.size(); ++n)
+                    r.DSPOrder[n] = static_cast<std::uint8_t>(order[n]);
+            },
+        },
+        how);
 }
 
 } // namespace
@@ -78,10 +74,8 @@ void ApplyRules(std::span<const Rule> rules, const TOptionItem& record, const Pl
     for (const Rule& rule : rules) {
         const bool on = rule.when(record, platform);
         for (int id : rule.ids) {
-            if (rule.acts == Rule::Acts::Show)
-                surface.Show(id, on);
-            else
-                surface.Enable(id, on);
+            if (rule.acts == Rule::Acts::Show) surface.Show(id, on);
+            else surface.Enable(id, on);
         }
     }
 }

@@ -75,7 +75,8 @@ struct RadioGroup {
 // nearest true order: see ListOrder.
 struct LayerOrder {};
 
-using Binding = std::variant<Check, Track, Spin, ComboIndex, ComboText, Colour, RadioGroup, LayerOrder>;
+using Binding =
+    std::variant<Check, Track, Spin, ComboIndex, ComboText, Colour, RadioGroup, LayerOrder>;
 
 struct Bound {
     int id;

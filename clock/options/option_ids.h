@@ -29,22 +29,22 @@ inline constexpr int chkSNeedle = 2101, lblNeedleStyle = 2102, cmbNeedleStyle = 
                      chkSepNeedleStyle = 2104, lblHNeedleStyle = 2105, lblMNeedleStyle = 2106,
                      lblSNeedleStyle = 2107, cmbMNeedleStyle = 2108, cmbSNeedleStyle = 2109,
                      lblNeedleWidth = 2110, lblHNeedleW = 2111, lblMNeedleW = 2112,
-                     lblSNeedleW = 2113, trbHNeedleW = 2114, trbMNeedleW = 2115,
-                     trbSNeedleW = 2116, lblNeedleLen = 2117, trbHNeedleLL = 2118,
-                     trbMNeedleLL = 2119, trbSNeedleLL = 2120, trbHNeedleLS = 2121,
-                     trbMNeedleLS = 2122, trbSNeedleLS = 2123, lblNeedleColor = 2124,
-                     btnH = 2125, btnM = 2126, btnS = 2127, lblNeedleFrameColor = 2128,
-                     btnHF = 2129, btnMF = 2130, btnSF = 2131;
+                     lblSNeedleW = 2113, trbHNeedleW = 2114, trbMNeedleW = 2115, trbSNeedleW = 2116,
+                     lblNeedleLen = 2117, trbHNeedleLL = 2118, trbMNeedleLL = 2119,
+                     trbSNeedleLL = 2120, trbHNeedleLS = 2121, trbMNeedleLS = 2122,
+                     trbSNeedleLS = 2123, lblNeedleColor = 2124, btnH = 2125, btnM = 2126,
+                     btnS = 2127, lblNeedleFrameColor = 2128, btnHF = 2129, btnMF = 2130,
+                     btnSF = 2131;
 
 // 2 数字
 inline constexpr int chkMojiBan = 2201, chkMojiBanAll = 2202, grpMojiBanType = 2203,
-                     rbtnNormal = 2204, rbtnArabia = 2205, rbtnMarutuki = 2206,
-                     rbtn13_24 = 2207, grpMojiBanFont = 2208, cmbMojiBanFont = 2209,
-                     chkMojiBanBold = 2210, chkMojiBanItalic = 2211, chkMojiBanPitch = 2212,
-                     trbMojiBanPitchWidth = 2213, lblB1F = 2214, trbMojiBanSize = 2215,
-                     lblMojiBanPos = 2216, trbMojiBanPos = 2217, chkMojiBanShadow = 2218,
-                     chkGuradeshon = 2219, lblB1 = 2220, btnB1 = 2221, lblB2 = 2222,
-                     btnB2 = 2223, btnBS1 = 2224, lblBS2 = 2225, btnBS2 = 2226;
+                     rbtnNormal = 2204, rbtnArabia = 2205, rbtnMarutuki = 2206, rbtn13_24 = 2207,
+                     grpMojiBanFont = 2208, cmbMojiBanFont = 2209, chkMojiBanBold = 2210,
+                     chkMojiBanItalic = 2211, chkMojiBanPitch = 2212, trbMojiBanPitchWidth = 2213,
+                     lblB1F = 2214, trbMojiBanSize = 2215, lblMojiBanPos = 2216,
+                     trbMojiBanPos = 2217, chkMojiBanShadow = 2218, chkGuradeshon = 2219,
+                     lblB1 = 2220, btnB1 = 2221, lblB2 = 2222, btnB2 = 2223, btnBS1 = 2224,
+                     lblBS2 = 2225, btnBS2 = 2226;
 
 // 3 日付
 inline constexpr int chkDateChar = 2301, lblDateForm = 2302, cmbDateForm = 2303, lblWT = 2304,
@@ -57,13 +57,13 @@ inline constexpr int chkDateChar = 2301, lblDateForm = 2302, cmbDateForm = 2303,
                      lblDateCharPosOut = 2322, trbDateCharInOut = 2323;
 
 // 4 時刻
-inline constexpr int chkTimeChar = 2401, lblTimeForm = 2402, cmbTimeForm = 2403,
-                     GroupBox2 = 2404, cmbTimeCharFont = 2405, chkTimeCharBold = 2406,
-                     chkTimeCharItalic = 2407, lblTimeCharSize = 2408, trbTimeCharSize = 2409,
-                     chkTimeCharShadow = 2410, lblTime = 2411, btnTime = 2412, btnTimeS = 2413,
-                     grpTimeCharPos = 2414, rbtnTimeCharPosDateRev = 2415,
-                     rbtnTimeCharPosUp = 2416, rbtnTimeCharPosBottom = 2417,
-                     lblTimeCharPosIn = 2418, lblTimeCharPosOut = 2419, trbTimeCharInOut = 2420;
+inline constexpr int chkTimeChar = 2401, lblTimeForm = 2402, cmbTimeForm = 2403, GroupBox2 = 2404,
+                     cmbTimeCharFont = 2405, chkTimeCharBold = 2406, chkTimeCharItalic = 2407,
+                     lblTimeCharSize = 2408, trbTimeCharSize = 2409, chkTimeCharShadow = 2410,
+                     lblTime = 2411, btnTime = 2412, btnTimeS = 2413, grpTimeCharPos = 2414,
+                     rbtnTimeCharPosDateRev = 2415, rbtnTimeCharPosUp = 2416,
+                     rbtnTimeCharPosBottom = 2417, lblTimeCharPosIn = 2418,
+                     lblTimeCharPosOut = 2419, trbTimeCharInOut = 2420;
 
 // 5 ﾒﾓﾘ
 inline constexpr int chkMajorThick = 2501, chkMinorThick = 2502, lstThickStyle = 2503,
@@ -75,18 +75,17 @@ inline constexpr int chkMajorThick = 2501, chkMinorThick = 2502, lstThickStyle =
                      btnThickColorChange = 2520;
 
 // 6 枠
-inline constexpr int chkFrame = 2601, lstFrameStyle = 2602, lblFramePos = 2603,
-                     trbFramePos = 2604, lblFrameWidth = 2605, trbFrameWidth = 2606,
-                     lblFrame = 2607, btnFrame = 2608, lblFrameE = 2609, btnFrameE = 2610;
+inline constexpr int chkFrame = 2601, lstFrameStyle = 2602, lblFramePos = 2603, trbFramePos = 2604,
+                     lblFrameWidth = 2605, trbFrameWidth = 2606, lblFrame = 2607, btnFrame = 2608,
+                     lblFrameE = 2609, btnFrameE = 2610;
 
 // 7 ﾛｯｸ
 inline constexpr int chkLockUse = 2701, rbtnLockNormal = 2702, rbtnLockHide = 2703,
                      rbtnLockHole = 2704, rbtnLockEscape = 2705, chkSlowlyHide = 2706,
                      lblLockHoleSizeT = 2707, trbLockHoleSize = 2708, lblLockEscapeSpeed = 2709,
                      lblLockEscapeSpeedEarly = 2710, lblLockEscapeSpeedSlow = 2711,
-                     trbLockEscapeSpeed = 2712, rgrpLockTempKey = 2713,
-                     rbtnTempKeyNone = 2714, rbtnTempKeyCtrl = 2715, rbtnTempKeyShift = 2716,
-                     rbtnTempKeyAlt = 2717;
+                     trbLockEscapeSpeed = 2712, rgrpLockTempKey = 2713, rbtnTempKeyNone = 2714,
+                     rbtnTempKeyCtrl = 2715, rbtnTempKeyShift = 2716, rbtnTempKeyAlt = 2717;
 
 // 8 ﾎﾟｲﾝﾀ: panel n shows cursor n; the highlighted panel is the choice.
 inline constexpr int Label1 = 2801, Panel0 = 2810, Panel1 = 2811, Panel2 = 2812, Panel3 = 2813,
@@ -96,15 +95,14 @@ inline constexpr int PointerLabel(int n) { return lblPointer0 + n; }
 
 // 9 ｱﾗｰﾑ
 inline constexpr int BitBtn1 = 2901, chkAlarmUse = 2902, grpAlarmStyle = 2903,
-                     rbtnAlarmMsgNormal = 2904, rbtnAlarmMsgSimple = 2905,
-                     rbtnAlarmMsgBoard = 2906, sedtAlarmMsgInterval = 2907,
-                     lblAlarmMsgInterval = 2908, sedtAlarmMsgTimes = 2909,
-                     lblAlarmMsgTimes = 2910, trbAlarmMsgSpeed = 2911, lblAlarmMsgSpeed = 2912,
-                     lblAlarmMsgSpeedEarly = 2913, lblAlarmMsgSpeedSlow = 2914,
-                     grpAlarmMark = 2915, rbtnSymbolJoinNone = 2916, rbtnSymbolJoinM = 2917,
-                     rbtnSymbolJoinH = 2918, sedtMRange = 2919, lblMRange = 2920,
-                     sedtHRange = 2921, lblHRange = 2922, btnAlarmMsgPreview = 2923,
-                     grpAlarmAction = 2924, rbtnAlarmActionNone = 2925,
+                     rbtnAlarmMsgNormal = 2904, rbtnAlarmMsgSimple = 2905, rbtnAlarmMsgBoard = 2906,
+                     sedtAlarmMsgInterval = 2907, lblAlarmMsgInterval = 2908,
+                     sedtAlarmMsgTimes = 2909, lblAlarmMsgTimes = 2910, trbAlarmMsgSpeed = 2911,
+                     lblAlarmMsgSpeed = 2912, lblAlarmMsgSpeedEarly = 2913,
+                     lblAlarmMsgSpeedSlow = 2914, grpAlarmMark = 2915, rbtnSymbolJoinNone = 2916,
+                     rbtnSymbolJoinM = 2917, rbtnSymbolJoinH = 2918, sedtMRange = 2919,
+                     lblMRange = 2920, sedtHRange = 2921, lblHRange = 2922,
+                     btnAlarmMsgPreview = 2923, grpAlarmAction = 2924, rbtnAlarmActionNone = 2925,
                      rbtnAlarmActionFlash = 2926, rbtnAlarmActionVibration = 2927;
 
 // 10 時間合わせ

@@ -116,12 +116,9 @@ const std::vector<Bound> kMemori = {
 };
 
 const std::vector<Bound> kFrame = {
-    {chkFrame, Check{&O::FrameShow}},
-    {lstFrameStyle, ComboIndex{&O::FrameStyle, 3}},
-    {trbFramePos, Track{&O::FramePos, 1, 100}},
-    {trbFrameWidth, Track{&O::FrameWidth, 1, 100}},
-    {btnFrame, Colour{&O::ColorFrame}},
-    {btnFrameE, Colour{&O::ColorFrameE}},
+    {chkFrame, Check{&O::FrameShow}},           {lstFrameStyle, ComboIndex{&O::FrameStyle, 3}},
+    {trbFramePos, Track{&O::FramePos, 1, 100}}, {trbFrameWidth, Track{&O::FrameWidth, 1, 100}},
+    {btnFrame, Colour{&O::ColorFrame}},         {btnFrameE, Colour{&O::ColorFrameE}},
 };
 
 const std::vector<Bound> kLock = {
@@ -150,14 +147,10 @@ const std::vector<Bound> kAlarm = {
 };
 
 const std::vector<Bound> kINet = {
-    {cmbNTPServer, ComboText{&O::Server}},
-    {sedtTimeOut, Spin{&O::TimeOut, 1, 300}},
-    {chkShowResult, Check{&O::ShowResult}},
-    {chkOnlyResultMsg, Check{&O::OnlyResultMsg}},
-    {chkAutoDial, Check{&O::AutoDial}},
-    {chkAutoHangUp, Check{&O::AutoHangUp}},
-    {chkErrorHangUp, Check{&O::ErrorHangUp}},
-    {chkAutoSetTime, Check{&O::AutoSetTime}},
+    {cmbNTPServer, ComboText{&O::Server}},    {sedtTimeOut, Spin{&O::TimeOut, 1, 300}},
+    {chkShowResult, Check{&O::ShowResult}},   {chkOnlyResultMsg, Check{&O::OnlyResultMsg}},
+    {chkAutoDial, Check{&O::AutoDial}},       {chkAutoHangUp, Check{&O::AutoHangUp}},
+    {chkErrorHangUp, Check{&O::ErrorHangUp}}, {chkAutoSetTime, Check{&O::AutoSetTime}},
 };
 
 // ---- rules ------------------------------------------------------------------------------------
@@ -181,7 +174,8 @@ bool SepOn(const O& r, const P&) { return r.SepStyle; }
 const std::vector<Rule> kNeedleRules = {
     {{lblHNeedleStyle}, SepOn, Rule::Acts::Show},
     {{lblMNeedleStyle, cmbMNeedleStyle}, SepOn},
-    {{lblSNeedleStyle, cmbSNeedleStyle}, [](const O& r, const P&) { return r.SepStyle && r.SNeedle; }},
+    {{lblSNeedleStyle, cmbSNeedleStyle},
+     [](const O& r, const P&) { return r.SepStyle && r.SNeedle; }},
     {{lblSNeedleW, trbSNeedleW, trbSNeedleLL, trbSNeedleLS, btnS}, SNeedleOn},
     {{lblNeedleFrameColor, btnHF},
      [](const O& r, const P&) { return r.NeedleStyle > kLastStyleWithoutEdge; }},
@@ -194,7 +188,9 @@ const std::vector<Rule> kNeedleRules = {
 
 constexpr int kCircledNumerals = 2;
 bool MojiOn(const O& r, const P&) { return r.MojiBan; }
-bool MojiGradOn(const O& r, const P& p) { return r.MojiBan && p.deep_colour && r.MojiBanGuradeshon; }
+bool MojiGradOn(const O& r, const P& p) {
+    return r.MojiBan && p.deep_colour && r.MojiBanGuradeshon;
+}
 
 const std::vector<Rule> kMojiBanRules = {
     {{chkMojiBanAll, grpMojiBanType, rbtnNormal, rbtnArabia, rbtnMarutuki, rbtn13_24,
@@ -215,10 +211,27 @@ const std::vector<Rule> kMojiBanRules = {
 };
 
 const std::vector<Rule> kDateCharRules = {
-    {{lblDateForm, cmbDateForm, lblWT, cmbWeekType, grpDateCharFont, cmbDateCharFont,
-      chkDateCharBold, chkDateCharItalic, lblDateCharSize, trbDateCharSize, chkDateCharShadow,
-      lblD, btnD, grpDateCharPos, rbtnDateCharPosAMPM, rbtnDateCharPosNeedle, rbtnDateCharPosUp,
-      rbtnDateCharPosBottom, lblDateCharPosIn, lblDateCharPosOut, trbDateCharInOut},
+    {{lblDateForm,
+      cmbDateForm,
+      lblWT,
+      cmbWeekType,
+      grpDateCharFont,
+      cmbDateCharFont,
+      chkDateCharBold,
+      chkDateCharItalic,
+      lblDateCharSize,
+      trbDateCharSize,
+      chkDateCharShadow,
+      lblD,
+      btnD,
+      grpDateCharPos,
+      rbtnDateCharPosAMPM,
+      rbtnDateCharPosNeedle,
+      rbtnDateCharPosUp,
+      rbtnDateCharPosBottom,
+      lblDateCharPosIn,
+      lblDateCharPosOut,
+      trbDateCharInOut},
      [](const O& r, const P&) { return r.DateChar; }},
     {{btnDS}, [](const O& r, const P&) { return r.DateChar && r.DateCharShadow; }},
 };
@@ -233,10 +246,14 @@ const std::vector<Rule> kTimeRules = {
 };
 
 bool TicksOn(const O& r, const P&) { return r.MajorThick; }
-bool TickGradOn(const O& r, const P& p) { return r.MajorThick && p.deep_colour && r.ThickGuradeshon; }
+bool TickGradOn(const O& r, const P& p) {
+    return r.MajorThick && p.deep_colour && r.ThickGuradeshon;
+}
 // The minute ticks' own controls: their check box enabled, and minute ticks or the second's
 // colour change on.
-bool MinuteTicksOn(const O& r, const P& p) { return TicksOn(r, p) && (r.MinorThick || r.ColorChange); }
+bool MinuteTicksOn(const O& r, const P& p) {
+    return TicksOn(r, p) && (r.MinorThick || r.ColorChange);
+}
 
 const std::vector<Rule> kMemoriRules = {
     {{chkMinorThick, chkThickColorChange, lstThickStyle, lblThickPosI, lblDialSize, lblThick5Size,
@@ -245,7 +262,8 @@ const std::vector<Rule> kMemoriRules = {
     {{chkThickGuradeshon}, [](const O& r, const P& p) { return r.MajorThick && p.deep_colour; }},
     {{lbl52, btn52}, TickGradOn},
     {{btnT, lblThickSize, trbThickSize}, MinuteTicksOn},
-    {{lblT2, btnT2}, [](const O& r, const P& p) { return MinuteTicksOn(r, p) && TickGradOn(r, p); }},
+    {{lblT2, btnT2},
+     [](const O& r, const P& p) { return MinuteTicksOn(r, p) && TickGradOn(r, p); }},
     {{btnThickColorChange}, [](const O& r, const P&) { return r.ColorChange; }},
 };
 

@@ -13,10 +13,9 @@ constexpr int kCaption = -1;
 
 // The fifteen hand styles; the library's list of them has thirteen entries (56 to 68).
 const char* const kHandStyles[] = {
-    "ﾉｰﾏﾙ(3D)",       "ﾉｰﾏﾙ(ﾌﾗｯﾄ)",       "ﾉｰﾏﾙ(ｴﾝﾌﾟﾃｨ)",    "ｽｸｴｱ(3D)",
-    "ｽｸｴｱ(ﾌﾗｯﾄ)",     "ｽｸｴｱ(ｴﾝﾌﾟﾃｨ)",     "ﾀﾞｲﾔﾓﾝﾄﾞ(3D)",    "ﾀﾞｲﾔﾓﾝﾄﾞ(ﾌﾗｯﾄ)",
-    "ﾀﾞｲﾔﾓﾝﾄﾞ(ｴﾝﾌﾟﾃｨ)", "ﾉｰﾏﾙ(ｼﾝﾌﾟﾙ)",     "ｽｸｴｱ(ｼﾝﾌﾟﾙ)",    "ﾀﾞｲﾔﾓﾝﾄﾞ(ｼﾝﾌﾟﾙ)",
-    "ｱﾛｰ(ｼﾝﾌﾟﾙ)",     "ﾄﾗｲｱﾝｸﾞﾙ(ｼﾝﾌﾟﾙ)", "菱形(ｼﾝﾌﾟﾙ)",
+    "ﾉｰﾏﾙ(3D)",     "ﾉｰﾏﾙ(ﾌﾗｯﾄ)",      "ﾉｰﾏﾙ(ｴﾝﾌﾟﾃｨ)",   "ｽｸｴｱ(3D)",         "ｽｸｴｱ(ﾌﾗｯﾄ)",
+    "ｽｸｴｱ(ｴﾝﾌﾟﾃｨ)", "ﾀﾞｲﾔﾓﾝﾄﾞ(3D)",    "ﾀﾞｲﾔﾓﾝﾄﾞ(ﾌﾗｯﾄ)", "ﾀﾞｲﾔﾓﾝﾄﾞ(ｴﾝﾌﾟﾃｨ)", "ﾉｰﾏﾙ(ｼﾝﾌﾟﾙ)",
+    "ｽｸｴｱ(ｼﾝﾌﾟﾙ)",  "ﾀﾞｲﾔﾓﾝﾄﾞ(ｼﾝﾌﾟﾙ)", "ｱﾛｰ(ｼﾝﾌﾟﾙ)",     "ﾄﾗｲｱﾝｸﾞﾙ(ｼﾝﾌﾟﾙ)",  "菱形(ｼﾝﾌﾟﾙ)",
 };
 constexpr int kFirstHandStyleText = 56, kLastHandStyleText = 68;
 
@@ -237,7 +236,8 @@ std::vector<OptionText> BuildTable() {
 std::string& Target(OptionTexts& texts, const OptionText& entry) {
     if (entry.item < 0) return texts.captions[entry.id];
     std::vector<std::string>& list = texts.lists[entry.id];
-    if (list.size() <= static_cast<std::size_t>(entry.item)) list.resize(static_cast<std::size_t>(entry.item) + 1);
+    if (list.size() <= static_cast<std::size_t>(entry.item))
+        list.resize(static_cast<std::size_t>(entry.item) + 1);
     return list[static_cast<std::size_t>(entry.item)];
 }
 
@@ -265,7 +265,9 @@ void TranslateOptionTexts(const StringSource& library, OptionTexts& texts) {
         if (entry.lang == 0) continue;
         // The target is found when the text arrives: a reference taken now could be moved by
         // a list that grows later.
-        table.push_back({entry.lang, [&texts, entry](const std::string& text) { Target(texts, entry) = text; }});
+        table.push_back({entry.lang, [&texts, entry](const std::string& text) {
+                             Target(texts, entry) = text;
+                         }});
         if (entry.id == lblNeedleStyle) {
             // The library's hand-style entries replace the whole list.
             for (int n = kFirstHandStyleText; n <= kLastHandStyleText; ++n) {
@@ -282,7 +284,8 @@ void TranslateOptionTexts(const StringSource& library, OptionTexts& texts) {
 
 std::string LayerName(const OptionTexts& texts, int code) {
     const auto found = texts.lists.find(lstDspOrder);
-    if (found == texts.lists.end() || code < 0 || code >= static_cast<int>(found->second.size())) return {};
+    if (found == texts.lists.end() || code < 0 || code >= static_cast<int>(found->second.size()))
+        return {};
     return found->second[static_cast<std::size_t>(code)];
 }
 

@@ -30,8 +30,8 @@ const std::vector<OptionText>& OptionTextTable();
 
 // The texts the dialog shows, built from the table and then translated.
 struct OptionTexts {
-    std::map<int, std::string> captions;            // by control (and page block, window)
-    std::map<int, std::vector<std::string>> lists;  // entries by list control
+    std::map<int, std::string> captions;           // by control (and page block, window)
+    std::map<int, std::vector<std::string>> lists; // entries by list control
 };
 
 // The built-in texts, with the weekday box holding "(なし)" and `today`'s weekday names.

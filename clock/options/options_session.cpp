@@ -32,7 +32,8 @@ OptionsSession::OptionsSession(OptionsHost& host, ControlSurface& surface, const
 void OptionsSession::Show() {
     LoadingScope loading(loading_);
     original_ = working_;
-    for (int page = 0; page < kOptionPageCount; ++page) Fill(PageBindings(page), working_, surface_);
+    for (int page = 0; page < kOptionPageCount; ++page)
+        Fill(PageBindings(page), working_, surface_);
     SelectLayer(selected_layer_);
     UpdateControlStates();
 }
@@ -45,7 +46,8 @@ void OptionsSession::Change() {
 }
 
 void OptionsSession::ReadControls() {
-    for (int page = 0; page < kOptionPageCount; ++page) Read(PageBindings(page), surface_, working_);
+    for (int page = 0; page < kOptionPageCount; ++page)
+        Read(PageBindings(page), surface_, working_);
 }
 
 void OptionsSession::UpdateControlStates() {
@@ -63,9 +65,9 @@ void OptionsSession::SelectLayer(int index) {
     bool named = false;
     if (index >= 0 && index < static_cast<int>(order.size())) {
         const int code = order[static_cast<std::size_t>(index)];
-        named = layer_names_.empty() ||
-                (code >= 0 && code < static_cast<int>(layer_names_.size()) &&
-                 !layer_names_[static_cast<std::size_t>(code)].empty());
+        named =
+            layer_names_.empty() || (code >= 0 && code < static_cast<int>(layer_names_.size()) &&
+                                     !layer_names_[static_cast<std::size_t>(code)].empty());
     }
     surface_.Enable(oid::btnDSPOrderUp, named);
     surface_.Enable(oid::btnDSPOrderDown, named);

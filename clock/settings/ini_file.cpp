@@ -17,15 +17,12 @@ constexpr std::string_view kBlanks = " \t\v\f";
 
 std::string_view Trim(std::string_view s) {
     const auto first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     const auto last = s.find_last_not_of(kBlanks);
     return s.substr(first, last - first + 1);
 }
 
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Names compare without regard to ASCII case. The text is UTF-8, whose multi-byte sequences
 // never contain ASCII bytes, so folding byte by byte cannot join two different characters.
@@ -40,15 +37,12 @@ bool IsAscii(std::string_view s) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool HasLineBreak(std::string_view s) {
-    return s.find_first_of("\r\n") != std::string_view::npos;
-}
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 // Concatenation by append: GCC 12 warns falsely (-Wrestrict) about "literal" + std::string.
 std::string Joined(std::initializer_list<std::string_view> parts) {
     std::string out;
-    for (const auto part : parts)
-        out.append(part);
+    for (const auto part : parts) out.append(part);
     return out;
 }
 
@@ -68,8 +62,7 @@ std::string_view UnquoteIniValue(std::string_view value) {
 }
 
 std::string QuoteIniValue(std::string_view value) {
-    if (UnquoteIniValue(value) == value)
-        return std::string(value);
+    if (UnquoteIniValue(value) == value) return std::string(value);
     // Blanks at either end, or quotes around the whole, would be stripped on reading: one more
     // pair of quotes keeps the value as it is.
     return Joined({"\"", value, "\""});
@@ -79,13 +72,11 @@ std::optional<int> ParseIniInteger(std::string_view text) {
     text = Trim(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-')
-            return std::nullopt;
+        if (!text.empty() && text.front() == '-') return std::nullopt;
     }
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
 }
 
@@ -205,27 +196,22 @@ IniFile::Line IniFile::MakeLine(std::string text, Eol eol) {
     line.eol = eol;
     const std::string_view whole = line.text;
     const std::string_view t = Trim(whole);
-    if (t.empty() || t.front() == ';')
-        return line;
+    if (t.empty() || t.front() == ';') return line;
     if (t.front() == '[') {
         const auto close = t.rfind(']');
-        if (close == std::string_view::npos || close == 0)
-            return line;
+        if (close == std::string_view::npos || close == 0) return line;
         // The profile functions take "[ Common ]" as the section "Common".
         const auto name = Trim(t.substr(1, close - 1));
-        if (name.empty())
-            return line;
+        if (name.empty()) return line;
         line.kind = Kind::Section;
         line.name_at = Offset(whole, name);
         line.name_len = static_cast<std::uint32_t>(name.size());
         return line;
     }
     const auto eq = t.find('=');
-    if (eq == std::string_view::npos)
-        return line;
+    if (eq == std::string_view::npos) return line;
     const auto name = Trim(t.substr(0, eq));
-    if (name.empty())
-        return line;
+    if (name.empty()) return line;
     const auto value = UnquoteIniValue(t.substr(eq + 1));
     line.kind = Kind::Key;
     line.name_at = Offset(whole, name);
@@ -237,29 +223,24 @@ IniFile::Line IniFile::MakeLine(std::string text, Eol eol) {
 
 std::optional<std::size_t> IniFile::FindSection(std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && SameName(lines_[i].Name(), section))
-            return i;
+        if (lines_[i].kind == Kind::Section && SameName(lines_[i].Name(), section)) return i;
     }
     return std::nullopt;
 }
 
 std::optional<std::size_t> IniFile::FindKey(std::size_t header, std::string_view key) const {
     for (std::size_t i = header + 1; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section)
-            break;
-        if (lines_[i].kind == Kind::Key && SameName(lines_[i].Name(), key))
-            return i;
+        if (lines_[i].kind == Kind::Section) break;
+        if (lines_[i].kind == Kind::Key && SameName(lines_[i].Name(), key)) return i;
     }
     return std::nullopt;
 }
 
 std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
     const auto header = FindSection(section);
-    if (!header)
-        return std::nullopt;
+    if (!header) return std::nullopt;
     const auto line = FindKey(*header, key);
-    if (!line)
-        return std::nullopt;
+    if (!line) return std::nullopt;
     return std::string(lines_[*line].Value());
 }
 
@@ -275,8 +256,7 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
     const auto value = Find(section, key);
-    if (!value)
-        return def;
+    if (!value) return def;
     return ParseIniInteger(*value).value_or(def);
 }
 
@@ -287,15 +267,12 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 std::int32_t IniFile::ReadColor(std::string_view section, std::string_view key,
                                 std::int32_t def) const {
     const auto value = Find(section, key);
-    if (!value)
-        return def;
-    if (const auto signed_value = ParseIniInteger(*value))
-        return *signed_value;
+    if (!value) return def;
+    if (const auto signed_value = ParseIniInteger(*value)) return *signed_value;
     const std::string_view text = Trim(*value);
     std::uint32_t unsigned_value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), unsigned_value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        return def;
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return def;
     return static_cast<std::int32_t>(unsigned_value);
 }
 
@@ -315,27 +292,22 @@ void IniFile::CheckWritable(std::string_view section, std::string_view key,
         key.front() == ';' || HasLineBreak(key)) {
         refuse("キー名が正しくありません。");
     }
-    if (HasLineBreak(value))
-        refuse("値に改行が含まれています。");
+    if (HasLineBreak(value)) refuse("値に改行が含まれています。");
 }
 
 std::optional<std::string> IniFile::EncodedLine(const std::string& text) {
-    if (encoding_ != Encoding::ShiftJis || IsAscii(text))
-        return std::nullopt;
-    if (auto sjis = Utf8ToSjis(text))
-        return sjis;
+    if (encoding_ != Encoding::ShiftJis || IsAscii(text)) return std::nullopt;
+    if (auto sjis = Utf8ToSjis(text)) return sjis;
     // Shift-JIS cannot hold the text: the whole file becomes UTF-8 with a byte-order mark
     // rather than losing a character.
     encoding_ = Encoding::Utf8;
-    for (auto& line : lines_)
-        line.raw.reset();
+    for (auto& line : lines_) line.raw.reset();
     return std::nullopt;
 }
 
 void IniFile::Insert(std::size_t at, std::string text) {
     auto raw = EncodedLine(text);
-    if (at > 0 && lines_[at - 1].eol == Eol::None)
-        lines_[at - 1].eol = Eol::CrLf;
+    if (at > 0 && lines_[at - 1].eol == Eol::None) lines_[at - 1].eol = Eol::CrLf;
     const auto it = lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
                                   MakeLine(std::move(text), Eol::CrLf));
     it->raw = std::move(raw);
@@ -352,8 +324,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         return;
     }
     if (const auto found = FindKey(*header, key)) {
-        if (lines_[*found].Value() == value)
-            return; // unchanged: the line keeps its exact bytes
+        if (lines_[*found].Value() == value) return; // unchanged: the line keeps its exact bytes
         // The key keeps the spelling it has in the file.
         std::string text = Joined({lines_[*found].Name(), "=", quoted});
         auto raw = EncodedLine(text);
@@ -366,8 +337,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     // A new key follows the last key of its section, ahead of any trailing blank or comment.
     std::size_t after = *header;
     for (std::size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
-        if (lines_[i].kind == Kind::Key)
-            after = i;
+        if (lines_[i].kind == Kind::Key) after = i;
     }
     Insert(after + 1, Joined({key, "=", quoted}));
 }
@@ -393,29 +363,22 @@ void IniFile::AppendEol(std::string& out, Eol eol) const {
 
 std::string IniFile::Bytes() const {
     std::string out;
-    if (encoding_ == Encoding::Utf8)
-        out.append(kUtf8Bom);
-    if (encoding_ == Encoding::Utf16Le)
-        out.append(kUtf16LeBom);
+    if (encoding_ == Encoding::Utf8) out.append(kUtf8Bom);
+    if (encoding_ == Encoding::Utf16Le) out.append(kUtf16LeBom);
     for (const auto& line : lines_) {
-        if (line.raw)
-            out.append(*line.raw);
-        else if (encoding_ == Encoding::Utf16Le)
-            out.append(Utf8ToUtf16Le(line.text));
-        else
-            out.append(line.text); // ASCII, or a UTF-8 file: the text is its bytes
+        if (line.raw) out.append(*line.raw);
+        else if (encoding_ == Encoding::Utf16Le) out.append(Utf8ToUtf16Le(line.text));
+        else out.append(line.text); // ASCII, or a UTF-8 file: the text is its bytes
         AppendEol(out, line.eol);
     }
-    if (eof_mark_)
-        out.append(encoding_ == Encoding::Utf16Le ? std::string("\x1A\0", 2) : "\x1A");
+    if (eof_mark_) out.append(encoding_ == Encoding::Utf16Le ? std::string("\x1A\0", 2) : "\x1A");
     out.append(odd_tail_);
     return out;
 }
 
 void IniFile::UpdateFile() {
     // Nothing to save also covers a file that could not be read, which no write can change.
-    if (!modified_)
-        return;
+    if (!modified_) return;
     WriteFileAtomic(path_, Bytes());
     modified_ = false;
 }

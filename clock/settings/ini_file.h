@@ -24,7 +24,7 @@
 namespace vistrel {
 
 class IniFile {
-  public:
+public:
     // Files beyond this size are not settings files; they read as empty and are never
     // overwritten (UpdateFile throws), so nothing in them is lost.
     static constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
@@ -69,7 +69,7 @@ class IniFile {
     // Saves atomically when something changed. Throws Error naming the file on failure.
     void UpdateFile();
 
-  private:
+private:
     enum class Kind : std::uint8_t { Other, Section, Key };
     enum class Eol : std::uint8_t { None, CrLf, Lf, Cr };
     enum class Encoding : std::uint8_t { ShiftJis, Utf8, Utf16Le };

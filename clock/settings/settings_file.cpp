@@ -22,9 +22,7 @@ constexpr const char* kLook = "Look";
 constexpr int kDateFormatInsertedVersion = 176;
 constexpr int kFirstMovedDateFormat = 3;
 
-bool PerUser(bool multi_user, int ver) {
-    return multi_user && ver >= kSettingsVersion;
-}
+bool PerUser(bool multi_user, int ver) { return multi_user && ver >= kSettingsVersion; }
 
 std::string ExistingFolderOr(const std::string& folder, const std::string& fallback) {
     return !folder.empty() && DirectoryExists(folder) ? folder : fallback;
@@ -33,8 +31,7 @@ std::string ExistingFolderOr(const std::string& folder, const std::string& fallb
 void ReadPlacement(const IniFile& ini, const SettingsEnvironment& env, WindowSettings& window) {
     const WindowSettings d;
     window.Size = ini.ReadInteger(kCommon, "Size", d.Size);
-    if (window.Size < kMinimumClockSize)
-        window.Size = kMinimumClockSize;
+    if (window.Size < kMinimumClockSize) window.Size = kMinimumClockSize;
     // Without a stored position the clock sits in the top-right corner of the screen.
     window.PointX = ini.ReadInteger(kCommon, "PointX", env.screen_width - window.Size);
     window.PointY = ini.ReadInteger(kCommon, "PointY", d.PointY);
@@ -165,15 +162,13 @@ std::string SharedSettingsPath(const std::string& program_folder) {
 
 std::string SettingsFileName(const std::string& program_folder, const std::string& user_name,
                              bool multi_user, int ver) {
-    if (!PerUser(multi_user, ver))
-        return SharedSettingsPath(program_folder);
+    if (!PerUser(multi_user, ver)) return SharedSettingsPath(program_folder);
     return program_folder + user_name + ".Ini";
 }
 
 std::string AlarmFilePath(const std::string& program_folder, const std::string& user_name,
                           bool multi_user, int ver) {
-    if (!PerUser(multi_user, ver))
-        return program_folder + kSharedAlarmName;
+    if (!PerUser(multi_user, ver)) return program_folder + kSharedAlarmName;
     return program_folder + user_name + ".CSV";
 }
 
@@ -186,8 +181,7 @@ std::string DefaultStyleFolder(const std::string& program_folder) {
 }
 
 void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window) {
-    if (env.monitors.empty())
-        return;
+    if (env.monitors.empty()) return;
     long long left = env.monitors[0].left, top = env.monitors[0].top;
     long long right = left + env.monitors[0].width, bottom = top + env.monitors[0].height;
     for (const ScreenArea& m : env.monitors) {
@@ -202,8 +196,7 @@ void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window) {
     const long long cx = static_cast<long long>(window.PointX) + window.Size / 2;
     const long long cy = static_cast<long long>(window.PointY) + window.Size / 2;
     for (const ScreenArea& m : env.monitors) {
-        if (Contains(m, cx, cy))
-            return;
+        if (Contains(m, cx, cy)) return;
     }
     // Lost beyond every monitor (a monitor removed, a hand-edited place): back to the default
     // place, the top-right corner of the primary monitor.
@@ -253,8 +246,7 @@ void WriteSettings(const std::string& program_folder, const std::string& user_na
         WriteProgramSettings(settings, option, window, position);
         settings.UpdateFile();
     }
-    if (shared_writable)
-        WriteStyle(shared_path, option);
+    if (shared_writable) WriteStyle(shared_path, option);
 }
 
 } // namespace vistrel

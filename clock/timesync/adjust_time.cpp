@@ -20,8 +20,7 @@ public:
 };
 
 // Steps 5 to 9: five echoes; gives the one-way delay estimate.
-DelayCorrection MeasureDelay(const std::string& address, AdjustLog& log,
-                             AdjustNetwork& network) {
+DelayCorrection MeasureDelay(const std::string& address, AdjustLog& log, AdjustNetwork& network) {
     log.AddInfoLine("Pinging " + address);
     log.AddInfoLine("    Buffer size = " + std::to_string(kEchoDataSize) + "bytes");
     EchoTally tally;

@@ -6,8 +6,7 @@ namespace vistrel {
 
 namespace {
 
-template <class Fn>
-Fn LoadFunction(HMODULE module, const char* name) {
+template <class Fn> Fn LoadFunction(HMODULE module, const char* name) {
     // Through void*: a FARPROC cast straight to another function type draws a warning.
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }

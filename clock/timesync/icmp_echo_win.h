@@ -37,8 +37,8 @@ public:
 private:
     using CreateFileFn = HANDLE(WINAPI*)();
     using CloseHandleFn = BOOL(WINAPI*)(HANDLE);
-    using SendEchoFn = DWORD(WINAPI*)(HANDLE, IPAddr, LPVOID, WORD, PIP_OPTION_INFORMATION,
-                                      LPVOID, DWORD, DWORD);
+    using SendEchoFn = DWORD(WINAPI*)(HANDLE, IPAddr, LPVOID, WORD, PIP_OPTION_INFORMATION, LPVOID,
+                                      DWORD, DWORD);
 
     WinsockSession winsock_;
     UniqueModule library_;

@@ -15,8 +15,8 @@ void PutUint32(std::uint8_t* p, std::uint32_t v) {
 }
 
 std::uint32_t GetUint32(const std::uint8_t* p) {
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) |
-           (std::uint32_t{p[2]} << 8) | std::uint32_t{p[3]};
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
+           std::uint32_t{p[3]};
 }
 
 NtpStamp GetStamp(std::span<const std::uint8_t> packet, std::size_t offset) {

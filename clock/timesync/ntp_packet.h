@@ -18,12 +18,12 @@ NtpPacket BuildNtpRequest(NtpStamp transmit);
 
 enum class NtpReplyFault {
     kNone,
-    kTooShort,        // fewer than 48 bytes
-    kUnsynchronised,  // leap indicator 3
-    kBadVersion,      // neither 3 nor 4
-    kNotServer,       // mode other than 4
-    kBadStratum,      // 0 (kiss-o'-death) or 16 and above
-    kWrongOriginate,  // not the transmit timestamp of our request (or zero)
+    kTooShort,       // fewer than 48 bytes
+    kUnsynchronised, // leap indicator 3
+    kBadVersion,     // neither 3 nor 4
+    kNotServer,      // mode other than 4
+    kBadStratum,     // 0 (kiss-o'-death) or 16 and above
+    kWrongOriginate, // not the transmit timestamp of our request (or zero)
     kZeroTransmit,
 };
 

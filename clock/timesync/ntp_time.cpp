@@ -43,8 +43,7 @@ NtpStamp LocalTimeToNtpStamp(TDateTime local, int bias_minutes) {
 TDateTime NtpStampToLocalTime(NtpStamp stamp, int bias_minutes) {
     const bool second_era = (stamp.seconds & 0x80000000u) == 0;
     const std::int64_t utc_ms = std::int64_t{stamp.seconds} * 1000 +
-                                MillisecondOfFraction(stamp.fraction) +
-                                (second_era ? kEraMs : 0);
+                                MillisecondOfFraction(stamp.fraction) + (second_era ? kEraMs : 0);
     return FromMilliseconds(utc_ms + kNtpBaseMs - std::int64_t{bias_minutes} * 60000);
 }
 

@@ -95,10 +95,9 @@ void TfrmSNTPInfo::FormCreate() {
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
     // Inside a one-pixel lowered bevel.
-    mmoInfo_ = CreateWindowExW(0, L"EDIT", L"",
-                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                               1, 1, kClientWidth - 2, kClientHeight - 2, hwnd(), nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    mmoInfo_ = CreateWindowExW(
+        0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 1, 1,
+        kClientWidth - 2, kClientHeight - 2, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (font_) SendMessageW(mmoInfo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowSubclass(mmoInfo_, MemoProc, kMemoSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -114,7 +113,8 @@ void TfrmSNTPInfo::OnPaint() {
 void TfrmSNTPInfo::FormShow() {
     Rect clock;
     RECT r;
-    if (clock_window_ && GetWindowRect(clock_window_, &r)) clock = {r.left, r.top, r.right, r.bottom};
+    if (clock_window_ && GetWindowRect(clock_window_, &r))
+        clock = {r.left, r.top, r.right, r.bottom};
     const Point p =
         PlaceInfoWindow(clock, kClientWidth, kClientHeight, GetSystemMetrics(SM_CYSCREEN));
     SetWindowPos(hwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

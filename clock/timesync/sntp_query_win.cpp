@@ -57,14 +57,10 @@ NtpStamp TransmitStamp() {
 int LocalBiasMinutes() {
     TIME_ZONE_INFORMATION tz{};
     switch (GetTimeZoneInformation(&tz)) {
-    case TIME_ZONE_ID_STANDARD:
-        return static_cast<int>(tz.Bias + tz.StandardBias);
-    case TIME_ZONE_ID_DAYLIGHT:
-        return static_cast<int>(tz.Bias + tz.DaylightBias);
-    case TIME_ZONE_ID_UNKNOWN:
-        return static_cast<int>(tz.Bias);
-    default:
-        throw Error("GetTimeZoneInformation failed, error #" + std::to_string(GetLastError()));
+    case TIME_ZONE_ID_STANDARD: return static_cast<int>(tz.Bias + tz.StandardBias);
+    case TIME_ZONE_ID_DAYLIGHT: return static_cast<int>(tz.Bias + tz.DaylightBias);
+    case TIME_ZONE_ID_UNKNOWN: return static_cast<int>(tz.Bias);
+    default: throw Error("GetTimeZoneInformation failed, error #" + std::to_string(GetLastError()));
     }
 }
 

@@ -16,7 +16,6 @@ int LocalBiasMinutes();
 // window messages keep running. Only a datagram from that address and port counts, and only the
 // first one: it gives the server's transmit time as local time, or 0 when it is unusable or
 // none came in time. Throws Error when the socket fails.
-TDateTime QueryServerTime(const std::string& address, int wait_ms,
-                          unsigned short port = kNtpPort);
+TDateTime QueryServerTime(const std::string& address, int wait_ms, unsigned short port = kNtpPort);
 
 } // namespace vistrel

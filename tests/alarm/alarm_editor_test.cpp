@@ -37,7 +37,7 @@ std::string Repeat(const std::string& s, int n) {
 
 // Tuesday 8 December 2026, 14:25:10.
 class AlarmEditorTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         SetNowForTests([] { return At(2026, 12, 8, 14, 25, 10); });
     }

@@ -26,8 +26,8 @@ void CheckSurvives(const std::string& bytes, int ver) {
     }
     const std::string text = FormatAlarmText(first);
     AlarmList again;
-    ASSERT_NO_THROW(ReadAlarmText(EncodeTextFile(text), "again.CSV", {202, "(なし)", "(なし)"},
-                                  again))
+    ASSERT_NO_THROW(
+        ReadAlarmText(EncodeTextFile(text), "again.CSV", {202, "(なし)", "(なし)"}, again))
         << text;
     // The second read ran the current format without the older kind numbers.
     ASSERT_EQ(again, first) << text;

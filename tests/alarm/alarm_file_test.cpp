@@ -156,9 +156,8 @@ TEST_F(AlarmFile, OptionalAndOlderFieldsReadAsDesigned) {
     EXPECT_EQ(list[1].kind, akTimer);
 
     // Before version 69: bare fields, trimmed, and the last one is the rest of the line.
-    WriteSjis("c.CSV",
-              " 0 , 3 ,0,2, -16777211 , 1899/12/30 07:05:00 ,1, 2 , 2026/12/08 07:05:00 , "
-              "Good morning ,10, C:\\a b\\c.exe , d:\\x, y.wav \r");
+    WriteSjis("c.CSV", " 0 , 3 ,0,2, -16777211 , 1899/12/30 07:05:00 ,1, 2 , 2026/12/08 07:05:00 , "
+                       "Good morning ,10, C:\\a b\\c.exe , d:\\x, y.wav \r");
     list = Load("c.CSV", {60, "(なし)", "(なし)"});
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].kind, akMonthly); // 3 was monthly then
@@ -236,8 +235,7 @@ TEST_F(AlarmFile, BadLinesStopTheReadWithAClearError) {
 TEST_F(AlarmFile, BadDateAtStartUpRecoversToDefaultBak) {
     const std::string good =
         "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",,9,,,0\r\n";
-    const std::string bad =
-        "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026-12-08 7時\",,9,,,0\r\n";
+    const std::string bad = "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026-12-08 7時\",,9,,,0\r\n";
     WriteSjis("Default.CSV", good + good + bad);
     const std::string path = folder.Path("Default.CSV");
     const std::string bad_bytes = *ReadFileBytes(path);
@@ -255,7 +253,8 @@ TEST_F(AlarmFile, BadDateAtStartUpRecoversToDefaultBak) {
               "アラーム情報の取得に失敗しました。\r\nアラーム情報を破棄します。\r\n"
               "現在のアラーム情報は「Default.bak」に退避します。\r\n"
               "「Default.bak」内の日付の書式を「yyyy/mm/dd hh:mm:ss」に編集してください。\r\n"
-              "ErrorMessage : " + error);
+              "ErrorMessage : " +
+                  error);
     EXPECT_TRUE(r.backup_saved);
     EXPECT_EQ(r.backup_path, folder.Path("Default.bak"));
     EXPECT_EQ(*ReadFileBytes(folder.Path("Default.bak")), bad_bytes);

@@ -75,8 +75,8 @@ protected:
 TEST_F(AlarmSoundTest, SystemSoundNamesBeepAndSilenceSoundsNothing) {
     for (int i = 0; i <= 5; ++i) sound.Play(SoundNames[i]);
     sound.Play("");
-    EXPECT_EQ(beeps, (std::vector<unsigned>{MB_OK, MB_ICONHAND, MB_ICONEXCLAMATION,
-                                            MB_ICONASTERISK, MB_ICONQUESTION}));
+    EXPECT_EQ(beeps, (std::vector<unsigned>{MB_OK, MB_ICONHAND, MB_ICONEXCLAMATION, MB_ICONASTERISK,
+                                            MB_ICONQUESTION}));
     EXPECT_FALSE(sound.IsPlaying());
     EXPECT_TRUE(states.empty());
     EXPECT_TRUE(boxes.empty());

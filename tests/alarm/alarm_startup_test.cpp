@@ -18,8 +18,7 @@ const AlarmLineOptions kOptions{202, "(なし)", "(なし)"};
 const TDateTime kNow = EncodeDateTime(2026, 12, 8, 6, 0, 0, 0);
 const std::string kGood =
     "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",,9,,,0\r\n";
-const std::string kBadDate =
-    "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026-12-08 7時\",,9,,,0\r\n";
+const std::string kBadDate = "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026-12-08 7時\",,9,,,0\r\n";
 // A date with a two-digit year is no date: the file is recovered, not read as the year 1.
 const std::string kTwoDigitYear =
     "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"01/01/01 07:00:00\",,9,,,0\r\n";

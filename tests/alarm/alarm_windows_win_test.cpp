@@ -182,10 +182,10 @@ TEST_F(AlarmWindowsTest, StickyNoteHasItsTabShapeCaptionAndColours) {
     EXPECT_EQ(note->tab_width(), caption_width + 23 + 8);
     UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(GetWindowRgn(w, shape.get()), ERROR);
-    EXPECT_TRUE(PtInRegion(shape.get(), 2, 2));                          // tab
-    EXPECT_TRUE(PtInRegion(shape.get(), note->tab_width() - 1, 24));      // tab's corner
-    EXPECT_FALSE(PtInRegion(shape.get(), note->tab_width() + 1, 10));     // beside the tab
-    EXPECT_TRUE(PtInRegion(shape.get(), 370, 30));                        // body
+    EXPECT_TRUE(PtInRegion(shape.get(), 2, 2));                       // tab
+    EXPECT_TRUE(PtInRegion(shape.get(), note->tab_width() - 1, 24));  // tab's corner
+    EXPECT_FALSE(PtInRegion(shape.get(), note->tab_width() + 1, 10)); // beside the tab
+    EXPECT_TRUE(PtInRegion(shape.get(), 370, 30));                    // body
     EXPECT_TRUE(PtInRegion(shape.get(), 0, 131));
     EXPECT_FALSE(PtInRegion(shape.get(), 371, 131));
     shape.reset();
@@ -384,9 +384,9 @@ TEST_F(AlarmWindowsTest, AnnouncementOpensTheChosenWindowBeforeTheEffect) {
 TEST_F(AlarmWindowsTest, EmptyMessageOpensNoWindowButTheEffectRuns) {
     std::vector<AlarmEffect> effects;
     const AlarmShowContext context{host, {}, [&](AlarmEffect e) { effects.push_back(e); }};
-    EXPECT_EQ(ShowAlarmWindow({Record("", kBlue), AlarmWindow::None, AlarmEffect::Flash}, {},
-                              context),
-              nullptr);
+    EXPECT_EQ(
+        ShowAlarmWindow({Record("", kBlue), AlarmWindow::None, AlarmEffect::Flash}, {}, context),
+        nullptr);
     EXPECT_EQ(OpenAlarmWindow(AlarmWindow::Normal, Record("", kBlue), {}, context), nullptr);
     EXPECT_EQ(effects, std::vector<AlarmEffect>{AlarmEffect::Flash});
     EXPECT_EQ(OpenAlarmNotices(), 0);

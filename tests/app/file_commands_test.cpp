@@ -57,8 +57,8 @@ TEST_F(FileCommands, StyleIsSavedWhereTheUserChoseAndThatFolderIsRemembered) {
     shell.answers.push_back(dir.File("mine.vsy"));
     EXPECT_TRUE(SaveStyleAs(option, nullptr));
     ASSERT_EQ(shell.requests.size(), 1u);
-    EXPECT_EQ(shell.requests[0], (FileDialogRequest{"elsewhere\\", "vsy",
-                                                    "Vistrel Style DATA files (*.vsy)|*.vsy"}));
+    EXPECT_EQ(shell.requests[0],
+              (FileDialogRequest{"elsewhere\\", "vsy", "Vistrel Style DATA files (*.vsy)|*.vsy"}));
     EXPECT_TRUE(boxes.empty()) << "a new file needs no question";
     EXPECT_EQ(option.StyleDir, dir.Path());
     TOptionItem back;
@@ -74,8 +74,8 @@ TEST_F(FileCommands, ReplacingAFileIsAskedAndNoKeepsIt) {
     shell.answers.push_back(dir.File("old.vsy"));
     EXPECT_FALSE(SaveStyleAs(option, nullptr));
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, dir.File("old.vsy") +
-                                 "\r\nこのファイルはすでに存在します。\r\n\r\n上書きしますか？");
+    EXPECT_EQ(boxes[0].text,
+              dir.File("old.vsy") + "\r\nこのファイルはすでに存在します。\r\n\r\n上書きしますか？");
     EXPECT_EQ(boxes[0].type, MsgType::Information);
     EXPECT_EQ(boxes[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(test::ReadBytes(dir.File("old.vsy")), "keep me");

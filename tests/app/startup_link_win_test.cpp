@@ -39,7 +39,8 @@ protected:
         CommandFacts facts;
         facts.startup_link_exists = StartupLinkExists();
         const UniqueMenu menu = BuildPopupMenu(MenuTexts{}, facts);
-        return {!Grayed(menu.get(), kCmdStartupRegister), !Grayed(menu.get(), kCmdStartupUnregister)};
+        return {!Grayed(menu.get(), kCmdStartupRegister),
+                !Grayed(menu.get(), kCmdStartupUnregister)};
     }
 
     std::vector<std::string> boxes;

@@ -15,7 +15,7 @@ TEST(WindowGeometry, EdgeMarginFollowsNumeralsOrTicks) {
 }
 
 TEST(WindowGeometry, EdgeBandsInPriorityOrder) {
-    EXPECT_EQ(EdgeAt(3, 3, 133, 133, 11), Edge::Left);   // a corner counts as the left edge
+    EXPECT_EQ(EdgeAt(3, 3, 133, 133, 11), Edge::Left); // a corner counts as the left edge
     EXPECT_EQ(EdgeAt(130, 3, 133, 133, 11), Edge::Right);
     EXPECT_EQ(EdgeAt(60, 3, 133, 133, 11), Edge::Top);
     EXPECT_EQ(EdgeAt(60, 125, 133, 133, 11), Edge::Bottom);
@@ -99,7 +99,7 @@ TEST(WindowGeometry, LockRuleIsInvertedByTheTemporaryKey) {
 
 TEST(WindowGeometry, EscapeMovesAwayFromTheCursor) {
     const Rect w = Rect::Sized(300, 300, 133, 133); // thirds of 44: 300..344..388..433
-    EXPECT_EQ(MoveAway(w, 366, 301, 2).dy, 60); // top middle: down
+    EXPECT_EQ(MoveAway(w, 366, 301, 2).dy, 60);     // top middle: down
     EXPECT_EQ(MoveAway(w, 366, 301, 2).dx, 0);
     Offset o = MoveAway(w, 310, 310, 2); // upper-left corner, outside the middle thirds
     EXPECT_EQ(o.dx, 60);
@@ -114,6 +114,6 @@ TEST(WindowGeometry, EscapeMovesAwayFromTheCursor) {
     o = MoveAway(w, 366, 366, 2); // centre: lower-right quadrant
     EXPECT_EQ(o.dx, -60);
     EXPECT_EQ(o.dy, -60);
-    EXPECT_EQ(MoveAway(w, 433, 366, 2).dx, 0); // the right edge is outside
-    EXPECT_EQ(MoveAway(w, 366, 301, 0).dy, 90);  // speed 0: 90-pixel steps
+    EXPECT_EQ(MoveAway(w, 433, 366, 2).dx, 0);  // the right edge is outside
+    EXPECT_EQ(MoveAway(w, 366, 301, 0).dy, 90); // speed 0: 90-pixel steps
 }

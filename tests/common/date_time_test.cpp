@@ -41,9 +41,9 @@ TEST(DateTime, TextFormsWriteAndReadBack) {
 }
 
 TEST(DateTime, BadTextIsRefused) {
-    for (const char* bad : {"", "2026", "2026/13/01", "2026/02/30", "2026/01/05 25:00:00",
-                            "2026/01/05 07:03:09 x", "abc", "2026-01-05", "2026/01/05 7",
-                            "01/01/01", "26/12/08 07:00:00"}) {
+    for (const char* bad :
+         {"", "2026", "2026/13/01", "2026/02/30", "2026/01/05 25:00:00", "2026/01/05 07:03:09 x",
+          "abc", "2026-01-05", "2026/01/05 7", "01/01/01", "26/12/08 07:00:00"}) {
         EXPECT_FALSE(TextToDateTime(bad).has_value()) << bad;
     }
     EXPECT_EQ(*TextToTime("7:05"), EncodeTime(7, 5, 0, 0));

@@ -69,7 +69,9 @@ public:
 // window without an owner costs Wine two seconds when there is no window manager).
 class DialogBase : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { owner_ = new test_support::StandInWindow(0, 0, 1, 1, L"app", true); }
+    static void SetUpTestSuite() {
+        owner_ = new test_support::StandInWindow(0, 0, 1, 1, L"app", true);
+    }
     static void TearDownTestSuite() { delete owner_; }
     static HWND Owner() { return owner_->get(); }
 

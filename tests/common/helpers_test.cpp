@@ -22,12 +22,12 @@ TEST(ColourHelpers, InvertKeepsTheTopByte) {
 
 TEST(ColourHelpers, ContrastIsInverseOnDarkColoursElseBlack) {
     EXPECT_EQ(ContrastColour(Rgb(255, 255, 255)), 0u);
-    EXPECT_EQ(ContrastColour(Rgb(0, 0, 128)), Rgb(255, 255, 127));   // navy: two dark parts
-    EXPECT_EQ(ContrastColour(Rgb(200, 200, 50)), 0u);                // only one dark part
+    EXPECT_EQ(ContrastColour(Rgb(0, 0, 128)), Rgb(255, 255, 127)); // navy: two dark parts
+    EXPECT_EQ(ContrastColour(Rgb(200, 200, 50)), 0u);              // only one dark part
     EXPECT_EQ(ContrastColour(Rgb(20, 30, 200)), Rgb(235, 225, 55));
-    EXPECT_EQ(ContrastColour(Rgb(99, 99, 255)), Rgb(156, 156, 0));   // 99 is dark, 100 is not
+    EXPECT_EQ(ContrastColour(Rgb(99, 99, 255)), Rgb(156, 156, 0)); // 99 is dark, 100 is not
     EXPECT_EQ(ContrastColour(Rgb(100, 100, 0)), 0u);
-    EXPECT_EQ(ContrastColour(C(0x01000080u)), C(0x01FFFF7Fu));             // top byte kept
+    EXPECT_EQ(ContrastColour(C(0x01000080u)), C(0x01FFFF7Fu)); // top byte kept
 }
 
 TEST(TextHelpers, ReplaceFirstReplacesOnlyTheFirstOccurrence) {

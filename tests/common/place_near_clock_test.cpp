@@ -21,7 +21,8 @@ TEST(PlaceNearClock, KeepsTheDialogBesideTheClockAndOnTheScreen) {
         {"left of the screen: at 0", Rect::Sized(-40, 200, 133, 133), {0, 333}},
         {"at the left edge: at 0", Rect::Sized(0, 200, 133, 133), {0, 333}},
         {"large clock, no room above or below: its middle",
-         Rect::Sized(300, 100, 600, 600), {600, 400}},
+         Rect::Sized(300, 100, 600, 600),
+         {600, 400}},
         {"odd size: halves truncate", Rect::Sized(301, 200, 135, 135), {368, 335}},
     };
     for (const Case& c : cases) {

@@ -19,9 +19,8 @@ protected:
     void SetUp() override {
         ScopedLanguageLibrary none({}, false);
         InitVocabulary();
-        SetAdjustTimeHandler([this](const std::any& settings) {
-            adjusted.push_back(std::any_cast<int>(settings));
-        });
+        SetAdjustTimeHandler(
+            [this](const std::any& settings) { adjusted.push_back(std::any_cast<int>(settings)); });
     }
     void TearDown() override { SetAdjustTimeHandler({}); }
 
@@ -67,8 +66,11 @@ TEST_F(RunCommandTest, NamesAreComparedExactlyWithTheCurrentList) {
     // With a language library, only the library's names are actions; the built-in Japanese
     // text is then an ordinary command line.
     {
-        ScopedLanguageLibrary english({{481, "(none)"}, {482, "Adjust"}, {483, "Shut down"},
-                                       {484, "Power off"}, {485, "Restart"}});
+        ScopedLanguageLibrary english({{481, "(none)"},
+                                       {482, "Adjust"},
+                                       {483, "Shut down"},
+                                       {484, "Power off"},
+                                       {485, "Restart"}});
         InitVocabulary();
     }
     RunCommand("Power off");

@@ -71,7 +71,8 @@ TEST_F(RunCommandWinTest, MissingProgramRaisesExecErrorWithTheSystemNumber) {
 TEST_F(RunCommandWinTest, StartsTheProgramWithItsArgumentsWithoutWaiting) {
     const std::string program = ProgramFolder() + "argdump_win.exe";
     ASSERT_TRUE(FileExists(program)) << program << " is built with the tests";
-    const std::string command = Quoted(program) + " " + Quoted(output) + " --slow 時計 \"two words\"";
+    const std::string command =
+        Quoted(program) + " " + Quoted(output) + " --slow 時計 \"two words\"";
 
     RunCommand(command);
     // The program sleeps before it writes: a runner that waited for it would return only after

@@ -43,8 +43,8 @@ TEST(TextEncoding, FileTextRoundTripsByteForByteEvenWhenNotValidShiftJis) {
     const std::string cases[] = {
         "plain ascii",
         *Utf8ToSjis("時計の針"),
-        "a\x81 b",         // a lead byte followed by a blank
-        "end\x82",         // a lead byte at the very end
+        "a\x81 b",          // a lead byte followed by a blank
+        "end\x82",          // a lead byte at the very end
         "\xFD\xFE\xFF\xA0", // bytes that start no character
         *Utf8ToSjis("混ぜる") + "\x81\x7F" + *Utf8ToSjis("字"),
     };
@@ -63,7 +63,12 @@ TEST(TextEncoding, Utf16LittleEndianConvertsBothWays) {
     EXPECT_EQ(wide.substr(0, 2), std::string("\x42\x66", 2)); // 時 is U+6642
     EXPECT_EQ(Utf16LeToUtf8(wide), text);
     // An unpaired surrogate becomes the replacement character; an odd last byte is dropped.
-    EXPECT_EQ(Utf16LeToUtf8(std::string("\x00\xD8" "a\x00" "b", 5)), "\xEF\xBF\xBD" "a");
+    EXPECT_EQ(Utf16LeToUtf8(std::string("\x00\xD8"
+                                        "a\x00"
+                                        "b",
+                                        5)),
+              "\xEF\xBF\xBD"
+              "a");
     EXPECT_TRUE(LooksLikeUtf16(std::string(kUtf16LeBom) + "x"));
     EXPECT_TRUE(LooksLikeUtf16(wide));
     EXPECT_FALSE(LooksLikeUtf16("0,2,0\r\n1,2\0,3"));

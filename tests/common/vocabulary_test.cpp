@@ -89,7 +89,7 @@ TEST(Vocabulary, WeekdayFlagFollowsString130OnlyWhenItIsAnInteger) {
         InitVocabulary();
         return WeekdayAfterDate;
     };
-    EXPECT_FALSE(flag_after_init("0"));  // the weekday in front of the date
+    EXPECT_FALSE(flag_after_init("0")); // the weekday in front of the date
     EXPECT_FALSE(flag_after_init("-000"));
     EXPECT_TRUE(flag_after_init("1"));
     EXPECT_TRUE(flag_after_init(" 2 "));

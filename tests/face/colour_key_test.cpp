@@ -22,8 +22,7 @@ TEST(ColourKey, OnlyPixelsThatWouldVanishAreMovedAndThenNoLongerMatch) {
     std::vector<std::uint32_t> row{0xFF00FF, 0x123456, 0xFC03FA, 0xFF08FF, 0x000000};
     const std::vector<std::uint32_t> untouched{row[1], row[3], row[4]};
     MoveOffKey(row.data(), static_cast<int>(row.size()), kKey);
-    for (const std::uint32_t p : row)
-        EXPECT_FALSE(LooksLikeKey(p, kKey)) << std::hex << p;
+    for (const std::uint32_t p : row) EXPECT_FALSE(LooksLikeKey(p, kKey)) << std::hex << p;
     EXPECT_EQ(row[0], 0xFF08FFu);
     EXPECT_EQ(row[2], 0xFC0BFAu);
     EXPECT_EQ((std::vector<std::uint32_t>{row[1], row[3], row[4]}), untouched);

@@ -51,15 +51,13 @@ NumeralStyleValues DefaultNumerals(int hour = 10) {
 // A font of 6-pixel characters, 4 when narrowed, 12 pixels high.
 TextExtent FixedFont(const std::string& text, bool narrowed) {
     int chars = 0;
-    for (const char c : text)
-        chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    for (const char c : text) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return {chars * (narrowed ? 4 : 6), 12};
 }
 
 std::vector<std::string> Texts(const NumeralLayout& l) {
     std::vector<std::string> out;
-    for (const NumeralPlacement& p : l.numerals)
-        out.push_back(p.text);
+    for (const NumeralPlacement& p : l.numerals) out.push_back(p.text);
     return out;
 }
 

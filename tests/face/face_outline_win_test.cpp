@@ -37,13 +37,11 @@ OutlineCount CompareOutline(const DibCanvas& face, HRGN shape) {
         for (int x = 0; x < w; ++x) {
             const bool drawn = face.Pixel(x, y) != kSentinel;
             n.drawn += drawn;
-            if (drawn == inside.at(x, y))
-                continue;
+            if (drawn == inside.at(x, y)) continue;
             bool onBoundary = false;
             for (int dy = -1; dy <= 1 && !onBoundary; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
-                    if (inside.at(x + dx, y + dy) != inside.at(x, y))
-                        onBoundary = true;
+                    if (inside.at(x + dx, y + dy) != inside.at(x, y)) onBoundary = true;
             if (onBoundary) {
                 ++n.edge;
                 n.edgeOutside += drawn;
@@ -100,7 +98,7 @@ std::vector<Case> Cases() {
 }
 
 class FaceOutlineTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         SetMessageBoxAnswererForTests([](const MessageBoxCall& call) {
             ADD_FAILURE() << call.text;

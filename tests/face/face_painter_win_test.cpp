@@ -38,7 +38,7 @@ std::uint32_t Rgb(int r, int g, int b) {
 }
 
 class FacePainterTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         SetMessageBoxAnswererForTests([this](const MessageBoxCall& call) {
             boxes.push_back(call);
@@ -159,8 +159,7 @@ TEST_F(FacePainterTest, GuardReportsOnceAndRenderDuringTheBoxDoesNothing) {
     int stops = 0, starts = 0;
     p.SetBoxHooks({[&] { ++stops; }, [&] { ++starts; }});
     p.SetStepHookForTests([](FaceGuard g) {
-        if (g == FaceGuard::Hands)
-            throw Error("bent");
+        if (g == FaceGuard::Hands) throw Error("bent");
     });
     bool nestedRendered = true, paintingDuringBox = false;
     SetMessageBoxAnswererForTests([&](const MessageBoxCall& call) {
@@ -187,8 +186,7 @@ TEST_F(FacePainterTest, GuardReportsOnceAndRenderDuringTheBoxDoesNothing) {
 TEST_F(FacePainterTest, HoleErrorNamesTheError) {
     FacePainter p;
     p.SetStepHookForTests([](FaceGuard g) {
-        if (g == FaceGuard::Hole)
-            throw Error("lost the cursor");
+        if (g == FaceGuard::Hole) throw Error("lost the cursor");
     });
     FaceRequest req = RequestAt(10, 8, 37);
     req.hole_active = true;
@@ -217,8 +215,7 @@ TEST_F(FacePainterTest, HostileStyleValuesDrawWithoutFailing) {
         req.cursor = {-100000, 100000};
         EXPECT_TRUE(p.Render(o, req).rendered) << size;
     }
-    for (const MessageBoxCall& b : boxes)
-        ADD_FAILURE() << b.text;
+    for (const MessageBoxCall& b : boxes) ADD_FAILURE() << b.text;
 }
 
 TEST_F(FacePainterTest, ImagesAreReusedUntilTheSizeChanges) {
@@ -238,8 +235,7 @@ int ShapePixels(const FacePainter& p) {
     int n = 0;
     const DibCanvas& s = p.ShapeBitmap();
     for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            n += s.Row(y)[x] != 0;
+        for (int x = 0; x < s.width(); ++x) n += s.Row(y)[x] != 0;
     return n;
 }
 

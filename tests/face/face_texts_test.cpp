@@ -8,12 +8,8 @@ namespace vistrel {
 namespace {
 
 // 2024-03-05 is a Tuesday; 2009-11-28 a Saturday.
-TDateTime Tuesday() {
-    return EncodeDateTime(2024, 3, 5, 14, 7, 9, 0);
-}
-TDateTime Saturday() {
-    return EncodeDateTime(2009, 11, 28, 0, 5, 0, 0);
-}
+TDateTime Tuesday() { return EncodeDateTime(2024, 3, 5, 14, 7, 9, 0); }
+TDateTime Saturday() { return EncodeDateTime(2009, 11, 28, 0, 5, 0, 0); }
 
 TEST(DateText, EveryFormatWithoutLeadingZeros) {
     const char* expected[] = {"2024/3/5", "24/3/5",   "3/5",    "5",  "3/5/2024",

@@ -123,8 +123,7 @@ TEST(HandFacets, FlatStylesLayAFaceInTheBaseColourOnTop) {
                                                          : HandFamily::Diamond,
                                             200, {33, 10, 7}, c);
         EXPECT_EQ(d.region.parts[0].points, outline);
-        for (const HandFill& f : d.clipped_fills)
-            EXPECT_NE(f.colour, kColorH) << style;
+        for (const HandFill& f : d.clipped_fills) EXPECT_NE(f.colour, kColorH) << style;
     }
 }
 
@@ -138,8 +137,7 @@ TEST(HandOutlines, EmptyStylesLeaveTheMiddleSeeThrough) {
         EXPECT_FALSE(RegionContains(d.region, c.x, c.y - 15)) << style;
         // The rim along the side of the hand is still there.
         bool rim = false;
-        for (int x = c.x - 8; x <= c.x + 8; ++x)
-            rim = rim || RegionContains(d.region, x, c.y - 15);
+        for (int x = c.x - 8; x <= c.x + 8; ++x) rim = rim || RegionContains(d.region, x, c.y - 15);
         EXPECT_TRUE(rim) << style;
     }
     const HandDrawing solid = Draw(DefaultHourHand(0, 0));
@@ -149,8 +147,9 @@ TEST(HandOutlines, EmptyStylesLeaveTheMiddleSeeThrough) {
 TEST(HandOutlines, ZeroTailPutsTheTailAtTheCentre) {
     const FaceMetrics face = test_support::DefaultFace();
     const HandSpec hand_spec = MakeHandSpec(face, {0, 50, 0, 45}, 45);
-    const Polygon kite = HandOutline(HandFamily::Normal, hand_spec.angle,
-                                     {hand_spec.long_len, hand_spec.short_len, hand_spec.width}, face.centre);
+    const Polygon kite =
+        HandOutline(HandFamily::Normal, hand_spec.angle,
+                    {hand_spec.long_len, hand_spec.short_len, hand_spec.width}, face.centre);
     EXPECT_EQ(kite[2], face.centre); // the kite has become a triangle
     EXPECT_FALSE(RegionContains(Draw(hand_spec).region, face.centre.x - 3, face.centre.y + 3));
 }
@@ -160,12 +159,10 @@ TEST(HandOutlines, SimpleStylesFillOneColourAndDrawAnEdge) {
         const HandDrawing d = Draw(DefaultHourHand(style, 30));
         ASSERT_TRUE(d.edge.has_value()) << style;
         EXPECT_EQ(*d.edge, kEdge);
-        for (const HandFill& f : d.clipped_fills)
-            EXPECT_EQ(f.colour, kColorH) << style;
+        for (const HandFill& f : d.clipped_fills) EXPECT_EQ(f.colour, kColorH) << style;
         EXPECT_TRUE(d.overlay_fills.empty());
     }
-    for (int style = 0; style <= 8; ++style)
-        EXPECT_FALSE(Draw(DefaultHourHand(style, 30)).edge);
+    for (int style = 0; style <= 8; ++style) EXPECT_FALSE(Draw(DefaultHourHand(style, 30)).edge);
 }
 
 TEST(HandOutlines, ArrowIsAHeadOnAThinShaft) {

@@ -11,7 +11,7 @@ namespace vistrel {
 namespace {
 
 class LayerGuardsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         SetMessageBoxAnswererForTests([this](const MessageBoxCall& call) {
             boxes.push_back(call);

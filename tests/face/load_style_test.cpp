@@ -6,8 +6,8 @@ using namespace vistrel;
 
 TEST(LoadStyleRules, NewerVersionInItsShortestDecimalForm) {
     const std::pair<int, const char*> cases[] = {
-        {211, "2.11"}, {220, "2.2"}, {300, "3"}, {215, "2.15"}, {205, "2.05"}, {1000, "10"},
-        {7, "0.07"},   {-150, "-1.5"},
+        {211, "2.11"}, {220, "2.2"}, {300, "3"},  {215, "2.15"},
+        {205, "2.05"}, {1000, "10"}, {7, "0.07"}, {-150, "-1.5"},
     };
     for (const auto& [ver, text] : cases) EXPECT_EQ(StyleVersionText(ver), text) << ver;
     EXPECT_EQ(NewerStyleMessage(215),

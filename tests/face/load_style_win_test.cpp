@@ -59,9 +59,8 @@ protected:
     static void Click(Dialog& d, const std::string& name) {
         const HWND list = d.Item(IDC_LOAD_STYLE_LIST);
         const std::wstring wide(name.begin(), name.end());
-        const LRESULT index =
-            SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                         reinterpret_cast<LPARAM>(wide.c_str()));
+        const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(wide.c_str()));
         ASSERT_NE(index, LB_ERR) << name;
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
         SendMessageW(d.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_LOAD_STYLE_LIST, LBN_SELCHANGE),
@@ -124,8 +123,8 @@ TEST_F(StylePicker, OkAfterAFolderChangeKeepsTheStyleAndGivesTheNewFolder) {
     int count_after = -1;
     const auto result = Run([&](Dialog& d) {
         Press(d, IDC_LOAD_STYLE_FOLDER);
-        count_after = static_cast<int>(SendDlgItemMessageW(d.hwnd(), IDC_LOAD_STYLE_LIST,
-                                                           LB_GETCOUNT, 0, 0));
+        count_after =
+            static_cast<int>(SendDlgItemMessageW(d.hwnd(), IDC_LOAD_STYLE_LIST, LB_GETCOUNT, 0, 0));
         Press(d, IDC_LOAD_STYLE_FOLDER); // the same folder again
         Press(d, IDOK);
     });

@@ -14,9 +14,7 @@ namespace {
 using test_support::MaskOfRegion;
 using test_support::RegionRects;
 
-UniqueRegion Box(int l, int t, int r, int b) {
-    return RectRegion({l, t, r, b});
-}
+UniqueRegion Box(int l, int t, int r, int b) { return RectRegion({l, t, r, b}); }
 
 // A DIB of `bits` per pixel whose pixels are set by `fg(x, y)`: white where true, black else.
 template <class Fg> UniqueBitmap MakeBitmap(int width, int height, int bits, Fg fg) {
@@ -30,8 +28,7 @@ template <class Fg> UniqueBitmap MakeBitmap(int width, int height, int bits, Fg 
     bmi.h.biPlanes = 1;
     bmi.h.biBitCount = static_cast<WORD>(bits);
     bmi.h.biCompression = BI_RGB;
-    if (bits <= 8)
-        bmi.h.biClrUsed = 2; // black and white
+    if (bits <= 8) bmi.h.biClrUsed = 2; // black and white
     bmi.colours[1] = {255, 255, 255, 0};
     void* pixels = nullptr;
     UniqueBitmap bmp(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&bmi), DIB_RGB_COLORS,
@@ -41,15 +38,11 @@ template <class Fg> UniqueBitmap MakeBitmap(int width, int height, int bits, Fg 
     std::memset(p, 0, static_cast<std::size_t>(stride) * height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            if (!fg(x, y))
-                continue;
+            if (!fg(x, y)) continue;
             std::uint8_t* row = p + static_cast<std::ptrdiff_t>(stride) * y;
-            if (bits == 1)
-                row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-            else if (bits == 8)
-                row[x] = 1; // the palette's white
-            else
-                std::memset(row + x * (bits / 8), 0xFF, static_cast<std::size_t>(bits / 8));
+            if (bits == 1) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            else if (bits == 8) row[x] = 1; // the palette's white
+            else std::memset(row + x * (bits / 8), 0xFF, static_cast<std::size_t>(bits / 8));
         }
     GdiFlush();
     return bmp;
@@ -190,8 +183,7 @@ TEST(BitmapScan, GroupedRunsMakeTheSameRegion) {
     }
     const auto mask = test_support::MaskOfRegion(whole.get(), 200, 300);
     int pixels = 0;
-    for (const Rect& r : runs.rects)
-        pixels += r.right - r.left;
+    for (const Rect& r : runs.rects) pixels += r.right - r.left;
     EXPECT_EQ(mask.Count(), pixels);
 }
 

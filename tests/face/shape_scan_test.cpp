@@ -31,13 +31,10 @@ std::vector<Rect> ReferenceRuns(const Mask& m) {
         const std::uint8_t* row = &m.pixels[std::size_t(y) * m.width];
         int x = 0;
         while (x < m.width) {
-            while (x < m.width && row[x] == bg)
-                ++x;
-            if (x == m.width)
-                break;
+            while (x < m.width && row[x] == bg) ++x;
+            if (x == m.width) break;
             const int s = x;
-            while (x < m.width && row[x] != bg)
-                ++x;
+            while (x < m.width && row[x] != bg) ++x;
             out.push_back({s, y, x, y + 1});
             ++x;
         }
@@ -47,8 +44,7 @@ std::vector<Rect> ReferenceRuns(const Mask& m) {
 
 Mask AlternatingRow(int width) {
     Mask m(width, 2, kBlack);
-    for (int x = 1; x < width; x += 2)
-        m.at(x, 0) = kWhite;
+    for (int x = 1; x < width; x += 2) m.at(x, 0) = kWhite;
     return m;
 }
 
@@ -59,8 +55,7 @@ TEST(ShapeScan, WhiteImageWithBlackCornerIsOneRunPerRow) {
     m.at(0, 4) = kBlack;
     const RunList runs = ScanMaskRuns(m.view());
     ASSERT_EQ(runs.rects.size(), 5u);
-    for (int y = 0; y < 4; ++y)
-        EXPECT_EQ(runs.rects[y], (Rect{0, y, 40, y + 1}));
+    for (int y = 0; y < 4; ++y) EXPECT_EQ(runs.rects[y], (Rect{0, y, 40, y + 1}));
     EXPECT_EQ(runs.rects[4], (Rect{1, 4, 40, 5}));
     EXPECT_EQ(runs.bounds, (Rect{0, 0, 40, 5}));
 }
@@ -89,8 +84,7 @@ TEST(ShapeScan, RunLimitPassesAt203AndFailsAt204) {
     // The limit is per row: many rows of 101 runs are fine.
     Mask tall(203, 50, kBlack);
     for (int y = 0; y < 49; ++y)
-        for (int x = 1; x < 203; x += 2)
-            tall.at(x, y) = kWhite;
+        for (int x = 1; x < 203; x += 2) tall.at(x, y) = kWhite;
     EXPECT_EQ(ScanMaskRuns(tall.view()).rects.size(), 49u * 101u);
 }
 

@@ -15,9 +15,7 @@ using vistrel::test::WriteBytes;
 
 namespace {
 
-IniFile Parsed(const std::string& bytes) {
-    return IniFile("unused.vsy", bytes);
-}
+IniFile Parsed(const std::string& bytes) { return IniFile("unused.vsy", bytes); }
 
 // A record whose every style field differs from its default.
 TOptionItem UnusualStyle() {
@@ -58,8 +56,7 @@ TOptionItem UnusualStyle() {
 TEST(StyleFile, EmptyOrMissingFileGivesExactlyTheDefaults) {
     ScratchFolder dir;
     for (const std::string& path : {dir.File("missing.vsy"), dir.File("empty.vsy")}) {
-        if (path == dir.File("empty.vsy"))
-            WriteBytes(path, "");
+        if (path == dir.File("empty.vsy")) WriteBytes(path, "");
         TOptionItem o = UnusualStyle();
         o.Mode = 3; // a program setting: a style read leaves it alone
         EXPECT_EQ(ReadStyle(path, o), 0);

@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vistrel;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     IniFile ini("fuzz.ini", bytes);
-    if (!ini.LoadFailed() && ini.Bytes() != bytes)
-        std::abort();
+    if (!ini.LoadFailed() && ini.Bytes() != bytes) std::abort();
     TOptionItem style;
     ReadStyle(ini, style, 202);
     ClampedForDrawing(style);
@@ -27,13 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         WriteStyle(ini, style);
     } catch (const Error&) {
         // Only a file that could not be read (too large, an encoding not taken) may refuse.
-        if (!ini.LoadFailed())
-            std::abort();
+        if (!ini.LoadFailed()) std::abort();
         return 0;
     }
     TOptionItem back;
     ReadStyle(IniFile("fuzz.ini", ini.Bytes()), back, 202);
-    if (!(back == style))
-        std::abort();
+    if (!(back == style)) std::abort();
     return 0;
 }

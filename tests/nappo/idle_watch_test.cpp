@@ -13,10 +13,11 @@ TEST(IdleSince, CountsAcrossTheWrapAndNeverGoesNegative) {
     } cases[] = {
         {5000, 1000, 4000},
         {1000, 1000, 0},
-        {500, 0xFFFFFF00u, 500 + 0x100},  // the tick count wrapped after the input
-        {1000, 1200, 0},                  // input stamped after our reading
+        {500, 0xFFFFFF00u, 500 + 0x100}, // the tick count wrapped after the input
+        {1000, 1200, 0},                 // input stamped after our reading
     };
-    for (const Case& c : cases) EXPECT_EQ(IdleSince(c.now, c.last), c.idle) << c.now << " " << c.last;
+    for (const Case& c : cases)
+        EXPECT_EQ(IdleSince(c.now, c.last), c.idle) << c.now << " " << c.last;
 }
 
 TEST(IdleWatch, StartsTheSaverOncePerIdlePeriod) {
@@ -77,8 +78,8 @@ TEST(InputPoll, TheLaterInputWinsAcrossTheWrap) {
     KeyboardState keys{};
     InputPoll poll(0xFFFFF000u, {0, 0}, keys);
     keys[0x10] = 1;
-    poll.Observe(0xFFFFFF00u, {0, 0}, keys);                  // key before the wrap
-    EXPECT_EQ(poll.Observe(0x200, {5, 5}, keys), 0x200u);      // move after it
+    poll.Observe(0xFFFFFF00u, {0, 0}, keys);              // key before the wrap
+    EXPECT_EQ(poll.Observe(0x200, {5, 5}, keys), 0x200u); // move after it
     EXPECT_EQ(poll.LastInput(0x300), 0x200u);
 }
 

@@ -19,10 +19,8 @@ TEST(NappoIni, UseDllDefaultsToTheHookAndZeroMeansPolling) {
         const char* content;
         bool use_dll;
     } cases[] = {
-        {"[General]\r\nUseDll=0\r\n", false},
-        {"[general]\nusedll = 0\n", false},
-        {"[General]\r\nUseDll=1\r\n", true},
-        {"[General]\r\nUseDll=nein\r\n", true},
+        {"[General]\r\nUseDll=0\r\n", false}, {"[general]\nusedll = 0\n", false},
+        {"[General]\r\nUseDll=1\r\n", true},  {"[General]\r\nUseDll=nein\r\n", true},
         {"[Other]\r\nUseDll=0\r\n", true},
     };
     for (const Case& c : cases) {

@@ -28,9 +28,7 @@ struct Seen {
 
 class AboutWindow : public ::testing::Test {
 protected:
-    void TearDown() override {
-        SetModalDriverForTests({});
-    }
+    void TearDown() override { SetModalDriverForTests({}); }
     // Opens the window, looks at it, and presses Enter on it.
     INT_PTR OpenAndEnter(Seen& seen) {
         SetModalDriverForTests([&](Dialog& d) {
@@ -50,7 +48,9 @@ protected:
     test_support::StandInWindow clock{1024 - 133, 200, 133, 133, L"clock"};
 };
 
-LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcW(h, m, w, l); }
+LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    return DefWindowProcW(h, m, w, l);
+}
 
 } // namespace
 

@@ -23,7 +23,9 @@ public:
     void SetColour(int id, TColor colour) override { colours[id] = colour; }
     TColor GetColour(int id) const override { return Find(colours, id, TColor{0}); }
     void SetOrder(int id, const std::vector<int>& codes) override { orders[id] = codes; }
-    std::vector<int> GetOrder(int id) const override { return Find(orders, id, std::vector<int>()); }
+    std::vector<int> GetOrder(int id) const override {
+        return Find(orders, id, std::vector<int>());
+    }
     void Enable(int id, bool enabled) override { enabled_[id] = enabled; }
     void Show(int id, bool visible) override { visible_[id] = visible; }
 
@@ -39,8 +41,7 @@ public:
     std::map<int, std::vector<int>> orders;
 
 private:
-    template <class M, class V>
-    static V Find(const M& map, int id, V fallback) {
+    template <class M, class V> static V Find(const M& map, int id, V fallback) {
         const auto found = map.find(id);
         return found == map.end() ? fallback : found->second;
     }

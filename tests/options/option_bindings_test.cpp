@@ -20,35 +20,99 @@ TOptionItem EveryFieldChanged() {
     r.MultiUser = false;
     TColor c = 0x010101;
     for (TColor TOptionItem::*colour :
-         {&TOptionItem::ColorH, &TOptionItem::ColorM, &TOptionItem::ColorS, &TOptionItem::ColorHF,
-          &TOptionItem::ColorMF, &TOptionItem::ColorSF, &TOptionItem::Color5, &TOptionItem::ColorT,
-          &TOptionItem::Color52, &TOptionItem::ColorT2, &TOptionItem::ColorD, &TOptionItem::ColorDS,
-          &TOptionItem::ColorB1, &TOptionItem::ColorB2, &TOptionItem::ColorBS1,
-          &TOptionItem::ColorBS2, &TOptionItem::ColorFrame, &TOptionItem::ColorFrameE,
+         {&TOptionItem::ColorH,    &TOptionItem::ColorM,     &TOptionItem::ColorS,
+          &TOptionItem::ColorHF,   &TOptionItem::ColorMF,    &TOptionItem::ColorSF,
+          &TOptionItem::Color5,    &TOptionItem::ColorT,     &TOptionItem::Color52,
+          &TOptionItem::ColorT2,   &TOptionItem::ColorD,     &TOptionItem::ColorDS,
+          &TOptionItem::ColorB1,   &TOptionItem::ColorB2,    &TOptionItem::ColorBS1,
+          &TOptionItem::ColorBS2,  &TOptionItem::ColorFrame, &TOptionItem::ColorFrameE,
           &TOptionItem::ColorTime, &TOptionItem::ColorTimeS, &TOptionItem::ColorThickChange}) {
         r.*colour = c;
         c += 0x010203;
     }
-    r.SNeedle = true; r.MajorThick = false; r.MinorThick = false; r.ThickPos = 60;
-    r.Thick5Size = 40; r.ThickSize = 20; r.ThickStyle = 3; r.ColorChange = true;
-    r.ThickGuradeshon = false; r.MojiBan = false; r.MojiBanAll = false; r.MojiBanPos = 11;
-    r.MojiBanGuradeshon = false; r.DateChar = false; r.DateCharForm = 8;
-    r.DateCharFont = "Date font"; r.DateCharBold = true; r.DateCharItalic = true; r.DateSize = 9;
-    r.DateCharPos = 2; r.DateCharInOut = 19; r.DateCharShadow = false;
-    r.MojiBanFont = "Numeral font"; r.MojiBanBold = true; r.MojiBanItalic = false;
-    r.MojiBanPitch = false; r.MojiBanPitchWidth = 21; r.MojiSize = 10; r.MojiBanShadow = false;
-    r.WeekType = 5; r.MojiBanType = 2; r.PointType = 4; r.SNeedleW = 11; r.MNeedleW = 32;
-    r.HNeedleW = 46; r.SLongLen = 81; r.MLongLen = 82; r.HLongLen = 51; r.SShortLen = 26;
-    r.MShortLen = 27; r.HShortLen = 16; r.SepStyle = true; r.NeedleStyle = 14; r.MStyle = 13;
-    r.SStyle = 12; r.AlarmUse = false; r.Join = 2; r.HRange = 3; r.MRange = 7; r.MsgType = 2;
-    r.Interval = 9; r.Times = 4; r.Speed = 6; r.Action = 1; r.Server = "time.example";
-    r.TimeOut = 300; r.ShowResult = false; r.OnlyResultMsg = true; r.AutoDial = false;
-    r.AutoHangUp = false; r.ErrorHangUp = true; r.AutoSetTime = true; r.HoleSize = 100;
-    r.Locked = true; r.Mode = 3; r.SlowlyHide = false; r.EscapeSpeed = 5; r.TempKey = 3;
-    r.UseTrans = true; r.Trans = 30; r.FrameShow = true; r.FrameStyle = 2; r.FramePos = 1;
-    r.FrameWidth = 100; r.TimeChar = true; r.TimeCharForm = 5; r.TimeCharFont = "Time font";
-    r.TimeCharBold = true; r.TimeCharItalic = true; r.TimeSize = 0; r.TimeCharPos = 1;
-    r.TimeCharInOut = 0; r.TimeCharShadow = false;
+    r.SNeedle = true;
+    r.MajorThick = false;
+    r.MinorThick = false;
+    r.ThickPos = 60;
+    r.Thick5Size = 40;
+    r.ThickSize = 20;
+    r.ThickStyle = 3;
+    r.ColorChange = true;
+    r.ThickGuradeshon = false;
+    r.MojiBan = false;
+    r.MojiBanAll = false;
+    r.MojiBanPos = 11;
+    r.MojiBanGuradeshon = false;
+    r.DateChar = false;
+    r.DateCharForm = 8;
+    r.DateCharFont = "Date font";
+    r.DateCharBold = true;
+    r.DateCharItalic = true;
+    r.DateSize = 9;
+    r.DateCharPos = 2;
+    r.DateCharInOut = 19;
+    r.DateCharShadow = false;
+    r.MojiBanFont = "Numeral font";
+    r.MojiBanBold = true;
+    r.MojiBanItalic = false;
+    r.MojiBanPitch = false;
+    r.MojiBanPitchWidth = 21;
+    r.MojiSize = 10;
+    r.MojiBanShadow = false;
+    r.WeekType = 5;
+    r.MojiBanType = 2;
+    r.PointType = 4;
+    r.SNeedleW = 11;
+    r.MNeedleW = 32;
+    r.HNeedleW = 46;
+    r.SLongLen = 81;
+    r.MLongLen = 82;
+    r.HLongLen = 51;
+    r.SShortLen = 26;
+    r.MShortLen = 27;
+    r.HShortLen = 16;
+    r.SepStyle = true;
+    r.NeedleStyle = 14;
+    r.MStyle = 13;
+    r.SStyle = 12;
+    r.AlarmUse = false;
+    r.Join = 2;
+    r.HRange = 3;
+    r.MRange = 7;
+    r.MsgType = 2;
+    r.Interval = 9;
+    r.Times = 4;
+    r.Speed = 6;
+    r.Action = 1;
+    r.Server = "time.example";
+    r.TimeOut = 300;
+    r.ShowResult = false;
+    r.OnlyResultMsg = true;
+    r.AutoDial = false;
+    r.AutoHangUp = false;
+    r.ErrorHangUp = true;
+    r.AutoSetTime = true;
+    r.HoleSize = 100;
+    r.Locked = true;
+    r.Mode = 3;
+    r.SlowlyHide = false;
+    r.EscapeSpeed = 5;
+    r.TempKey = 3;
+    r.UseTrans = true;
+    r.Trans = 30;
+    r.FrameShow = true;
+    r.FrameStyle = 2;
+    r.FramePos = 1;
+    r.FrameWidth = 100;
+    r.TimeChar = true;
+    r.TimeCharForm = 5;
+    r.TimeCharFont = "Time font";
+    r.TimeCharBold = true;
+    r.TimeCharItalic = true;
+    r.TimeSize = 0;
+    r.TimeCharPos = 1;
+    r.TimeCharInOut = 0;
+    r.TimeCharShadow = false;
     return r;
 }
 
@@ -78,9 +142,9 @@ TEST(OptionBindings, EveryBoundControlBelongsToItsPage) {
 
 TEST(OptionBindings, RangesClampAndMissingEntriesShowNoSelection) {
     TOptionItem r;
-    r.Trans = 5;           // below the bar
-    r.TimeOut = 1000;      // above the spin edit
-    r.DblClickAction = 5;  // no entry
+    r.Trans = 5;          // below the bar
+    r.TimeOut = 1000;     // above the spin edit
+    r.DblClickAction = 5; // no entry
     FakeControlSurface s;
     FillAll(r, s);
     EXPECT_EQ(s.GetPosition(oid::trbTrans), 30);
@@ -105,14 +169,15 @@ TEST(OptionBindings, RadioGroupsOutOfRange) {
     const Case cases[] = {
         {"date position 9 selects 下", &TOptionItem::DateCharPos, 9, oid::rbtnDateCharPosAMPM, 4,
          oid::rbtnDateCharPosBottom, 3},
-        {"time position -1 selects 下", &TOptionItem::TimeCharPos, -1, oid::rbtnTimeCharPosDateRev, 3,
-         oid::rbtnTimeCharPosBottom, 2},
+        {"time position -1 selects 下", &TOptionItem::TimeCharPos, -1, oid::rbtnTimeCharPosDateRev,
+         3, oid::rbtnTimeCharPosBottom, 2},
         {"numeral set 7 selects the first", &TOptionItem::MojiBanType, 7, oid::rbtnNormal, 4,
          oid::rbtnNormal, 0},
-        {"numeral set 3 selects the hidden button", &TOptionItem::MojiBanType, 3, oid::rbtnNormal, 4,
-         oid::rbtn13_24, 3},
+        {"numeral set 3 selects the hidden button", &TOptionItem::MojiBanType, 3, oid::rbtnNormal,
+         4, oid::rbtn13_24, 3},
         {"lock mode 4 keeps the buttons", &TOptionItem::Mode, 4, oid::rbtnLockNormal, 4, -1, 4},
-        {"alarm style 3 keeps the buttons", &TOptionItem::MsgType, 3, oid::rbtnAlarmMsgNormal, 3, -1, 3},
+        {"alarm style 3 keeps the buttons", &TOptionItem::MsgType, 3, oid::rbtnAlarmMsgNormal, 3,
+         -1, 3},
         {"pointer 6 keeps the panels", &TOptionItem::PointType, 6, oid::Panel0, 6, -1, 6},
     };
     for (const Case& c : cases) {
@@ -147,10 +212,8 @@ TEST(OptionBindings, MovingLayers) {
         int now_selected;
     };
     const Case cases[] = {
-        {0, false, {1, 0, 2, 3, 4, 5, 6}, 1},
-        {3, true, {0, 1, 3, 2, 4, 5, 6}, 2},
-        {0, true, {0, 1, 2, 3, 4, 5, 6}, 0},
-        {6, false, {0, 1, 2, 3, 4, 5, 6}, 6},
+        {0, false, {1, 0, 2, 3, 4, 5, 6}, 1},   {3, true, {0, 1, 3, 2, 4, 5, 6}, 2},
+        {0, true, {0, 1, 2, 3, 4, 5, 6}, 0},    {6, false, {0, 1, 2, 3, 4, 5, 6}, 6},
         {-1, false, {0, 1, 2, 3, 4, 5, 6}, -1},
     };
     for (const Case& c : cases) {

@@ -10,8 +10,8 @@ namespace {
 
 TEST(OptionTexts, LibraryReplacesByNumberAndKeepsTheRest) {
     OptionTexts texts = BuiltInOptionTexts(EncodeDate(2024, 3, 10)); // a Sunday
-    std::map<int, std::string> library{{501, "Options"}, {3, "Clear"}, {46, "Alarms"},
-                                       {34, "Marks"},   {116, "(none)"}, {185, "(none key)"}};
+    std::map<int, std::string> library{{501, "Options"}, {3, "Clear"},    {46, "Alarms"},
+                                       {34, "Marks"},    {116, "(none)"}, {185, "(none key)"}};
     for (int n = 56; n <= 68; ++n) library[n] = "style " + std::to_string(n);
     TranslateOptionTexts(test::FakeStringSource(library), texts);
 
@@ -40,7 +40,7 @@ TEST(OptionTexts, EveryBuiltInListIsComplete) {
     const std::pair<int, std::size_t> lists[] = {
         {oid::lstDspOrder, 7},   {oid::cmbDblClickAction, 5}, {oid::cmbNeedleStyle, 15},
         {oid::cmbDateForm, 9},   {oid::cmbTimeForm, 6},       {oid::lstThickStyle, 4},
-        {oid::lstFrameStyle, 3},  {oid::cmbWeekType, 6},
+        {oid::lstFrameStyle, 3}, {oid::cmbWeekType, 6},
     };
     for (const auto& [id, count] : lists) {
         ASSERT_EQ(texts.lists.at(id).size(), count) << id;

@@ -49,7 +49,8 @@ public:
 };
 
 struct Fixture {
-    explicit Fixture(TOptionItem live = {}, int page = 0) : session(host, surface, Platform{}, live, page) {
+    explicit Fixture(TOptionItem live = {}, int page = 0)
+        : session(host, surface, Platform{}, live, page) {
         surface.session = &session;
         session.Show();
     }
@@ -124,7 +125,8 @@ TEST(OptionsSession, MovingTheAlarmMarksDownOnce) {
     f.session.SelectLayer(0);
     f.session.MoveLayer(false);
     ASSERT_EQ(f.host.applied.size(), 1u);
-    EXPECT_EQ(f.host.applied.back().DSPOrder, (std::array<std::uint8_t, kLayerCount>{1, 0, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(f.host.applied.back().DSPOrder,
+              (std::array<std::uint8_t, kLayerCount>{1, 0, 2, 3, 4, 5, 6}));
     EXPECT_EQ(f.surface.GetSelection(oid::lstDspOrder), 1);
     f.session.SelectLayer(6);
     f.session.MoveLayer(false); // already at the back
@@ -161,7 +163,8 @@ TEST(OptionsSession, HelpByPage) {
     test::ScratchFolder folder;
     SetProgramFolderForTests(folder.Path());
     std::filesystem::create_directories(folder.File("help"));
-    for (int context : {kHelpFrame, kHelpINet}) test::WriteBytes(HelpPagePath(context), "<!doctype html>");
+    for (int context : {kHelpFrame, kHelpINet})
+        test::WriteBytes(HelpPagePath(context), "<!doctype html>");
     std::vector<std::string> opened;
     SetHelpOpenerForTests([&](const std::string& path) {
         opened.push_back(path);

@@ -54,8 +54,7 @@ TEST(HeldFiles, ReadersReportAHeldFileAndNothingWritesOverIt) {
         unread.Add(ini_path);
 
         AlarmList list;
-        const AlarmStartup s =
-            LoadAlarmFileAtStartup(csv_path, list, {202, "(なし)", "(なし)"});
+        const AlarmStartup s = LoadAlarmFileAtStartup(csv_path, list, {202, "(なし)", "(なし)"});
         EXPECT_TRUE(s.keep_file);
         ASSERT_EQ(s.notices.size(), 1u);
         EXPECT_TRUE(Has(s.notices[0].text, "使用中")) << s.notices[0].text;

@@ -47,18 +47,14 @@ std::string RandomLine(std::mt19937& rng) {
         return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
     };
     switch (kind(rng)) {
-    case 0:
-        return pick(sections);
+    case 0: return pick(sections);
     case 1: { // binary junk, NUL bytes included
         std::string junk(std::uniform_int_distribution<int>(1, 64)(rng), '\0');
-        for (auto& c : junk)
-            c = static_cast<char>(rng());
+        for (auto& c : junk) c = static_cast<char>(rng());
         return junk;
     }
-    case 2:
-        return pick(keys) + " " + pick(values); // no '='
-    default:
-        return pick(keys) + "=" + pick(values);
+    case 2: return pick(keys) + " " + pick(values); // no '='
+    default: return pick(keys) + "=" + pick(values);
     }
 }
 

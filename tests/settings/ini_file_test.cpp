@@ -13,12 +13,8 @@ using vistrel::test::ScratchFolder;
 using vistrel::test::WriteBytes;
 
 namespace {
-IniFile Parsed(const std::string& bytes) {
-    return IniFile("unused.ini", bytes);
-}
-std::string KeyNumber(std::size_t i) {
-    return std::string("k").append(std::to_string(i));
-}
+IniFile Parsed(const std::string& bytes) { return IniFile("unused.ini", bytes); }
+std::string KeyNumber(std::size_t i) { return std::string("k").append(std::to_string(i)); }
 } // namespace
 
 TEST(IniFileRead, FindsKeysTheWayThePrivateProfileFunctionsDo) {

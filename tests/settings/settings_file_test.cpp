@@ -19,7 +19,7 @@ namespace {
 constexpr int kScreenWidth = 1024;
 
 class SettingsFileTest : public ::testing::Test {
-  protected:
+protected:
     SettingsEnvironment Env(bool layered = true) const {
         return SettingsEnvironment{dir.Path(), kScreenWidth, layered, {}};
     }
@@ -289,8 +289,8 @@ TEST(KeepOnScreens, SizesAndPlacesStayWhereTheMonitorsCanShowThem) {
         {"far away: top-right corner", one, -30000, 40000, 133, 891, 0, 133},
         {"huge: the screen's smaller side", one, 0, 0, 99999999, 0, 0, 768},
         {"on the left monitor: kept", two, -700, 900, 200, -700, 900, 200},
-        {"huge over two monitors: the virtual screen's smaller side", two, -800, -200,
-         99999999, -800, -200, 1280},
+        {"huge over two monitors: the virtual screen's smaller side", two, -800, -200, 99999999,
+         -800, -200, 1280},
         {"no monitors known: unchanged", {}, -30000, 0, 99999999, -30000, 0, 99999999},
     };
     for (const Case& c : cases) {

@@ -8,8 +8,7 @@
 namespace vistrel::test_support {
 
 // Runs messages until the condition holds or the time is up; tells whether it held.
-template <class Condition>
-bool PumpUntil(Condition done, DWORD limit_ms) {
+template <class Condition> bool PumpUntil(Condition done, DWORD limit_ms) {
     const ULONGLONG end = GetTickCount64() + limit_ms;
     while (!done()) {
         if (GetTickCount64() > end) return false;

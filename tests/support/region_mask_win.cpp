@@ -9,13 +9,11 @@ int PixelMask::Count() const {
 }
 
 std::vector<RECT> RegionRects(HRGN region) {
-    if (!region)
-        return {};
+    if (!region) return {};
     const DWORD bytes = GetRegionData(region, 0, nullptr);
     std::vector<RECT> storage((bytes + sizeof(RECT) - 1) / sizeof(RECT) + 1);
     auto* data = reinterpret_cast<RGNDATA*>(storage.data());
-    if (!GetRegionData(region, bytes, data))
-        return {};
+    if (!GetRegionData(region, bytes, data)) return {};
     const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
     return std::vector<RECT>(r, r + data->rdh.nCount);
 }

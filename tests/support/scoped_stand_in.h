@@ -4,8 +4,7 @@
 
 namespace vistrel::test {
 
-template <class Service, Service* (*Install)(Service*)>
-class ScopedStandIn {
+template <class Service, Service* (*Install)(Service*)> class ScopedStandIn {
 public:
     explicit ScopedStandIn(Service& stand_in) : previous_(Install(&stand_in)) {}
     ~ScopedStandIn() { Install(previous_); }

@@ -19,8 +19,7 @@ ScratchFolder::ScratchFolder() {
         std::ostringstream name;
         name << "vistrel-test-" << std::hex << random() << '-' << stamp << '-' << counter++;
         path_ = fs::temp_directory_path() / name.str();
-        if (fs::create_directory(path_))
-            return;
+        if (fs::create_directory(path_)) return;
     }
     throw std::runtime_error("cannot create a scratch folder");
 }
@@ -34,9 +33,7 @@ std::string ScratchFolder::Path() const {
     return path_.string() + static_cast<char>(fs::path::preferred_separator);
 }
 
-std::string ScratchFolder::File(const std::string& name) const {
-    return Path() + name;
-}
+std::string ScratchFolder::File(const std::string& name) const { return Path() + name; }
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(fs::path(path), std::ios::binary);
@@ -48,8 +45,7 @@ std::string ReadBytes(const std::string& path) {
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path);
+    if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 } // namespace vistrel::test

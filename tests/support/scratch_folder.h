@@ -8,7 +8,7 @@
 namespace vistrel::test {
 
 class ScratchFolder {
-  public:
+public:
     ScratchFolder();
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
@@ -19,7 +19,7 @@ class ScratchFolder {
     // Path() + name.
     std::string File(const std::string& name) const;
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

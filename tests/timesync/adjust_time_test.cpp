@@ -98,9 +98,9 @@ TEST_F(AdjustTimeTest, SuccessfulRunLogsEveryStep) {
     EXPECT_EQ(net.wait_ms, 3000);
     // Everything after the lookup goes to the resolved address; messages run before each echo.
     const std::vector<std::string> events = {
-        "resolve ntp.example.test", "messages", "ping 192.0.2.7", "messages", "ping 192.0.2.7",
-        "messages", "ping 192.0.2.7", "messages", "ping 192.0.2.7", "messages",
-        "ping 192.0.2.7", "query 192.0.2.7"};
+        "resolve ntp.example.test", "messages", "ping 192.0.2.7", "messages",
+        "ping 192.0.2.7",           "messages", "ping 192.0.2.7", "messages",
+        "ping 192.0.2.7",           "messages", "ping 192.0.2.7", "query 192.0.2.7"};
     EXPECT_EQ(net.events, events);
     EXPECT_TRUE(log.shown_before_first_line || log.lines_when_shown == 0);
     EXPECT_TRUE(log.finished);
@@ -127,11 +127,11 @@ TEST_F(AdjustTimeTest, WhenTheWindowAppears) {
     struct Case {
         bool show_result, only_result, fail, shown, shown_at_start, closed;
     };
-    for (const Case& k : {Case{true, false, false, true, true, false},
-                          Case{true, true, false, true, false, false},
-                          Case{false, true, false, false, false, true},
-                          Case{false, false, false, false, false, true},
-                          Case{false, true, true, true, false, false}}) {
+    for (const Case& k :
+         {Case{true, false, false, true, true, false}, Case{true, true, false, true, false, false},
+          Case{false, true, false, false, false, true},
+          Case{false, false, false, false, false, true},
+          Case{false, true, true, true, false, false}}) {
         RecordingLog one;
         FakeNetwork server;
         server.server_time = k.fail ? 0 : kServer;
@@ -139,8 +139,8 @@ TEST_F(AdjustTimeTest, WhenTheWindowAppears) {
         s.show_result = k.show_result;
         s.only_result_msg = k.only_result;
         ASSERT_TRUE(RunAdjustTime(s, one, server, ras, clock.Setter()));
-        const std::string what = std::to_string(k.show_result) + std::to_string(k.only_result) +
-                                 std::to_string(k.fail);
+        const std::string what =
+            std::to_string(k.show_result) + std::to_string(k.only_result) + std::to_string(k.fail);
         EXPECT_EQ(one.shown, k.shown) << what;
         EXPECT_EQ(one.closed, k.closed) << what;
         if (k.shown) {
@@ -189,8 +189,7 @@ TEST_F(AdjustTimeTest, EarlyEndsNeitherQueryNorHangUp) {
     net.resolved = "Unknown";
     settings.dial_up.error_hang_up = true;
     ASSERT_TRUE(RunAdjustTime(settings, unknown_log, net, dialled, clock.Setter()));
-    EXPECT_EQ(unknown_log.lines,
-              (std::vector<std::string>{"Unknown Host 'ntp.example.test'"}));
+    EXPECT_EQ(unknown_log.lines, (std::vector<std::string>{"Unknown Host 'ntp.example.test'"}));
     EXPECT_TRUE(unknown_log.finished);
     EXPECT_EQ(dialled.Calls(), (std::vector<std::string>{"dial"})); // the connection stays up
     EXPECT_TRUE(clock.set.empty());

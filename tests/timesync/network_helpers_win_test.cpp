@@ -37,9 +37,8 @@ TEST(HostLookup, NamesResolveOffTheWindowThread) {
     // A message posted before the lookup is handled while it runs.
     static bool timer_ran;
     timer_ran = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-        timer_ran = true;
-    });
+    const UINT_PTR timer =
+        SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { timer_ran = true; });
     EXPECT_EQ(ResolveHost("time.example.test", slow), "10.1.2.3");
     KillTimer(nullptr, timer);
     EXPECT_TRUE(timer_ran);

@@ -48,11 +48,10 @@ TEST(NtpTime, TimesAfterTheSecondsFieldWrapsIn2036) {
     const TDateTime wrap = EncodeDateTime(2036, 2, 7, 6, 28, 16, 0);
     EXPECT_EQ(LocalTimeToNtpStamp(wrap, 0), (NtpStamp{0, 0}));
     EXPECT_EQ(LocalTimeToNtpStamp(wrap - 1.0 / 86400, 0).seconds, 0xFFFFFFFFu);
-    for (const TDateTime t : {wrap, wrap - 0.001 / 86400,
-                              EncodeDateTime(2036, 2, 7, 6, 28, 17, 250),
-                              EncodeDateTime(2040, 6, 1, 12, 0, 0, 42),
-                              EncodeDateTime(2100, 12, 31, 23, 59, 59, 999),
-                              EncodeDateTime(1970, 1, 1, 0, 0, 0, 0)}) {
+    for (const TDateTime t :
+         {wrap, wrap - 0.001 / 86400, EncodeDateTime(2036, 2, 7, 6, 28, 17, 250),
+          EncodeDateTime(2040, 6, 1, 12, 0, 0, 42), EncodeDateTime(2100, 12, 31, 23, 59, 59, 999),
+          EncodeDateTime(1970, 1, 1, 0, 0, 0, 0)}) {
         EXPECT_EQ(ToMilliseconds(NtpStampToLocalTime(LocalTimeToNtpStamp(t, kJapan), kJapan)),
                   ToMilliseconds(t))
             << DateTimeToText(t);

@@ -88,9 +88,8 @@ TEST(SntpInfoWindow, WholeRunAgainstALoopbackServer) {
         using WindowsAdjustNetwork::WindowsAdjustNetwork;
         EchoResult PingOnce(const std::string&) override { return {true, 2, 0}; }
     };
-    TestNtpServer server([](const auto& request) {
-        return std::vector<TestReply>{{SoundNtpReply(request)}};
-    });
+    TestNtpServer server(
+        [](const auto& request) { return std::vector<TestReply>{{SoundNtpReply(request)}}; });
     Loopback network(server.Port());
     FakeClockWindow clock(500, 300);
     FakeDialUp ras;
