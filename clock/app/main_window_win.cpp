@@ -154,17 +154,17 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-    auto& areas = *reinterpret_cast<std::vector<ScreenArea>*>(data);
+    auto& areas = *reinterpret_cast<std::vector<Rect>*>(data);
     const RECT& r = info.rcMonitor;
-    const ScreenArea area{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    const Rect area{r.left, r.top, r.right, r.bottom};
     // The primary monitor first: the default place lies on it.
     if (info.dwFlags & MONITORINFOF_PRIMARY) areas.insert(areas.begin(), area);
     else areas.push_back(area);
     return TRUE;
 }
 
-std::vector<ScreenArea> MonitorAreas() {
-    std::vector<ScreenArea> areas;
+std::vector<Rect> MonitorAreas() {
+    std::vector<Rect> areas;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&areas));
     return areas;
 }

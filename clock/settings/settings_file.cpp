@@ -38,9 +38,9 @@ void ReadPlacement(const IniFile& ini, const SettingsEnvironment& env, WindowSet
     KeepOnScreens(env, window);
 }
 
-bool Contains(const ScreenArea& a, long long x, long long y) {
-    return x >= a.left && y >= a.top && x < static_cast<long long>(a.left) + a.width &&
-           y < static_cast<long long>(a.top) + a.height;
+// Rect::Contains in wide arithmetic: a stored place plus half a size may lie beyond int.
+bool Covers(const Rect& a, long long x, long long y) {
+    return x >= a.left && y >= a.top && x < a.right && y < a.bottom;
 }
 
 // The text shown once when a settings file could not be read.
@@ -183,25 +183,25 @@ std::string DefaultStyleFolder(const std::string& program_folder) {
 void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window) {
     if (env.monitors.empty()) return;
     long long left = env.monitors[0].left, top = env.monitors[0].top;
-    long long right = left + env.monitors[0].width, bottom = top + env.monitors[0].height;
-    for (const ScreenArea& m : env.monitors) {
+    long long right = env.monitors[0].right, bottom = env.monitors[0].bottom;
+    for (const Rect& m : env.monitors) {
         left = std::min<long long>(left, m.left);
         top = std::min<long long>(top, m.top);
-        right = std::max<long long>(right, static_cast<long long>(m.left) + m.width);
-        bottom = std::max<long long>(bottom, static_cast<long long>(m.top) + m.height);
+        right = std::max<long long>(right, m.right);
+        bottom = std::max<long long>(bottom, m.bottom);
     }
     const long long largest = std::min(right - left, bottom - top);
     if (window.Size > largest)
         window.Size = static_cast<int>(std::max<long long>(largest, kMinimumClockSize));
     const long long cx = static_cast<long long>(window.PointX) + window.Size / 2;
     const long long cy = static_cast<long long>(window.PointY) + window.Size / 2;
-    for (const ScreenArea& m : env.monitors) {
-        if (Contains(m, cx, cy)) return;
+    for (const Rect& m : env.monitors) {
+        if (Covers(m, cx, cy)) return;
     }
     // Lost beyond every monitor (a monitor removed, a hand-edited place): back to the default
     // place, the top-right corner of the primary monitor.
-    const ScreenArea& primary = env.monitors[0];
-    window.PointX = primary.left + primary.width - window.Size;
+    const Rect& primary = env.monitors[0];
+    window.PointX = primary.right - window.Size;
     window.PointY = primary.top;
 }
 

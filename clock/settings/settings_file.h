@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clock/common/file_io.h"
+#include "clock/common/geometry.h"
 
 #include "clock/common/geometry.h"
 #include "clock/settings/option_item.h"
@@ -40,14 +41,6 @@ std::string DefaultStyleFolder(const std::string& program_folder);
 std::string ReadSharedSettings(const std::string& shared_path, TOptionItem& option,
                                WindowSettings& window);
 
-// One monitor's area in virtual-screen pixels.
-struct ScreenArea {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
 // What the platform tells ReadSettings.
 struct SettingsEnvironment {
     std::string program_folder;    // with a trailing separator
@@ -56,7 +49,7 @@ struct SettingsEnvironment {
     // The monitors, the primary first. A stored size beyond the virtual screen's smaller side,
     // or a place whose centre lies on no monitor, is brought back to what the screens can
     // show. Empty: nothing is checked.
-    std::vector<ScreenArea> monitors;
+    std::vector<Rect> monitors; // in virtual-screen pixels
 };
 
 // The window's size and place kept within what the monitors can show (see SettingsEnvironment).

@@ -273,12 +273,12 @@ TEST_F(SettingsFileTest, AnUnreadFileIsToldAboutAndNeverWritten) {
 }
 
 TEST(KeepOnScreens, SizesAndPlacesStayWhereTheMonitorsCanShowThem) {
-    const std::vector<ScreenArea> one{{0, 0, 1024, 768}};
+    const std::vector<Rect> one{Rect::Sized(0, 0, 1024, 768)};
     // A second monitor to the left of the primary one, taller and narrower.
-    const std::vector<ScreenArea> two{{0, 0, 1024, 768}, {-800, -200, 800, 1280}};
+    const std::vector<Rect> two{Rect::Sized(0, 0, 1024, 768), Rect::Sized(-800, -200, 800, 1280)};
     struct Case {
         const char* what;
-        std::vector<ScreenArea> monitors;
+        std::vector<Rect> monitors;
         int x, y, size;
         int want_x, want_y, want_size;
     };
