@@ -21,3 +21,22 @@
 #define IDC_LOAD_STYLE_LIST 1203
 #define IDC_LOAD_STYLE_FOLDER 1204
 #define IDC_LOAD_STYLE_CANCEL 1205
+
+// The options dialog: the frame and its eleven pages, page p being IDD_OPTION_PAGE0 + p. The
+// controls' numbers are in clock/options/option_ids.h (the templates read them as
+// option_ids.rh, written from that header by the build).
+#define IDD_OPTION 300
+#define IDD_OPTION_PAGE0 310
+#define IDD_OPTION_PAGE1 311
+#define IDD_OPTION_PAGE2 312
+#define IDD_OPTION_PAGE3 313
+#define IDD_OPTION_PAGE4 314
+#define IDD_OPTION_PAGE5 315
+#define IDD_OPTION_PAGE6 316
+#define IDD_OPTION_PAGE7 317
+#define IDD_OPTION_PAGE8 318
+#define IDD_OPTION_PAGE9 319
+#define IDD_OPTION_PAGE10 320
+
+// The alarm list editor (controls 1400-1499; a spin edit's up-down is its edit + 50).
+#define IDD_ALARM_VIEW 400

@@ -13,6 +13,8 @@ CommandState StateOf(Command command, const CommandFacts& f) {
     case kCmdStartupRegister: return {!f.startup_link_exists, false};
     case kCmdStartupUnregister: return {f.startup_link_exists, false};
     case kCmdAbout: return {!f.about_open, false};
+    case kCmdOptions: return {!f.options_open, false};
+    case kCmdAlarmView: return {!f.alarm_view_open, false};
     default: return {};
     }
 }

@@ -33,6 +33,8 @@ enum Command : unsigned {
     kCmdHelp,
     kCmdAbout,
     kCmdExit,
+    kCmdOptions,   // the options dialog
+    kCmdAlarmView, // AlarmViewCmd1: the alarm list editor
 };
 
 // What the enabling and the check marks depend on.
@@ -44,6 +46,8 @@ struct CommandFacts {
     bool sound_playing = false;
     bool startup_link_exists = false;
     bool about_open = false;
+    bool options_open = false;
+    bool alarm_view_open = false;
 };
 
 struct CommandState {

@@ -64,6 +64,8 @@ void TfrmVistrel::Execute(Command command) {
     case kCmdHelp: ShowHelp(kHelpContents); break;
     case kCmdAbout: AboutCmd(); break;
     case kCmdExit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
+    case kCmdOptions: // not in the menu until their dialogs are wired
+    case kCmdAlarmView:
     case kCmdNone: break;
     }
 }

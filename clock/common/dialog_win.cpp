@@ -4,6 +4,7 @@
 #include "clock/common/message_loop_win.h"
 #include "clock/common/place_near_clock.h"
 #include "clock/common/window_win.h"
+#include "clock/widgets/colour_button_win.h"
 
 namespace vistrel {
 
@@ -114,10 +115,19 @@ INT_PTR Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         } else if (id == IDCANCEL) {
             OnCancel();
         } else {
-            OnCommand(id, HIWORD(wp), reinterpret_cast<HWND>(lp));
+            const HWND control = reinterpret_cast<HWND>(lp);
+            // A colour button's click opens its picker; the dialog hears of it only when the
+            // colour changed.
+            if (HIWORD(wp) == BN_CLICKED && IsColourButton(control) && !PickButtonColour(control)) {
+                return TRUE;
+            }
+            OnCommand(id, HIWORD(wp), control);
         }
         return TRUE;
     }
+    case WM_DRAWITEM:
+        if (DrawColourButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+        break;
     case WM_CLOSE: OnClose(); return TRUE;
     case WM_NOTIFY: {
         const std::optional<LRESULT> result = OnNotify(*reinterpret_cast<const NMHDR*>(lp));
