@@ -25,8 +25,9 @@ Command DoubleClickCommand(int action) {
     case 1: return kCmdStartScreenSaver;
     case 2: return kCmdSetTime;
     case 3: return kCmdStopSound;
+    case 4: return kCmdAlarmView;
     case 5: return kCmdMinimize;
-    default: return kCmdNone; // 4, the alarm list editor, comes with the editor
+    default: return kCmdNone;
     }
 }
 
@@ -42,6 +43,7 @@ constexpr MenuEntry kEnd{K::EndSubmenu, kCmdNone, 0, ""};
 constexpr MenuEntry kLine{K::Separator, kCmdNone, 0, ""};
 
 constexpr std::array kPopupMenu = {
+    Item(kCmdAlarmView, 2, "ｱﾗｰﾑ･ﾀｲﾏｰの設定..."),
     Item(kCmdErase, 3, "残像を消す"),
     Item(kCmdTop, 4, "常に手前に表示"),
     Item(kCmdLock, 5, "ﾛｯｸ(&L)"),

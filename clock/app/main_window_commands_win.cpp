@@ -1,6 +1,8 @@
 // The pop-up menu and the commands of the clock window.
 #include "clock/app/main_window_win.h"
 
+#include "clock/alarm/alarm_view_win.h"
+
 #include "clock/app/startup_link_win.h"
 #include "clock/common/help.h"
 #include "clock/common/message_box.h"
@@ -23,6 +25,7 @@ CommandFacts TfrmVistrel::Facts() const {
     f.sound_playing = sound_ && sound_->IsPlaying();
     f.startup_link_exists = StartupLinkExists();
     f.about_open = about_open_;
+    f.alarm_view_open = alarm_view_open_;
     return f;
 }
 
@@ -64,8 +67,8 @@ void TfrmVistrel::Execute(Command command) {
     case kCmdHelp: ShowHelp(kHelpContents); break;
     case kCmdAbout: AboutCmd(); break;
     case kCmdExit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
-    case kCmdOptions: // not in the menu until their dialogs are wired
-    case kCmdAlarmView:
+    case kCmdAlarmView: AlarmViewCmd1(); break;
+    case kCmdOptions: // not in the menu until its dialog is wired
     case kCmdNone: break;
     }
 }
@@ -152,6 +155,26 @@ void TfrmVistrel::AboutCmd() {
         throw;
     }
     about_open_ = false;
+}
+
+void TfrmVistrel::AlarmViewCmd1() {
+    if (alarm_view_open_) return;
+    alarm_view_open_ = true;
+    // The clock goes on ticking and firing alarms from its own list while the editor works on
+    // copies; OK replaces the list, saves it and the settings.
+    std::optional<AlarmList> edited;
+    try {
+        edited = RunAlarmView(app_.hwnd(), {hwnd(), option_, sound_.get()}, alarms_);
+    } catch (...) {
+        alarm_view_open_ = false;
+        throw;
+    }
+    alarm_view_open_ = false;
+    if (edited) {
+        alarms_ = std::move(*edited);
+        SaveAll();
+    }
+    Redraw();
 }
 
 } // namespace vistrel

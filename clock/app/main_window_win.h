@@ -98,6 +98,7 @@ private:
     void LoadAlarmCmd(AlarmLoad how);
     void SaveAlarmCmd();
     void AboutCmd();
+    void AlarmViewCmd1();
 
     // --- taking over options, and the attention effects (main_window_effects_win.cpp)
 public:
@@ -148,6 +149,7 @@ private:
     bool ticking_ = false;
     bool set_time_available_ = false;
     bool about_open_ = false;
+    bool alarm_view_open_ = false;
 
     // moving and resizing
     // A drag is computed in screen coordinates from where it started, so that a mouse message

@@ -56,14 +56,15 @@ const std::array<Swatch, 8> kSystem = {{
 constexpr UINT kFirstSwatch = 1;
 constexpr UINT kMoreColours = 100;
 
-UniqueBitmap SwatchBitmap(COLORREF colour) {
+// A swatch in a black frame; without a frame, a blank of the menu's own colour.
+UniqueBitmap SwatchBitmap(COLORREF colour, bool framed = true) {
     const WindowDc screen(nullptr);
-    const int w = GetSystemMetrics(SM_CXMENUCHECK) * 2, h = GetSystemMetrics(SM_CYMENUCHECK);
+    const int w = GetSystemMetrics(SM_CXMENUCHECK), h = GetSystemMetrics(SM_CYMENUCHECK);
     UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), w, h));
     const UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
     {
         const SelectGuard keep(dc.get(), bitmap.get());
-        const UniqueBrush frame(CreateSolidBrush(RGB(0, 0, 0)));
+        const UniqueBrush frame(CreateSolidBrush(framed ? RGB(0, 0, 0) : colour));
         const UniqueBrush fill(CreateSolidBrush(colour));
         RECT r{0, 0, w, h};
         FillRect(dc.get(), &r, frame.get());
@@ -81,22 +82,28 @@ public:
 
         const UniqueMenu menu(CreatePopupMenu());
         std::vector<UniqueBitmap> bitmaps;
-        for (std::size_t i = 0; i < swatches.size(); ++i) {
-            if (i == kBasic.size()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-            bitmaps.push_back(SwatchBitmap(ToColorRef(swatches[i].colour)));
-            std::wstring name = Widen(swatches[i].name);
+        const auto add = [&](UINT id, const std::string& text, UniqueBitmap bitmap, bool checked) {
+            bitmaps.push_back(std::move(bitmap));
+            std::wstring name = Widen(text);
             MENUITEMINFOW item{};
             item.cbSize = sizeof item;
             item.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_FTYPE | MIIM_STATE;
             item.fType = MFT_RADIOCHECK;
-            item.fState = swatches[i].colour == current ? MFS_CHECKED : 0;
-            item.wID = kFirstSwatch + static_cast<UINT>(i);
+            item.fState = checked ? MFS_CHECKED : 0;
+            item.wID = id;
             item.dwTypeData = name.data();
             item.hbmpItem = bitmaps.back().get();
             InsertMenuItemW(menu.get(), GetMenuItemCount(menu.get()), TRUE, &item);
+        };
+        for (std::size_t i = 0; i < swatches.size(); ++i) {
+            if (i == kBasic.size()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            add(kFirstSwatch + static_cast<UINT>(i), swatches[i].name,
+                SwatchBitmap(ToColorRef(swatches[i].colour)), swatches[i].colour == current);
         }
         AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu.get(), MF_STRING, kMoreColours, Widen("その他の色...").c_str());
+        // A blank in the swatches' column keeps the text in line with theirs (and inside the
+        // menu: the menu is as wide as its widest text plus that column).
+        add(kMoreColours, "その他の色...", SwatchBitmap(GetSysColor(COLOR_MENU), false), false);
 
         RECT r{};
         GetWindowRect(button, &r);

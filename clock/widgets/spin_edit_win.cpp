@@ -26,11 +26,15 @@ void SetupSpinEdit(HWND dialog, int edit_id, int min, int max) {
 }
 
 void SetSpinValue(HWND dialog, int edit_id, int value) {
-    // The up-down first: with UDS_SETBUDDYINT it writes its own, clamped, text into the edit.
-    SendMessageW(Arrows(dialog, edit_id), UDM_SETPOS32, 0, static_cast<LPARAM>(value));
-    const std::wstring text = std::to_wstring(value);
     const HWND edit = GetDlgItem(dialog, edit_id);
-    if (EditText(edit) != Narrow(text)) SetWindowTextW(edit, text.c_str());
+    const std::string text = std::to_string(value);
+    // Writing the text moves the caret to the start: an edit that shows the value already (the
+    // user typing it) is left alone. The arrows read the text when they step.
+    if (EditText(edit) == text) return;
+    // With UDS_SETBUDDYINT the up-down writes its own, clamped, text; a value beyond its range
+    // is then written as it is.
+    SendMessageW(Arrows(dialog, edit_id), UDM_SETPOS32, 0, static_cast<LPARAM>(value));
+    if (EditText(edit) != text) SetWindowTextW(edit, Widen(text).c_str());
 }
 
 int SpinValue(HWND dialog, int edit_id) {

@@ -14,8 +14,10 @@ start_clock() { # folder
     sleep 2
 }
 open_menu() { xdotool mousemove 366 266 sleep 0.3 click 3; sleep 0.8; }
-# The submenus' rows below the click point (the dialog font of the prefix: 16-pixel rows).
-hover() { xdotool mousemove 400 $((266 + $1)); sleep 0.8; }
+# The submenus' rows below the click point (the dialog font of the prefix: 16-pixel rows),
+# counted from the first entry below the dialogs' entries at the top.
+above=$((16 * 1))
+hover() { xdotool mousemove 400 $((266 + above + $1)); sleep 0.8; }
 window_named() { [ -n "$(xdotool search --onlyvisible --name "$1")" ]; }
 
 dir=$(e2e_install)
@@ -32,7 +34,7 @@ sleep 0.5
 # "移動" → "中央": the middle of the work area (the whole virtual screen).
 open_menu
 hover 99
-xdotool mousemove 520 $((266 + 99 + 64)) sleep 0.5 click 1
+xdotool mousemove 520 $((266 + above + 99 + 64)) sleep 0.5 click 1
 sleep 0.8
 e2e_check "centre puts the clock in the middle" grep -q "x=445 y=317 " <<<"$(e2e_probe state)"
 xdotool mousemove 511 $((317 + 66)) sleep 0.3 click 3 sleep 0.8 key Escape sleep 0.3 key Escape
