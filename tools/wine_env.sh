@@ -18,13 +18,17 @@ vistrel_pid_of() {
     done
 }
 
-# The test program's windows are not handed to a window manager: there is none on the virtual
-# display, and without one Wine waits two seconds for every captioned window (a dialog) that is
-# hidden or destroyed. The clock itself stays as it is.
+# The test program's windows (and those of the dialog benchmarks) are not handed to a window
+# manager: there is none on the virtual display, and without one Wine waits two seconds for
+# every captioned window (a dialog) that is hidden or destroyed. The clock itself stays as it is.
 vistrel_unmanaged_tests() {
-    [ -f "$WINEPREFIX/.vistrel-unmanaged-tests" ] && return 0
-    wine reg add 'HKCU\Software\Wine\AppDefaults\vistrel_tests.exe\X11 Driver' \
-        /v Managed /d N /f >/dev/null 2>&1 && touch "$WINEPREFIX/.vistrel-unmanaged-tests"
+    local stamp="$WINEPREFIX/.vistrel-unmanaged-tests-2" program
+    [ -f "$stamp" ] && return 0
+    for program in vistrel_tests.exe alarm_view_bench_win.exe; do
+        wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" \
+            /v Managed /d N /f >/dev/null 2>&1 || return 0
+    done
+    touch "$stamp"
 }
 
 vistrel_prepare_prefix() {

@@ -94,6 +94,8 @@ TEST(Commands, EnablingAndCheckMarksFollowTheFacts) {
     linked.startup_link_exists = true;
     CommandFacts about = plain;
     about.about_open = true;
+    CommandFacts editing = plain;
+    editing.alarm_view_open = true;
     CommandFacts loose = plain;
     loose.stay_on_top = false;
     loose.locked = true;
@@ -112,10 +114,21 @@ TEST(Commands, EnablingAndCheckMarksFollowTheFacts) {
         {"link: unregister", linked, kCmdStartupUnregister, {true, false}},
         {"about open: disabled", about, kCmdAbout, {false, false}},
         {"about closed", plain, kCmdAbout, {true, false}},
+        {"alarm editor open: disabled", editing, kCmdAlarmView, {false, false}},
+        {"alarm editor closed", about, kCmdAlarmView, {true, false}},
         {"erase always", adjusting, kCmdErase, {true, false}},
         {"exit always", linked, kCmdExit, {true, false}},
     };
     for (const Case& c : cases) EXPECT_EQ(StateOf(c.command, c.facts), c.expected) << c.what;
+}
+
+TEST(Commands, DoubleClickActions) {
+    const Command expected[] = {kCmdErase,     kCmdStartScreenSaver, kCmdSetTime,
+                                kCmdStopSound, kCmdAlarmView,        kCmdMinimize};
+    for (int action = 0; action < 6; ++action) {
+        EXPECT_EQ(DoubleClickCommand(action), expected[action]) << action;
+    }
+    for (const int none : {-1, 6, 99}) EXPECT_EQ(DoubleClickCommand(none), kCmdNone) << none;
 }
 
 TEST(Commands, MovesPlaceTheClockInTheWorkArea) {
