@@ -87,6 +87,14 @@ std::vector<TextReplacement> AlarmEditorTextReplacements(AlarmEditorTexts& texts
     return table;
 }
 
+std::vector<std::string> ActionListEntries(const std::vector<std::string>& names, bool nt_family) {
+    std::vector<std::string> entries;
+    for (std::size_t n = 0; n < names.size(); ++n) {
+        if (n != kCommandPowerOff || nt_family) entries.push_back(names[n]);
+    }
+    return entries;
+}
+
 bool IsAlarmKind(int kind) { return kind >= akTimer && kind <= akMonthly; }
 
 AlarmEditorEnabling EditorEnabling(int kind, bool on_record_row, std::size_t record_count) {

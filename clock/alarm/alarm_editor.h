@@ -45,6 +45,10 @@ std::vector<TextReplacement> AlarmEditorTextReplacements(AlarmEditorTexts& texts
 // that does not fit starts the next name), blanks trimmed.
 std::array<std::string, 7> WeekdayNamesFromText(std::string_view text);
 
+// The action list's entries: the action names, without turning the power off where only the NT
+// family can do it.
+std::vector<std::string> ActionListEntries(const std::vector<std::string>& names, bool nt_family);
+
 // The sizes of the message's size list.
 inline constexpr std::array<int, 8> kAlarmFontSizes = {9, 10, 11, 12, 14, 16, 18, 20};
 

@@ -206,10 +206,8 @@ void TfrmAlarmView::FillLists() {
     for (const std::string& kind : view_texts_.kinds) add(cmbSelect, kind);
     for (const std::string& day : editor_.Texts().weekday_names) add(cmbWeek, day);
     for (const int size : kAlarmFontSizes) add(cmbFontSize, std::to_string(size));
-    for (std::size_t n = 0; n < CommandNames.size(); ++n) {
-        // Turning the power off exists on the NT family only.
-        if (n == kCommandPowerOff && !IsWindowsNT()) continue;
-        add(cmbAlarmAction, CommandNames[n]);
+    for (const std::string& action : ActionListEntries(CommandNames, IsWindowsNT())) {
+        add(cmbAlarmAction, action);
     }
     for (const std::string& sound : SoundNames) add(cmbSound, sound);
 }

@@ -226,3 +226,11 @@ TEST(AlarmEditorRules, KindFormatsComeFromTheLanguageLibrary) {
     a.weekday = 2;
     EXPECT_EQ(SetTimeText(a, texts), "Mon 07:30");
 }
+
+TEST(AlarmEditorRules, ThePowerOffActionOnlyOnTheNtFamily) {
+    const std::vector<std::string> names(kBuiltInCommandNames.begin(), kBuiltInCommandNames.end());
+    EXPECT_EQ(ActionListEntries(names, true), names);
+    const std::vector<std::string> nine_x = ActionListEntries(names, false);
+    ASSERT_EQ(nine_x.size(), 4u);
+    EXPECT_EQ(std::count(nine_x.begin(), nine_x.end(), names[kCommandPowerOff]), 0);
+}
