@@ -79,8 +79,8 @@ AlarmBytes ReadAlarmBytes(const std::string& path) {
     return {std::move(read.bytes), {}};
 }
 
-void CatchUpAndSort(AlarmList& list, TDateTime now) {
-    CatchUpAlarms(list, now);
+void CatchUpAndSort(AlarmList& list, TDateTime now, MissedAlarms* missed = nullptr) {
+    CatchUpAlarms(list, now, missed);
     SortAlarms(list);
 }
 
@@ -196,7 +196,7 @@ AlarmStartup LoadAlarmFileAtStartup(const std::string& path, AlarmList& list,
         startup.notices.push_back({recovery.message, AlarmFileNotice::Warning});
         startup.keep_file = !recovery.backup_saved;
     }
-    CatchUpAndSort(list, now);
+    CatchUpAndSort(list, now, &startup.missed);
     return startup;
 }
 

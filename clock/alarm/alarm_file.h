@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clock/alarm/alarm_item.h"
+#include "clock/alarm/scheduler.h"
 #include "clock/alarm/alarm_line.h"
 #include "clock/common/clock_source.h"
 
@@ -67,6 +68,7 @@ struct AlarmStartup {
     };
     std::vector<Notice> notices; // in the order they are shown
     bool keep_file = false;
+    MissedAlarms missed; // overdue alarms the catch-up moved on or dropped
 };
 AlarmStartup LoadAlarmFileAtStartup(const std::string& path, AlarmList& list,
                                     const AlarmLineOptions& options, TDateTime now = Now());

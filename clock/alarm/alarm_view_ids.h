@@ -11,8 +11,8 @@ inline constexpr int sgrdView = 1401, lblType = 1402, cmbSelect = 1403, lblDay =
                      rbtnSymbolNone = 1413, rbtnSymbolEdge = 1414, rbtnSymbolCircle = 1415,
                      lblSymbolColor = 1416, btnSymbolColor = 1417, lblMessage = 1418,
                      edtMessage = 1419, lblFontSize = 1420, cmbFontSize = 1421, lblExec = 1422,
-                     cmbAlarmAction = 1423, btnExecSelect = 1424, btnExecGo = 1425,
-                     lblSound = 1426, cmbSound = 1427, btnSoundSelect = 1428, btnSoundPlay = 1429,
+                     cmbAlarmAction = 1423, btnExecSelect = 1424, btnExecGo = 1425, lblSound = 1426,
+                     cmbSound = 1427, btnSoundSelect = 1428, btnSoundPlay = 1429,
                      btnSoundStop = 1430, lblBeforeSec = 1431, sedtBeforeSec = 1432,
                      btnAllDelete = 1433, btnDelete = 1434, btnViewHelp = 1435;
 

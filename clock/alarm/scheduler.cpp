@@ -155,8 +155,24 @@ void SortAlarms(AlarmList& list) {
     });
 }
 
-bool CatchUpAlarms(AlarmList& list, TDateTime now) {
-    const std::int64_t minute_now = Ms(TruncToMinute(now));
+TDateTime LastMissedTime(const TAlarmItem& item, TDateTime minute) {
+    // Steps from occurrence to occurrence; a year of hourly alarms is some nine thousand steps,
+    // and a record that stops moving forward ends the walk.
+    constexpr int kMostSteps = 100000;
+    TAlarmItem walker = item;
+    TDateTime last = item.next_time;
+    if (item.kind == akTimer) return last;
+    for (int step = 0; step < kMostSteps; ++step) {
+        if (!CalcNextTime(walker, last)) break;
+        if (Ms(walker.next_time) <= Ms(last) || Ms(walker.next_time) >= Ms(minute)) break;
+        last = walker.next_time;
+    }
+    return last;
+}
+
+bool CatchUpAlarms(AlarmList& list, TDateTime now, MissedAlarms* missed) {
+    const TDateTime minute = TruncToMinute(now);
+    const std::int64_t minute_now = Ms(minute);
     // Decide first and compact afterwards, so that an error while rescheduling leaves every
     // record in the list.
     std::vector<bool> drop(list.size(), false);
@@ -165,6 +181,7 @@ bool CatchUpAlarms(AlarmList& list, TDateTime now) {
         TAlarmItem& item = list[i];
         if (Ms(TruncToMinute(item.next_time)) >= minute_now) continue;
         changed = true;
+        if (missed) missed->push_back({item, LastMissedTime(item, minute)});
         if (item.kind == akTimer || !CalcNextTime(item, now)) drop[i] = true;
     }
     if (!changed) return false;
@@ -177,6 +194,13 @@ bool CatchUpAlarms(AlarmList& list, TDateTime now) {
     list.resize(kept);
     SortAlarms(list);
     return true;
+}
+
+std::optional<TDateTime> WakeTimeFor(const AlarmList& list, bool wake_up, bool alarm_use) {
+    if (!wake_up || !alarm_use || list.empty()) return std::nullopt;
+    const TAlarmItem& head = list.front();
+    if (!std::isfinite(head.next_time)) return std::nullopt;
+    return EarlySoundTime(head.next_time, head.before_seconds) - kWakeLeadSeconds * kOneSecond;
 }
 
 bool CatchUpDue(TDateTime now, TDateTime minute_mark) {

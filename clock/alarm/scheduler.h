@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "clock/alarm/alarm_item.h"
 #include "clock/common/clock_source.h"
@@ -29,10 +30,29 @@ bool CalcNextTime(TAlarmItem& item, TDateTime now = Now());
 // Orders the list ascending by next time; records with equal times keep their order.
 void SortAlarms(AlarmList& list);
 
+// An alarm whose time passed while nobody saw it: the record as it was, and its last missed
+// occurrence (for a repeating alarm missed several times, the latest one).
+struct MissedAlarm {
+    TAlarmItem item;
+    TDateTime due = 0;
+};
+using MissedAlarms = std::vector<MissedAlarm>;
+
 // Removes overdue timers (and overdue records that cannot be rescheduled), moves overdue
 // repeating alarms to their next time after now; an alarm due later in the current minute is
-// kept. Sorts when anything changed, and returns whether it did.
-bool CatchUpAlarms(AlarmList& list, TDateTime now = Now());
+// kept. Sorts when anything changed, and returns whether it did. Each overdue record is added
+// to `missed` once, in the list's order; nothing fires and nothing plays here.
+bool CatchUpAlarms(AlarmList& list, TDateTime now = Now(), MissedAlarms* missed = nullptr);
+
+// The latest occurrence of a repeating record before `minute`, starting from its next time;
+// the next time itself for a timer or a record that cannot be rescheduled.
+TDateTime LastMissedTime(const TAlarmItem& item, TDateTime minute);
+
+// When the wake timer is to go off: a minute before the head's first sound (its early sound,
+// or its time), so that the computer has resumed when it is due; nothing when waking is off,
+// alarms are off, or there is no alarm.
+inline constexpr int kWakeLeadSeconds = 60;
+std::optional<TDateTime> WakeTimeFor(const AlarmList& list, bool wake_up, bool alarm_use);
 
 // The tick runs the catch-up pass when the clock has moved two minutes or more past the minute
 // mark that the main window keeps (0 at start-up, so the first tick always runs it).

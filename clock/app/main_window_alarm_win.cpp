@@ -4,9 +4,11 @@
 
 #include <exception>
 
+#include "clock/alarm/missed_alarms_win.h"
 #include "clock/alarm/scheduler.h"
 #include "clock/common/message_box.h"
 #include "clock/common/run_command.h"
+#include "clock/common/system_actions.h"
 
 namespace vistrel {
 
@@ -16,7 +18,32 @@ namespace {
 constexpr int kMostAlarmsInOneSecond = 10000;
 } // namespace
 
-void TfrmVistrel::CatchUp() { CatchUpAlarms(alarms_, tick_.display.value); }
+void TfrmVistrel::CatchUp() {
+    MissedAlarms missed;
+    if (!CatchUpAlarms(alarms_, tick_.display.value, &missed)) return;
+    ReportMissedAlarms(missed);
+    UpdateWakeTimer();
+}
+
+void TfrmVistrel::ReportMissedAlarms(const MissedAlarms& missed) {
+    if (!option_.ReportMissed || missed.empty()) return;
+    try {
+        TfrmMissedAlarms::Open(missed, alarm_host_);
+    } catch (const std::exception& e) {
+        ShowMessageBox(e.what(), MsgType::Warning);
+    }
+}
+
+void TfrmVistrel::UpdateWakeTimer(bool again) {
+    const std::optional<TDateTime> wake = WakeTimeFor(alarms_, option_.WakeUp, option_.AlarmUse);
+    if (!again && wake == wake_aimed_) return;
+    if (wake) {
+        CurrentSystemActions().AimWakeTimer(*wake);
+    } else if (wake_aimed_ || again) {
+        CurrentSystemActions().CancelWakeTimer();
+    }
+    wake_aimed_ = wake;
+}
 
 void TfrmVistrel::RunDueAlarms() {
     const AlarmProcSettings settings{option_.AlarmUse, option_.MsgType, option_.Action};
@@ -30,7 +57,9 @@ void TfrmVistrel::RunDueAlarms() {
         fired_any = true;
     }
     // The dial marks show the alarms still to come.
-    if (fired_any) Redraw();
+    if (!fired_any) return;
+    Redraw();
+    UpdateWakeTimer();
 }
 
 void TfrmVistrel::Announce(const AlarmAnnouncement& a) {

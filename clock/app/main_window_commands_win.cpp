@@ -140,7 +140,10 @@ void TfrmVistrel::SaveStyleCmd() { SaveStyleAs(option_, hwnd()); }
 
 void TfrmVistrel::LoadAlarmCmd(AlarmLoad how) {
     const AlarmLineOptions options{window_.Ver, CommandNames[0], SoundNames[0]};
-    if (LoadAlarms(how, alarms_, option_.Dir, options, hwnd())) Redraw();
+    if (LoadAlarms(how, alarms_, option_.Dir, options, hwnd())) {
+        Redraw();
+        UpdateWakeTimer();
+    }
 }
 
 void TfrmVistrel::SaveAlarmCmd() { SaveAlarmsAs(alarms_, option_.Dir, hwnd()); }
@@ -173,6 +176,7 @@ void TfrmVistrel::AlarmViewCmd1() {
     if (edited) {
         alarms_ = std::move(*edited);
         SaveAll();
+        UpdateWakeTimer();
     }
     Redraw();
 }

@@ -2,6 +2,7 @@
 
 #include <any>
 #include <exception>
+#include <utility>
 
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/alarm_line.h"
@@ -132,7 +133,8 @@ void TfrmVistrel::LoadAlarmsAtStart() {
     alarms_.clear();
     const std::string path = AlarmFile();
     const AlarmLineOptions options{window_.Ver, CommandNames[0], SoundNames[0]};
-    const AlarmStartup startup = LoadAlarmFileAtStartup(path, alarms_, options);
+    AlarmStartup startup = LoadAlarmFileAtStartup(path, alarms_, options);
+    missed_at_start_ = std::move(startup.missed); // reported once the settings are read
     for (const AlarmStartup::Notice& notice : startup.notices) {
         ShowMessageBox(notice.text, MsgType::Warning);
     }
@@ -200,6 +202,8 @@ void TfrmVistrel::EnsureDataFolders() {
 void TfrmVistrel::FormShow() {
     app_.SetTaskbarButton(false);
     Timer1Timer();
+    ReportMissedAlarms(std::exchange(missed_at_start_, {}));
+    UpdateWakeTimer(true);
 }
 
 std::string TfrmVistrel::AlarmFile() const {
@@ -308,11 +312,14 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND: ExecuteEnabled(static_cast<Command>(LOWORD(wp))); return 0;
     case WM_DISPLAYCHANGE: OnDisplayChange(LOWORD(lp), HIWORD(lp)); return 0;
     case WM_TIMECHANGE:
-        // The system time was set: aim the tick at the new second boundary at once.
+        // The system time was set: aim the tick at the new second boundary at once, and the
+        // wake timer (kept in universal time) at the alarm's new moment.
         if (ticking_) ScheduleNextTick();
+        UpdateWakeTimer(true);
         return 0;
     case WM_POWERBROADCAST:
         if (wp == PBT_APMRESUMEAUTOMATIC && ticking_) Timer1Timer();
+        if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) UpdateWakeTimer(true);
         return TRUE;
     case WM_CLOSE:
         FormClose();

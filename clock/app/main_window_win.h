@@ -9,6 +9,7 @@
 
 #include "clock/alarm/alarm_item.h"
 #include "clock/alarm/alarm_sound_win.h"
+#include "clock/alarm/scheduler.h"
 #include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
 #include "clock/app/command_line.h"
@@ -113,6 +114,11 @@ private:
 
     // --- alarms in the tick (main_window_alarm_win.cpp)
     void CatchUp();
+    // The notice of alarms whose time passed unseen, when the settings ask for it.
+    void ReportMissedAlarms(const MissedAlarms& missed);
+    // Keeps the wake timer aimed at the next alarm (or cancelled); `again` re-aims it also when
+    // the alarm is the same (after a wake or a change of the system time).
+    void UpdateWakeTimer(bool again = false);
     void RunDueAlarms();
     void Announce(const AlarmAnnouncement& announcement);
     void MCIStopCmd1();
@@ -150,6 +156,8 @@ private:
     bool set_time_available_ = false;
     bool about_open_ = false;
     bool alarm_view_open_ = false;
+    MissedAlarms missed_at_start_;
+    std::optional<TDateTime> wake_aimed_;
 
     // moving and resizing
     // A drag is computed in screen coordinates from where it started, so that a mouse message

@@ -1,7 +1,7 @@
 // The actions that reach beyond this program: setting the computer's clock, ending the Windows
-// session and starting the screen saver. Every caller goes through this one interface, so that
-// tests can put a recording stand-in in place of the real thing (tests run as root under Wine,
-// where the real calls would set this machine's clock or end the session).
+// session, starting the screen saver and waking a sleeping computer. Every caller goes through this
+// one interface, so that tests can put a recording stand-in in place of the real thing (tests run
+// as root under Wine, where the real calls would set this machine's clock or end the session).
 #pragma once
 
 #include "clock/common/date_time.h"
@@ -29,6 +29,11 @@ public:
     virtual bool EndSession(unsigned flags) = 0;
     // Starts the screen saver on behalf of a window (an HWND on Windows).
     virtual void StartScreenSaver(void* window) = 0;
+    // Keeps the program's one wake timer aimed at a local time: a sleeping computer whose power
+    // settings allow wake timers resumes then. A later call re-aims it. False when the system
+    // refused.
+    virtual bool AimWakeTimer(TDateTime local) = 0;
+    virtual void CancelWakeTimer() = 0;
 };
 
 // The actions in force: the system's own, or the stand-in a test installed.

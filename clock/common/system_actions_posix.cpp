@@ -11,6 +11,8 @@ public:
     void EnableShutdownPrivilege() override {}
     bool EndSession(unsigned) override { return false; }
     void StartScreenSaver(void*) override {}
+    bool AimWakeTimer(TDateTime) override { return false; }
+    void CancelWakeTimer() override {}
 };
 } // namespace
 

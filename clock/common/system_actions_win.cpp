@@ -56,6 +56,30 @@ public:
     void StartScreenSaver(void* window) override {
         SendMessageW(static_cast<HWND>(window), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
     }
+
+    bool AimWakeTimer(TDateTime local) override {
+        if (!wake_timer_) wake_timer_.reset(CreateWaitableTimerW(nullptr, TRUE, nullptr));
+        if (!wake_timer_) return false;
+        const SYSTEMTIME local_st = ToSystemTime(local);
+        SYSTEMTIME utc{};
+        FILETIME due{};
+        if (!TzSpecificLocalTimeToSystemTime(nullptr, &local_st, &utc) ||
+            !SystemTimeToFileTime(&utc, &due)) {
+            return false;
+        }
+        LARGE_INTEGER when{};
+        when.LowPart = due.dwLowDateTime;
+        when.HighPart = static_cast<LONG>(due.dwHighDateTime);
+        // Resume: the timer wakes a sleeping computer (where its power settings allow it).
+        return SetWaitableTimer(wake_timer_.get(), &when, 0, nullptr, nullptr, TRUE) != FALSE;
+    }
+
+    void CancelWakeTimer() override {
+        if (wake_timer_) CancelWaitableTimer(wake_timer_.get());
+    }
+
+private:
+    UniqueHandle wake_timer_;
 };
 
 } // namespace

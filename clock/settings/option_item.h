@@ -99,7 +99,9 @@ struct TOptionItem {
     int Times = 2;
     int Speed = 2;
     int Action = 2;
-    std::string Dir; // the alarm folder; the program folder's "alarm" when none is stored
+    bool ReportMissed = true; // alarms missed while the clock was not running are listed
+    bool WakeUp = false;      // a sleeping computer is woken for the next alarm
+    std::string Dir;          // the alarm folder; the program folder's "alarm" when none is stored
     std::string Server = kDefaultTimeServer;
     int TimeOut = 5;
     bool ShowResult = true;

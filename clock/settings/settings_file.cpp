@@ -82,6 +82,8 @@ void ReadAlarm(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& 
     o.Times = ini.ReadInteger(kAlarm, "Times", d.Times);
     o.Speed = ini.ReadInteger(kAlarm, "Speed", d.Speed);
     o.Action = ini.ReadInteger(kAlarm, "Action", d.Action);
+    o.ReportMissed = ini.ReadBool(kAlarm, "ReportMissed", d.ReportMissed);
+    o.WakeUp = ini.ReadBool(kAlarm, "WakeUp", d.WakeUp);
     const std::string fallback = DefaultAlarmFolder(env.program_folder);
     o.Dir = ExistingFolderOr(ini.ReadString(kAlarm, "Dir", fallback), fallback);
 }
@@ -136,6 +138,8 @@ void WriteProgramSettings(IniFile& ini, const TOptionItem& o, const WindowSettin
     ini.WriteInteger(kAlarm, "Times", o.Times);
     ini.WriteInteger(kAlarm, "Speed", o.Speed);
     ini.WriteInteger(kAlarm, "Action", o.Action);
+    ini.WriteBool(kAlarm, "ReportMissed", o.ReportMissed);
+    ini.WriteBool(kAlarm, "WakeUp", o.WakeUp);
     ini.WriteString(kAlarm, "Dir", o.Dir);
     ini.WriteString(kNtp, "Server", o.Server);
     ini.WriteInteger(kNtp, "TimeOut", o.TimeOut);

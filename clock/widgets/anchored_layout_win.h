@@ -10,10 +10,10 @@
 namespace vistrel {
 
 enum Anchor : unsigned {
-    kAnchorBottom = 1,     // keeps its distance to the bottom edge
-    kAnchorRight = 2,      // keeps its distance to the right edge
-    kStretchWidth = 4,     // keeps its left edge, the right one follows the dialog's
-    kStretchHeight = 8,    // keeps its top edge, the bottom one follows the dialog's
+    kAnchorBottom = 1,  // keeps its distance to the bottom edge
+    kAnchorRight = 2,   // keeps its distance to the right edge
+    kStretchWidth = 4,  // keeps its left edge, the right one follows the dialog's
+    kStretchHeight = 8, // keeps its top edge, the bottom one follows the dialog's
 };
 
 struct AnchoredControl {

@@ -24,6 +24,13 @@ bool RecordingSystemActions::EndSession(unsigned flags) {
 
 void RecordingSystemActions::StartScreenSaver(void*) { calls.push_back("screensaver"); }
 
+bool RecordingSystemActions::AimWakeTimer(TDateTime local) {
+    calls.push_back("wake " + DateToText(local) + " " + TimeToText(local));
+    return answer;
+}
+
+void RecordingSystemActions::CancelWakeTimer() { calls.push_back("wake off"); }
+
 namespace {
 // In force for the whole test program from its start: a test that reaches the system actions
 // without its own stand-in fails instead of setting this machine's clock or ending its session.
@@ -33,6 +40,8 @@ public:
     void EnableShutdownPrivilege() override { Refuse("EnableShutdownPrivilege"); }
     bool EndSession(unsigned) override { return Refuse("EndSession"); }
     void StartScreenSaver(void*) override { Refuse("StartScreenSaver"); }
+    bool AimWakeTimer(TDateTime) override { return Refuse("AimWakeTimer"); }
+    void CancelWakeTimer() override { Refuse("CancelWakeTimer"); }
 
 private:
     static bool Refuse(const char* what) {

@@ -13,7 +13,8 @@ namespace vistrel::test {
 
 class RecordingSystemActions : public SystemActions {
 public:
-    // "privilege", "exit <flags>", "clock <yyyy/mm/dd hh:mm:ss.zzz>", "screensaver".
+    // "privilege", "exit <flags>", "clock <yyyy/mm/dd hh:mm:ss.zzz>", "screensaver",
+    // "wake <yyyy/mm/dd hh:mm:ss>", "wake off".
     std::vector<std::string> calls;
     std::vector<TDateTime> clock_settings;
     bool answer = true; // what SetLocalClock and EndSession report
@@ -22,6 +23,8 @@ public:
     void EnableShutdownPrivilege() override;
     bool EndSession(unsigned flags) override;
     void StartScreenSaver(void* window) override;
+    bool AimWakeTimer(TDateTime local) override;
+    void CancelWakeTimer() override;
 };
 
 using ScopedSystemActions = ScopedStandIn<SystemActions, &SetSystemActionsForTests>;
