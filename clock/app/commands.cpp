@@ -14,7 +14,7 @@ CommandState StateOf(Command command, const CommandFacts& f) {
     case kCmdStartupUnregister: return {f.startup_link_exists, false};
     case kCmdAbout: return {!f.about_open, false};
     case kCmdOptions: return {!f.options_open, false};
-    case kCmdAlarmView: return {!f.alarm_view_open, false};
+    case kCmdAlarmView: return {f.alarm_view_allowed && !f.alarm_view_open, false};
     default: return {};
     }
 }
@@ -43,6 +43,7 @@ constexpr MenuEntry kEnd{K::EndSubmenu, kCmdNone, 0, ""};
 constexpr MenuEntry kLine{K::Separator, kCmdNone, 0, ""};
 
 constexpr std::array kPopupMenu = {
+    Item(kCmdOptions, 1, "ｵﾌﾟｼｮﾝ(&O)..."),
     Item(kCmdAlarmView, 2, "ｱﾗｰﾑ･ﾀｲﾏｰの設定..."),
     Item(kCmdErase, 3, "残像を消す"),
     Item(kCmdTop, 4, "常に手前に表示"),

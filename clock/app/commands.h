@@ -48,6 +48,7 @@ struct CommandFacts {
     bool about_open = false;
     bool options_open = false;
     bool alarm_view_open = false;
+    bool alarm_view_allowed = true; // the options dialog's alarm switch is on
 };
 
 struct CommandState {

@@ -105,7 +105,8 @@ TEST_F(StartupLink, CancelLeavesEverythingAndFailuresAreReported) {
 
 TEST(PopupMenuWin, BuiltFromTheTableWithTheLibrarysCaptions) {
     std::map<int, std::string> texts;
-    for (int n = 3; n <= 20; ++n) texts[n] = Numbered(n);
+    for (int n = 1; n <= 20; ++n)
+        if (n != 2) texts[n] = Numbered(n);
     MenuTexts captions;
     {
         const test::ScopedLanguageLibrary library(texts);
@@ -136,6 +137,11 @@ TEST(PopupMenuWin, BuiltFromTheTableWithTheLibrarysCaptions) {
     EXPECT_EQ(caption(tools, 1), "T10");
     EXPECT_EQ(caption(tools, 2), "ｽﾀｰﾄｱｯﾌﾟの登録解除");
     EXPECT_EQ(caption(menu.get(), first + 15), "T15");
+    EXPECT_EQ(caption(menu.get(), 0), "T1");
+    EXPECT_EQ(GetMenuState(menu.get(), kCmdOptions, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    facts.options_open = true;
+    const UniqueMenu open = BuildPopupMenu(captions, facts);
+    EXPECT_NE(GetMenuState(open.get(), kCmdOptions, MF_BYCOMMAND) & MF_GRAYED, 0u);
     EXPECT_EQ(GetMenuState(menu.get(), kCmdTop, MF_BYCOMMAND) & MF_CHECKED, UINT{MF_CHECKED});
     EXPECT_EQ(GetMenuState(menu.get(), kCmdStopSound, MF_BYCOMMAND) & MF_GRAYED, 0u);
     EXPECT_NE(GetMenuState(menu.get(), kCmdSetTime, MF_BYCOMMAND) & MF_GRAYED, 0u);

@@ -16,7 +16,7 @@ start_clock() { # folder
 open_menu() { xdotool mousemove 366 266 sleep 0.3 click 3; sleep 0.8; }
 # The submenus' rows below the click point (the dialog font of the prefix: 16-pixel rows),
 # counted from the first entry below the dialogs' entries at the top.
-above=$((16 * 1))
+above=$((16 * 2))
 hover() { xdotool mousemove 400 $((266 + above + $1)); sleep 0.8; }
 window_named() { [ -n "$(xdotool search --onlyvisible --name "$1")" ]; }
 

@@ -28,14 +28,16 @@ public:
     void EnableCommand(SharedCommand command, bool enabled) override {
         if (command == SharedCommand::AlarmView) alarm_view = enabled;
     }
-    void PreviewAlarm() override { ++previews; }
+    void PreviewAlarm(const std::string& message) override { previews.push_back(message); }
+    void RunCommand(SharedCommand command) override { ran.push_back(command); }
 
     std::vector<TOptionItem> applied;
     int writes = 0;
     std::vector<int> closed_pages;
     bool alarm_view = true;
     bool set_time = false;
-    int previews = 0;
+    std::vector<std::string> previews;
+    std::vector<SharedCommand> ran;
 };
 
 // The dialog fills its controls, and each filling notifies the change handler.
@@ -154,9 +156,24 @@ TEST(OptionsSession, CommandsFollowTheAlarmSwitch) {
     EXPECT_FALSE(f.host.alarm_view);
     EXPECT_FALSE(f.surface.Enabled(oid::BitBtn1));
     EXPECT_FALSE(f.surface.Enabled(oid::btnSetTime));
-    f.session.PreviewAlarm();
-    EXPECT_EQ(f.host.previews, 1);
+    f.session.PreviewAlarm("preview");
+    EXPECT_EQ(f.host.previews, std::vector<std::string>{"preview"});
     EXPECT_TRUE(f.surface.Enabled(oid::btnOK));
+}
+
+TEST(OptionsSession, CommandButtonsRunOnlyEnabledCommandsAndFollowTheirState) {
+    Fixture f;
+    f.session.RunCommand(SharedCommand::SetTime); // disabled: nothing runs
+    f.host.set_time = true;
+    EXPECT_FALSE(f.surface.Enabled(oid::btnSetTime));
+    f.session.RefreshCommands();
+    EXPECT_TRUE(f.surface.Enabled(oid::btnSetTime));
+    f.session.RunCommand(SharedCommand::SetTime);
+    f.session.RunCommand(SharedCommand::AlarmView);
+    EXPECT_EQ(f.host.ran, (std::vector{SharedCommand::SetTime, SharedCommand::AlarmView}));
+    f.session.CloseBox();
+    f.session.RunCommand(SharedCommand::SetTime); // the dialog has ended
+    EXPECT_EQ(f.host.ran.size(), 2u);
 }
 
 TEST(OptionsSession, HelpByPage) {
