@@ -54,8 +54,19 @@ void OptionsSession::UpdateControlStates() {
     for (int page = 0; page < kOptionPageCount; ++page)
         ApplyRules(PageRules(page), working_, platform_, surface_);
     host_.EnableCommand(SharedCommand::AlarmView, working_.AlarmUse);
+    RefreshCommands();
+}
+
+void OptionsSession::RefreshCommands() {
+    if (!open_) return;
     surface_.Enable(oid::BitBtn1, host_.CommandEnabled(SharedCommand::AlarmView));
     surface_.Enable(oid::btnSetTime, host_.CommandEnabled(SharedCommand::SetTime));
+}
+
+void OptionsSession::RunCommand(SharedCommand command) {
+    if (!open_ || !host_.CommandEnabled(command)) return;
+    host_.RunCommand(command);
+    RefreshCommands();
 }
 
 void OptionsSession::SelectLayer(int index) {
@@ -90,11 +101,19 @@ void OptionsSession::ChoosePointer(int n) {
 }
 
 void OptionsSession::PreviewAlarm() {
-    surface_.Enable(oid::btnOK, false);
-    surface_.Enable(oid::btnCancel, false);
+    // OK and Cancel come back however the preview ends.
+    struct Endings {
+        ControlSurface& surface;
+        explicit Endings(ControlSurface& s) : surface(s) { Set(false); }
+        ~Endings() { Set(true); }
+        Endings(const Endings&) = delete;
+        Endings& operator=(const Endings&) = delete;
+        void Set(bool on) {
+            surface.Enable(oid::btnOK, on);
+            surface.Enable(oid::btnCancel, on);
+        }
+    } endings(surface_);
     host_.PreviewAlarm();
-    surface_.Enable(oid::btnOK, true);
-    surface_.Enable(oid::btnCancel, true);
 }
 
 void OptionsSession::Help() const {

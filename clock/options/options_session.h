@@ -24,6 +24,8 @@ public:
     virtual void OptionsClosed(int page) = 0;
     virtual bool CommandEnabled(SharedCommand command) const = 0;
     virtual void EnableCommand(SharedCommand command, bool enabled) = 0;
+    // Runs the command as the menu would (returns when it has ended).
+    virtual void RunCommand(SharedCommand command) = 0;
     // Shows the sample alarm with the live settings; returns when it is done.
     virtual void PreviewAlarm() = 0;
 };
@@ -47,6 +49,10 @@ public:
     // A click on pointer panel n.
     void ChoosePointer(int n);
     void PreviewAlarm();
+    // The buttons of the shared commands: runs one, and follows their enabled state (the host
+    // calls RefreshCommands whenever a command's state may have changed).
+    void RunCommand(SharedCommand command);
+    void RefreshCommands();
 
     void SelectPage(int page) { page_ = page; }
     int Page() const { return page_; }

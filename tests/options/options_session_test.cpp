@@ -29,6 +29,7 @@ public:
         if (command == SharedCommand::AlarmView) alarm_view = enabled;
     }
     void PreviewAlarm() override { ++previews; }
+    void RunCommand(SharedCommand command) override { ran.push_back(command); }
 
     std::vector<TOptionItem> applied;
     int writes = 0;
@@ -36,6 +37,7 @@ public:
     bool alarm_view = true;
     bool set_time = false;
     int previews = 0;
+    std::vector<SharedCommand> ran;
 };
 
 // The dialog fills its controls, and each filling notifies the change handler.
@@ -157,6 +159,21 @@ TEST(OptionsSession, CommandsFollowTheAlarmSwitch) {
     f.session.PreviewAlarm();
     EXPECT_EQ(f.host.previews, 1);
     EXPECT_TRUE(f.surface.Enabled(oid::btnOK));
+}
+
+TEST(OptionsSession, CommandButtonsRunOnlyEnabledCommandsAndFollowTheirState) {
+    Fixture f;
+    f.session.RunCommand(SharedCommand::SetTime); // disabled: nothing runs
+    f.host.set_time = true;
+    EXPECT_FALSE(f.surface.Enabled(oid::btnSetTime));
+    f.session.RefreshCommands();
+    EXPECT_TRUE(f.surface.Enabled(oid::btnSetTime));
+    f.session.RunCommand(SharedCommand::SetTime);
+    f.session.RunCommand(SharedCommand::AlarmView);
+    EXPECT_EQ(f.host.ran, (std::vector{SharedCommand::SetTime, SharedCommand::AlarmView}));
+    f.session.CloseBox();
+    f.session.RunCommand(SharedCommand::SetTime); // the dialog has ended
+    EXPECT_EQ(f.host.ran.size(), 2u);
 }
 
 TEST(OptionsSession, HelpByPage) {
