@@ -5,6 +5,7 @@
 #include "clock/common/handles_win.h"
 #include "clock/common/wide_win.h"
 #include "clock/options/option_face_lists.h"
+#include "clock/options/option_ids.h"
 
 namespace vistrel {
 
@@ -30,6 +31,11 @@ std::vector<std::string> ScreenFontList() {
     wanted.lfCharSet = DEFAULT_CHARSET;
     EnumFontFamiliesExW(screen.get(), &wanted, &Collect, reinterpret_cast<LPARAM>(&fonts), 0);
     return FontList(fonts);
+}
+
+RuntimeLists FontBoxEntries(const std::vector<std::string>& fonts) {
+    return {
+        {oid::cmbMojiBanFont, fonts}, {oid::cmbDateCharFont, fonts}, {oid::cmbTimeCharFont, fonts}};
 }
 
 } // namespace vistrel
