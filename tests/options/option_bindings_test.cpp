@@ -1,5 +1,8 @@
 #include "clock/options/option_bindings.h"
 
+#include <sstream>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "clock/options/option_ids.h"
@@ -133,6 +136,35 @@ TEST(OptionBindings, FillThenReadReproducesEveryEditedField) {
     read.LastDate = changed.LastDate;
     ReadAll(surface, read);
     EXPECT_EQ(read, changed);
+}
+
+// What a control shows on the fake surface, whatever its kind; a radio group by its buttons.
+std::string Shown(const FakeControlSurface& s, const Bound& b) {
+    std::ostringstream out;
+    const auto* group = std::get_if<RadioGroup>(&b.how);
+    const int first = group ? group->first_id : b.id;
+    const int count = group ? group->count : 1;
+    for (int id = first; id < first + count; ++id) {
+        if (s.checks.count(id)) out << s.checks.at(id);
+        if (s.positions.count(id)) out << s.positions.at(id);
+        if (s.texts.count(id)) out << s.texts.at(id);
+        if (s.selections.count(id)) out << s.selections.at(id);
+        if (s.colours.count(id)) out << s.colours.at(id);
+        if (s.orders.count(id))
+            for (int code : s.orders.at(id)) out << code;
+        out << ';';
+    }
+    return out.str();
+}
+
+// Otherwise a binding to the wrong field, or none, could go unseen above.
+TEST(OptionBindings, EveryControlShowsTheChangedRecordDifferently) {
+    FakeControlSurface defaults, changed;
+    FillAll(TOptionItem{}, defaults);
+    FillAll(EveryFieldChanged(), changed);
+    for (int page = 0; page < kOptionPageCount; ++page)
+        for (const Bound& b : PageBindings(page))
+            EXPECT_NE(Shown(defaults, b), Shown(changed, b)) << b.id;
 }
 
 TEST(OptionBindings, EveryBoundControlBelongsToItsPage) {
