@@ -208,10 +208,14 @@ AlarmProcResult AlarmProc(AlarmList& list, TDateTime now, const AlarmProcSetting
         result.error = std::string("unknown error(AlarmProc)\r\nErrorMessage : ") + e.what();
     }
     if (settings.alarm_use) {
-        const AlarmWindow window = WindowFor(copy, settings.msg_type);
-        result.announce = AlarmAnnouncement{std::move(copy), window, EffectFor(settings.effect)};
+        result.announce = AnnouncementOf(std::move(copy), settings.msg_type, settings.effect);
     }
     return result;
+}
+
+AlarmAnnouncement AnnouncementOf(TAlarmItem item, int msg_type, int action) {
+    const AlarmWindow window = WindowFor(item, msg_type);
+    return {std::move(item), window, EffectFor(action)};
 }
 
 std::string ActionFailedMessage(const std::string& action, const std::string& error) {

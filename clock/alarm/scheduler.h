@@ -73,6 +73,10 @@ struct AlarmProcResult {
 // unseen since the last catch-up pass. A fired repeating alarm moves to its next time and the
 // list is re-sorted; a fired timer, or a record that cannot move past now, leaves the list. So
 // no record fires twice in one second, and calling again until nothing fires always ends.
+// The announcement of a record with the window of `msg_type` and the effect of `action`
+// (the settings MsgType and Action).
+AlarmAnnouncement AnnouncementOf(TAlarmItem item, int msg_type, int action);
+
 AlarmProcResult AlarmProc(AlarmList& list, TDateTime now, const AlarmProcSettings& settings);
 
 // The text that the caller shows when the fired alarm's action cannot be started.

@@ -42,6 +42,7 @@ constexpr MenuEntry kEnd{K::EndSubmenu, kCmdNone, 0, ""};
 constexpr MenuEntry kLine{K::Separator, kCmdNone, 0, ""};
 
 constexpr std::array kPopupMenu = {
+    Item(kCmdOptions, 1, "ｵﾌﾟｼｮﾝ(&O)..."),
     Item(kCmdErase, 3, "残像を消す"),
     Item(kCmdTop, 4, "常に手前に表示"),
     Item(kCmdLock, 5, "ﾛｯｸ(&L)"),

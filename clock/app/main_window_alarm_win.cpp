@@ -34,6 +34,15 @@ void TfrmVistrel::RunDueAlarms() {
 }
 
 void TfrmVistrel::Announce(const AlarmAnnouncement& a) {
+    ShowAnnouncement(a);
+    try {
+        vistrel::RunCommand(a.item.action, option_);
+    } catch (const std::exception& e) {
+        ShowMessageBox(ActionFailedMessage(a.item.action, e.what()), MsgType::Warning);
+    }
+}
+
+void TfrmVistrel::ShowAnnouncement(const AlarmAnnouncement& a) {
     const BoardPlace board{[this] {
                                RECT r{};
                                GetWindowRect(hwnd(), &r);
@@ -45,11 +54,6 @@ void TfrmVistrel::Announce(const AlarmAnnouncement& a) {
                                        if (effect == AlarmEffect::Shake) ShakeWindow(100);
                                    }};
     ShowAlarmWindow(a, AlarmWindowSettingsOf(option_), context);
-    try {
-        RunCommand(a.item.action, option_);
-    } catch (const std::exception& e) {
-        ShowMessageBox(ActionFailedMessage(a.item.action, e.what()), MsgType::Warning);
-    }
 }
 
 void TfrmVistrel::MCIStopCmd1() {

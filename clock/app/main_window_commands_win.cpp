@@ -9,6 +9,7 @@
 #include "clock/common/vocabulary.h"
 #include "clock/face/load_style_win.h"
 #include "clock/options/about_win.h"
+#include "clock/options/option_dialog_win.h"
 #include "clock/timesync/adjust_settings.h"
 #include "clock/timesync/adjust_time_win.h"
 
@@ -23,6 +24,7 @@ CommandFacts TfrmVistrel::Facts() const {
     f.sound_playing = sound_ && sound_->IsPlaying();
     f.startup_link_exists = StartupLinkExists();
     f.about_open = about_open_;
+    f.options_open = options_ != nullptr;
     return f;
 }
 
@@ -64,8 +66,8 @@ void TfrmVistrel::Execute(Command command) {
     case kCmdHelp: ShowHelp(kHelpContents); break;
     case kCmdAbout: AboutCmd(); break;
     case kCmdExit: PostMessageW(hwnd(), WM_CLOSE, 0, 0); break;
-    case kCmdOptions: // not in the menu until their dialogs are wired
-    case kCmdAlarmView:
+    case kCmdOptions: OptionsCmd(); break;
+    case kCmdAlarmView: // the alarm list editor is not wired yet
     case kCmdNone: break;
     }
 }
@@ -106,6 +108,7 @@ void TfrmVistrel::LockCmd1() {
     option_.Locked = !option_.Locked;
     window_.Lock = option_.Locked;
     UpdateTrayIcon();
+    if (options_) options_->SetLockCheck(option_.Locked);
 }
 
 void TfrmVistrel::MinimizeCmd1() { app_.Minimize(); }
@@ -118,6 +121,15 @@ void TfrmVistrel::SetTimeCmd1() {
 void TfrmVistrel::RunAdjustment(const TOptionItem& option) {
     // The adjustment lets window messages run while it waits; the menu entry stays disabled
     // meanwhile because a second run is refused while one is going on.
+    // The options dialog's button follows the command, which is disabled while this runs.
+    struct FollowingDialog {
+        TfrmVistrel& clock;
+        explicit FollowingDialog(TfrmVistrel& c) : clock(c) { Refresh(); }
+        ~FollowingDialog() { Refresh(); }
+        void Refresh() {
+            if (clock.options_) clock.options_->RefreshCommands();
+        }
+    } following(*this);
     AdjustTime(
         AdjustSettingsFrom(option),
         [](TDateTime local) { CurrentSystemActions().SetLocalClock(local); }, hwnd(), app_.hwnd());

@@ -38,21 +38,30 @@ void TfrmVistrel::PaceRound(DWORD& round_start) {
     round_start = GetTickCount();
 }
 
+TOptionItem FlashedColours(TOptionItem o) {
+    std::swap(o.ColorH, o.ColorM);
+    for (TColor* c : {&o.ColorD, &o.ColorT, &o.Color5, &o.ColorT2, &o.Color52, &o.ColorB1,
+                      &o.ColorB2, &o.ColorFrame, &o.ColorFrameE, &o.ColorTime}) {
+        *c = InvertColour(*c);
+    }
+    return o;
+}
+
 void TfrmVistrel::FlashColours(int n) {
-    const TOptionItem saved = option_;
+    // The rounds draw the live settings with their colours turned, without touching them: the
+    // options dialog may change or restore the settings while the flash runs.
+    struct Inverted {
+        bool& on;
+        ~Inverted() { on = false; }
+    } inverted{flash_inverted_};
     DWORD round_start = GetTickCount();
     for (int i = 0; i <= n; ++i) {
-        std::swap(option_.ColorH, option_.ColorM);
-        for (TColor* c : {&option_.ColorD, &option_.ColorT, &option_.Color5, &option_.ColorT2,
-                          &option_.Color52, &option_.ColorB1, &option_.ColorB2, &option_.ColorFrame,
-                          &option_.ColorFrameE, &option_.ColorTime}) {
-            *c = InvertColour(*c);
-        }
+        flash_inverted_ = !flash_inverted_;
         Redraw();
         UpdateWindow(hwnd());
         PaceRound(round_start);
     }
-    option_ = saved;
+    flash_inverted_ = false;
     Redraw();
     ProcessMessages();
 }

@@ -65,7 +65,8 @@ void TfrmVistrel::Redraw() {
     request.weekday_after_date = WeekdayAfterDate;
     request.reset_fpu = ResetFpuEnabled();
     request.screen = screen_;
-    painter_.RenderClock(hwnd(), option_, request);
+    if (flash_inverted_) painter_.RenderClock(hwnd(), FlashedColours(option_), request);
+    else painter_.RenderClock(hwnd(), option_, request);
 }
 
 void TfrmVistrel::OnPaint() {

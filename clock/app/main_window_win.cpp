@@ -104,7 +104,7 @@ void TfrmVistrel::FormCreate() {
     if (const auto nappo = NappoCommandLine(NappoMoment::StartUp, IsWindows95(), flags_.start_nappo,
                                             ProgramFolder())) {
         try {
-            RunCommand(*nappo, option_);
+            vistrel::RunCommand(*nappo, option_);
         } catch (const std::exception& e) {
             ShowMessageBox(std::string("ｽｸﾘｰﾝｾｰﾊﾞｰﾏﾈｰｼﾞｬが起動できません。\r\nErrorMessage : ") +
                                e.what(),
@@ -242,6 +242,10 @@ void TfrmVistrel::SaveAlarms() {
 void TfrmVistrel::SaveAll() {
     // The alarm file first, then the settings: a failure of one must not cost the other.
     SaveAlarms();
+    SaveSettings();
+}
+
+void TfrmVistrel::SaveSettings() {
     const Rect r = Bounds();
     window_.PointX = r.left;
     window_.PointY = r.top;
@@ -249,7 +253,7 @@ void TfrmVistrel::SaveAll() {
     std::optional<WindowPoint> home;
     if (home_rect_) home = WindowPoint{home_rect_->left, home_rect_->top};
     try {
-        WriteSettings(ProgramFolder(), user_name_, option_, window_, home, unread_);
+        vistrel::WriteSettings(ProgramFolder(), user_name_, option_, window_, home, unread_);
     } catch (const std::exception& e) {
         ShowErrorBox(e.what());
     }
@@ -258,6 +262,7 @@ void TfrmVistrel::SaveAll() {
 void TfrmVistrel::FormClose() { SaveAll(); }
 
 void TfrmVistrel::FormDestroy() {
+    CloseOptions();
     StopTick();
     sound_.reset();
     alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
@@ -270,7 +275,7 @@ void TfrmVistrel::FormDestroy() {
     if (const auto nappo = NappoCommandLine(NappoMoment::Exit, IsWindows95(), flags_.start_nappo,
                                             ProgramFolder())) {
         try {
-            RunCommand(*nappo, option_);
+            vistrel::RunCommand(*nappo, option_);
         } catch (const std::exception&) {
             // Ending the manager is best effort: the clock is going away.
         }

@@ -19,12 +19,20 @@
 #include "clock/app/window_geometry.h"
 #include "clock/common/window_win.h"
 #include "clock/face/face_painter_win.h"
+#include "clock/options/options_host.h"
 #include "clock/settings/option_item.h"
 #include "clock/widgets/tray_icon_win.h"
 
 namespace vistrel {
 
-class TfrmVistrel : public Window {
+// The settings as a flash round shows them: the hour and minute hands' colours swapped, the
+// others inverted.
+TOptionItem FlashedColours(TOptionItem options);
+
+class TfrmOption;
+struct OptionsDialogSetup;
+
+class TfrmVistrel : public Window, public OptionsHost {
 public:
     static constexpr UINT_PTR kTickTimer = 1;
     static constexpr UINT_PTR kLockPollTimer = 2;
@@ -51,6 +59,8 @@ private:
     void NoteUnread(const std::string& path, const std::string& failure);
     void SaveAlarms();
     void SaveAll();
+    // The settings files (not the alarm file), with the window's place and size.
+    void SaveSettings();
     std::string AlarmFile() const;
     Rect Bounds() const;
     void PlaceWindow(const Rect& r);
@@ -99,10 +109,24 @@ private:
     void SaveAlarmCmd();
     void AboutCmd();
 
+    // --- the options dialog and the clock as its host (main_window_options_win.cpp)
+    void OptionsCmd();
+    OptionsDialogSetup OptionsSetup() const;
+    void CloseOptions();
+
+public:
+    void WriteSettings() override;
+    void OptionsClosed(int page) override;
+    bool CommandEnabled(SharedCommand command) const override;
+    void EnableCommand(SharedCommand command, bool enabled) override;
+    void RunCommand(SharedCommand command) override;
+    void PreviewAlarm(const std::string& message) override;
+
+private:
     // --- taking over options, and the attention effects (main_window_effects_win.cpp)
 public:
     // Takes the options dialog's working copy as the live settings and refreshes the clock.
-    void ApplyOptions(const TOptionItem& working);
+    void ApplyOptions(const TOptionItem& working) override;
     // The effects an alarm plays on the clock, n + 1 rounds of at least 30 ms each.
     void FlashColours(int n);
     void ShakeWindow(int n);
@@ -114,6 +138,8 @@ private:
     void CatchUp();
     void RunDueAlarms();
     void Announce(const AlarmAnnouncement& announcement);
+    // Opens an announcement's window and runs its effect (no action, no sound).
+    void ShowAnnouncement(const AlarmAnnouncement& announcement);
     void MCIStopCmd1();
 
     // --- the lock behaviours (main_window_lock_win.cpp)
@@ -148,6 +174,11 @@ private:
     bool ticking_ = false;
     bool set_time_available_ = false;
     bool about_open_ = false;
+    // The options dialog while it is open (it owns itself), and the page it opens with.
+    TfrmOption* options_ = nullptr;
+    int options_page_ = 0;
+    bool alarm_view_enabled_ = true; // the dialog's alarm switch enables the editor's command
+    bool flash_inverted_ = false;    // the flash's rounds draw the colours inverted
 
     // moving and resizing
     // A drag is computed in screen coordinates from where it started, so that a mouse message

@@ -33,6 +33,10 @@ public:
     // The object behind a dialog of this program; nothing for any other window.
     static Dialog* FromHandle(HWND hwnd);
 
+    // A modeless dialog's first look at a message for it or its controls, before the dialog
+    // manager's keys (Tab, Enter, Escape); true when it has handled the message.
+    virtual bool PreTranslate(const MSG& /*msg*/) { return false; }
+
 protected:
     explicit Dialog(int template_id) : template_id_(template_id) {}
 

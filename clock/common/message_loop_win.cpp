@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "clock/common/dialog_win.h"
+
 namespace vistrel {
 
 namespace {
@@ -26,6 +28,8 @@ bool ToModelessDialog(MSG& msg) {
     for (HWND dialog : dialogs) {
         if (!IsWindow(dialog)) continue;
         if (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd)) continue;
+        if (Dialog* object = Dialog::FromHandle(dialog); object && object->PreTranslate(msg))
+            return true;
         if (IsDialogMessageW(dialog, &msg)) return true;
     }
     return false;

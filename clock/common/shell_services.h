@@ -33,6 +33,8 @@ public:
     virtual bool OpenFolder(const std::string& folder) = 0;
     // Opens the system's date and time settings; false when the shell refused.
     virtual bool OpenDateTimeSettings() = 0;
+    // Opens the date and time settings on their time-zone page, owned by `owner` (an HWND).
+    virtual bool OpenTimeZoneSettings(void* owner) = 0;
 };
 
 // The services in force: the system's own, or the stand-in a test installed.

@@ -18,6 +18,7 @@ public:
     }
     bool OpenFolder(const std::string&) override { return false; }
     bool OpenDateTimeSettings() override { return false; }
+    bool OpenTimeZoneSettings(void*) override { return false; }
 };
 } // namespace
 

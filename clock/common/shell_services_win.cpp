@@ -93,6 +93,11 @@ public:
                                       L"shell32.dll,Control_RunDLL Timedate.cpl", L"",
                                       SW_SHOWNORMAL));
     }
+    bool OpenTimeZoneSettings(void* owner) override {
+        return Executed(ShellExecuteW(static_cast<HWND>(owner), L"OPEN", L"rundll32.exe",
+                                      L"shell32.dll,Control_RunDLL Timedate.cpl,@0,1", L"",
+                                      SW_SHOW));
+    }
 
 private:
     static bool Executed(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }

@@ -212,6 +212,7 @@ std::vector<OptionText> BuildTable() {
         {lblAlarmMsgSpeedSlow, kCaption, "遅", 260},
         {BitBtn1, kCaption, "ｱﾗｰﾑ･ﾀｲﾏｰの設定...", 261},
         {btnAlarmMsgPreview, kCaption, "ﾌﾟﾚﾋﾞｭｰ", 262},
+        {kAlarmPreviewText, kCaption, "ｱﾗｰﾑﾒｯｾｰｼﾞのﾌﾟﾚﾋﾞｭｰ", 263},
         // 時間合わせ
         {PageBase(10), kCaption, "時間合わせ", 281},
         {lblNTPServer, kCaption, "ｻｰﾊﾞｰ", 282},

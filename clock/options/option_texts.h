@@ -15,6 +15,8 @@ namespace vistrel {
 
 // The window itself, as a text target.
 inline constexpr int kOptionsWindowText = 1900;
+// The message of the alarm preview (a text of no control).
+inline constexpr int kAlarmPreviewText = 1903;
 
 // One text: the caption of control `id` (item -1; a page's tab is the page's block number
 // oid::PageBase(page)), or entry `item` of list `id`. lang 0: the library never replaces it.

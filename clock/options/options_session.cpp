@@ -100,7 +100,7 @@ void OptionsSession::ChoosePointer(int n) {
     Change();
 }
 
-void OptionsSession::PreviewAlarm() {
+void OptionsSession::PreviewAlarm(const std::string& message) {
     // OK and Cancel come back however the preview ends.
     struct Endings {
         ControlSurface& surface;
@@ -113,7 +113,7 @@ void OptionsSession::PreviewAlarm() {
             surface.Enable(oid::btnCancel, on);
         }
     } endings(surface_);
-    host_.PreviewAlarm();
+    host_.PreviewAlarm(message);
 }
 
 void OptionsSession::Help() const {

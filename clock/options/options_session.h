@@ -8,27 +8,9 @@
 #include <vector>
 
 #include "clock/options/option_bindings.h"
+#include "clock/options/options_host.h"
 
 namespace vistrel {
-
-// The main-window commands that the dialog's buttons follow.
-enum class SharedCommand { SetTime, AlarmView };
-
-class OptionsHost {
-public:
-    virtual ~OptionsHost() = default;
-    // Takes the record as the live settings and refreshes the clock.
-    virtual void ApplyOptions(const TOptionItem& options) = 0;
-    virtual void WriteSettings() = 0;
-    // The dialog has ended; `page` is the page to open with next time.
-    virtual void OptionsClosed(int page) = 0;
-    virtual bool CommandEnabled(SharedCommand command) const = 0;
-    virtual void EnableCommand(SharedCommand command, bool enabled) = 0;
-    // Runs the command as the menu would (returns when it has ended).
-    virtual void RunCommand(SharedCommand command) = 0;
-    // Shows the sample alarm with the live settings; returns when it is done.
-    virtual void PreviewAlarm() = 0;
-};
 
 class OptionsSession {
 public:
@@ -48,7 +30,7 @@ public:
     void MoveLayer(bool up);
     // A click on pointer panel n.
     void ChoosePointer(int n);
-    void PreviewAlarm();
+    void PreviewAlarm(const std::string& message);
     // The buttons of the shared commands: runs one, and follows their enabled state (the host
     // calls RefreshCommands whenever a command's state may have changed).
     void RunCommand(SharedCommand command);

@@ -28,7 +28,7 @@ public:
     void EnableCommand(SharedCommand command, bool enabled) override {
         if (command == SharedCommand::AlarmView) alarm_view = enabled;
     }
-    void PreviewAlarm() override { ++previews; }
+    void PreviewAlarm(const std::string& message) override { previews.push_back(message); }
     void RunCommand(SharedCommand command) override { ran.push_back(command); }
 
     std::vector<TOptionItem> applied;
@@ -36,7 +36,7 @@ public:
     std::vector<int> closed_pages;
     bool alarm_view = true;
     bool set_time = false;
-    int previews = 0;
+    std::vector<std::string> previews;
     std::vector<SharedCommand> ran;
 };
 
@@ -156,8 +156,8 @@ TEST(OptionsSession, CommandsFollowTheAlarmSwitch) {
     EXPECT_FALSE(f.host.alarm_view);
     EXPECT_FALSE(f.surface.Enabled(oid::BitBtn1));
     EXPECT_FALSE(f.surface.Enabled(oid::btnSetTime));
-    f.session.PreviewAlarm();
-    EXPECT_EQ(f.host.previews, 1);
+    f.session.PreviewAlarm("preview");
+    EXPECT_EQ(f.host.previews, std::vector<std::string>{"preview"});
     EXPECT_TRUE(f.surface.Enabled(oid::btnOK));
 }
 

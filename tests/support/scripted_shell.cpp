@@ -39,6 +39,11 @@ bool ScriptedShell::OpenDateTimeSettings() {
     return true;
 }
 
+bool ScriptedShell::OpenTimeZoneSettings(void*) {
+    calls.push_back("timezone");
+    return true;
+}
+
 namespace {
 // In force for the whole test program from its start: a real file dialog would block the test,
 // and the shell would open windows on the machine.
@@ -56,6 +61,7 @@ public:
     }
     bool OpenFolder(const std::string&) override { return Refuse("OpenFolder").has_value(); }
     bool OpenDateTimeSettings() override { return Refuse("OpenDateTimeSettings").has_value(); }
+    bool OpenTimeZoneSettings(void*) override { return Refuse("OpenTimeZoneSettings").has_value(); }
 
 private:
     static std::optional<std::string> Refuse(const char* what) {

@@ -18,7 +18,7 @@ public:
     // The answers of the next dialogs, in order; a dialog without an answer is cancelled.
     std::deque<std::optional<std::string>> answers;
     // "open <folder> <ext> <filter>", "save ...", "folder <title> <current>",
-    // "explore <folder>", "datetime".
+    // "explore <folder>", "datetime", "timezone".
     std::vector<std::string> calls;
     std::vector<FileDialogRequest> requests;
 
@@ -28,6 +28,7 @@ public:
                                             void*) override;
     bool OpenFolder(const std::string& folder) override;
     bool OpenDateTimeSettings() override;
+    bool OpenTimeZoneSettings(void* owner) override;
 
 private:
     std::optional<std::string> Next();
