@@ -2,6 +2,7 @@
 // the change handler runs; what the controls then allow and what reaches the clock.
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -27,7 +28,7 @@ public:
     bool CommandEnabled(SharedCommand) const override { return true; }
     void EnableCommand(SharedCommand, bool) override {}
     void RunCommand(SharedCommand) override {}
-    void PreviewAlarm() override {}
+    void PreviewAlarm(const std::string&) override {}
     std::optional<TOptionItem> applied;
 };
 
