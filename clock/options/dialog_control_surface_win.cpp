@@ -63,8 +63,11 @@ DialogControlSurface::DialogControlSurface(std::vector<HWND> windows)
     : windows_(std::move(windows)) {}
 
 const DialogControlSurface::Found& DialogControlSurface::Lookup(int id) const {
+    // A number no window holds stays unknown: the pages make their controls once, and each
+    // look-up asks every window (a server call each under Wine).
     const auto cached = found_.find(id);
-    if (cached != found_.end() && IsWindow(cached->second.hwnd)) return cached->second;
+    if (cached != found_.end() && (!cached->second.hwnd || IsWindow(cached->second.hwnd)))
+        return cached->second;
     Found found;
     for (HWND window : windows_) {
         if (const HWND control = GetDlgItem(window, id)) {

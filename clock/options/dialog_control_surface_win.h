@@ -34,6 +34,7 @@ public:
     std::vector<int> GetOrder(int id) const override;
     void Enable(int id, bool enabled) override;
     void Show(int id, bool visible) override;
+    bool Has(int id) const override { return Control(id) != nullptr; }
 
     // What a control is, from its window class (and, for buttons, what they show).
     enum class Kind {

@@ -66,7 +66,10 @@ void Fill(std::span<const Bound> table, const TOptionItem& record, ControlSurfac
 }
 
 void Read(std::span<const Bound> table, const ControlSurface& surface, TOptionItem& record) {
-    for (const Bound& b : table) ReadOne(b.id, b.how, surface, record);
+    for (const Bound& b : table) {
+        const auto* group = std::get_if<RadioGroup>(&b.how);
+        if (surface.Has(group ? group->first_id : b.id)) ReadOne(b.id, b.how, surface, record);
+    }
 }
 
 void ApplyRules(std::span<const Rule> rules, const TOptionItem& record, const Platform& platform,

@@ -34,6 +34,9 @@ public:
     virtual std::vector<int> GetOrder(int id) const = 0;
     virtual void Enable(int id, bool enabled) = 0;
     virtual void Show(int id, bool visible) = 0;
+    // Whether the control exists. Reading passes over a control that does not (a page not laid
+    // out yet): its field keeps its value instead of taking a missing control's zero.
+    virtual bool Has(int /*id*/) const { return true; }
 };
 
 struct Check {

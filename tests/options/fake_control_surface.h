@@ -28,6 +28,7 @@ public:
     }
     void Enable(int id, bool enabled) override { enabled_[id] = enabled; }
     void Show(int id, bool visible) override { visible_[id] = visible; }
+    bool Has(int id) const override { return !missing.contains(id); }
 
     // Controls start enabled and visible, as in a template.
     bool Enabled(int id) const { return Find(enabled_, id, true); }
@@ -39,6 +40,7 @@ public:
     std::map<int, int> selections;
     std::map<int, TColor> colours;
     std::map<int, std::vector<int>> orders;
+    std::set<int> missing; // controls the surface lacks
 
 private:
     template <class M, class V> static V Find(const M& map, int id, V fallback) {

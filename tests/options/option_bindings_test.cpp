@@ -64,6 +64,21 @@ TEST(OptionBindings, EveryControlShowsTheChangedRecordDifferently) {
             EXPECT_NE(Shown(defaults, b), Shown(changed, b)) << b.id;
 }
 
+TEST(OptionBindings, ReadingKeepsTheFieldsOfMissingControls) {
+    const TOptionItem changed = EveryFieldChanged();
+    FakeControlSurface surface;
+    for (int page = 0; page < kOptionPageCount; ++page) {
+        for (const Bound& b : PageBindings(page)) {
+            surface.missing.insert(b.id);
+            if (const auto* group = std::get_if<RadioGroup>(&b.how))
+                surface.missing.insert(group->first_id);
+        }
+    }
+    TOptionItem read = changed;
+    ReadAll(surface, read);
+    EXPECT_EQ(read, changed);
+}
+
 TEST(OptionBindings, EveryBoundControlBelongsToItsPage) {
     for (int page = 0; page < kOptionPageCount; ++page)
         for (const Bound& b : PageBindings(page)) EXPECT_EQ(oid::PageOf(b.id), page) << b.id;
