@@ -85,27 +85,28 @@ template <class... F> struct Overloaded : F... { using F::operator()...; };
 TEST_F(FacePages, EveryBoundControlIsInItsTemplateWithItsKind) {
     for (int page = kFirstFacePage; page <= kLastFacePage; ++page) {
         for (const Bound& b : PageBindings(page)) {
-            std::visit(
-                Overloaded{
-                    [&](const Check&) { EXPECT_EQ(surface_->KindOf(b.id), Kind::Button); },
-                    [&](const Track&) { EXPECT_EQ(surface_->KindOf(b.id), Kind::TrackBar); },
-                    [&](const ComboIndex&) {
-                        const Kind kind = surface_->KindOf(b.id);
-                        EXPECT_TRUE(kind == Kind::ComboBox || kind == Kind::ListBox);
-                    },
-                    [&](const ComboText&) {
-                        EXPECT_EQ(surface_->KindOf(b.id), Kind::ComboBox);
-                        // Editable: a typed name is taken as typed.
-                        EXPECT_TRUE(FindWindowExW(Control(b.id), nullptr, L"Edit", nullptr));
-                    },
-                    [&](const Colour&) { EXPECT_EQ(surface_->KindOf(b.id), Kind::ColourButton); },
-                    [&](const RadioGroup& g) {
-                        for (int id = g.first_id; id < g.first_id + g.count; ++id)
-                            EXPECT_EQ(surface_->KindOf(id), Kind::Button) << id;
-                    },
-                    [&](const auto&) { ADD_FAILURE() << "no such control on a face page"; },
-                },
-                b.how);
+            std::visit(Overloaded{
+                           [&](const Check&) { EXPECT_EQ(surface_->KindOf(b.id), Kind::Button); },
+                           [&](const Track&) { EXPECT_EQ(surface_->KindOf(b.id), Kind::TrackBar); },
+                           [&](const ComboIndex&) {
+                               const Kind kind = surface_->KindOf(b.id);
+                               EXPECT_TRUE(kind == Kind::ComboBox || kind == Kind::ListBox);
+                           },
+                           [&](const ComboText&) {
+                               EXPECT_EQ(surface_->KindOf(b.id), Kind::ComboBox);
+                               // Editable: a typed name is taken as typed.
+                               EXPECT_TRUE(FindWindowExW(Control(b.id), nullptr, L"Edit", nullptr));
+                           },
+                           [&](const ColourButton&) {
+                               EXPECT_EQ(surface_->KindOf(b.id), Kind::ColourButton);
+                           },
+                           [&](const RadioGroup& g) {
+                               for (int id = g.first_id; id < g.first_id + g.count; ++id)
+                                   EXPECT_EQ(surface_->KindOf(id), Kind::Button) << id;
+                           },
+                           [&](const auto&) { ADD_FAILURE() << "no such control on a face page"; },
+                       },
+                       b.how);
             EXPECT_TRUE(Control(b.id) || std::holds_alternative<RadioGroup>(b.how)) << b.id;
         }
         for (const Rule& rule : PageRules(page))
