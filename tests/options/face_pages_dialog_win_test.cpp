@@ -1,18 +1,23 @@
-// Cancel in the options dialog after one change on each of its eleven pages: the clock gets the
-// record back whole, and a face painter that drew every change draws the same face as before.
+// The options dialog with its face pages: Cancel after one change on each of the eleven pages
+// gives the clock the record back whole, and a face painter that drew every change draws the
+// same face as before; the keyboard reaches every control of the face pages.
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "clock/face/face_painter_win.h"
+#include "clock/options/option_bindings.h"
 #include "clock/options/option_dialog_win.h"
 #include "clock/options/option_ids.h"
+#include "clock/options/option_pages.h"
 #include "clock/options/options_host.h"
 #include "clock/widgets/colour_button_win.h"
 #include "tests/support/dialog_driver_win.h"
@@ -122,6 +127,42 @@ TEST(OptionsCancel, OneChangeOnEveryPageThenCancelRestoresRecordAndFace) {
     EXPECT_EQ(host.live, stored);
     EXPECT_TRUE(host.face == before) << "the face differs after Cancel";
     SetColourPickerForTests(previous);
+}
+
+// Tab, from the tab control round to it again, passes every control of a face page that is
+// enabled (here: all of them); a radio group is reached at one of its buttons.
+TEST(OptionsKeyboard, TabReachesEveryControlOfTheFacePages) {
+    ts::StandInWindow owner(0, 0, 10, 10), clock(600, 100, 200, 200);
+    TOptionItem all_on;
+    all_on.SNeedle = all_on.SepStyle = all_on.TimeChar = all_on.FrameShow = true;
+    all_on.ColorChange = true;
+    all_on.NeedleStyle = all_on.MStyle = all_on.SStyle = 9;
+    PaintingHost host;
+    OptionsDialogSetup setup;
+    setup.owner = owner.get();
+    setup.clock = clock.get();
+    TfrmOption* dialog = TfrmOption::Open(host, setup, all_on, kPageNeedle);
+    const HWND tab = GetDlgItem(dialog->hwnd(), pageOption);
+    for (int page = kPageNeedle; page <= kPageFrame; ++page) {
+        SCOPED_TRACE(page);
+        dialog->ShowPage(page);
+        std::set<int> reached;
+        for (HWND c = GetNextDlgTabItem(dialog->hwnd(), tab, FALSE); c && c != tab;
+             c = GetNextDlgTabItem(dialog->hwnd(), c, FALSE)) {
+            if (!reached.insert(GetDlgCtrlID(c)).second) break;
+        }
+        for (const Bound& b : PageBindings(page)) {
+            if (const auto* group = std::get_if<RadioGroup>(&b.how)) {
+                bool any = false;
+                for (int id = group->first_id; id < group->first_id + group->count; ++id)
+                    any = any || reached.count(id);
+                EXPECT_TRUE(any) << b.id;
+            } else {
+                EXPECT_TRUE(reached.count(b.id)) << b.id;
+            }
+        }
+    }
+    SendMessageW(dialog->hwnd(), WM_COMMAND, IDCANCEL, 0);
 }
 
 } // namespace
