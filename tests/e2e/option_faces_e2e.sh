@@ -36,10 +36,19 @@ at() { xdotool mousemove --window "$dialog" "$1" "$2" sleep 0.3; }
 # Without a window manager the keys go to the window under the pointer.
 next_page() { at 20 250; xdotool key ctrl+Tab sleep 0.6; }
 
+# A clock left running would take the next test's start as a second copy: whatever happens,
+# the clock ends with this script.
+stop_clock() {
+    [ -n "${E2E_PID:-}" ] && kill -0 "$E2E_PID" 2>/dev/null || return 0
+    e2e_probe close >/dev/null
+    e2e_wait_exit 10 || kill "$E2E_PID" 2>/dev/null
+}
+trap stop_clock EXIT
+
 dir=$(e2e_install)
 write_settings "$dir"
 mkdir -p "$dir/style"
-start_clock "$dir" || exit 1
+start_clock "$dir" || { rm -rf "$dir"; exit 1; }
 face "$dir/0.png"
 
 open_menu
@@ -47,7 +56,7 @@ xdotool key o
 sleep 2
 dialog=$(window_of "オプション")
 e2e_check "the options dialog is open" test -n "$dialog"
-[ -n "$dialog" ] || exit 1
+[ -n "$dialog" ] || { rm -rf "$dir"; exit 1; }
 
 # 針: the style list opens on a click; End and Enter choose its last style.
 next_page
@@ -100,8 +109,7 @@ sleep 1.5
 [ -n "$(window_of 'オプション')" ] && xdotool click 1 && sleep 1.5
 e2e_check "OK closes the dialog" test -z "$(window_of 'オプション')"
 face "$dir/kept.png"
-e2e_probe close >/dev/null
-e2e_wait_exit 10 || kill "$E2E_PID" 2>/dev/null
+stop_clock
 frame_style() { tr -d '\r' <"$1" | awk '/^\[/ { s = $0 } s == "[Frame]" && /^Style=/ { print substr($0, 7) }'; }
 e2e_check "the settings hold the octagon" test "$(frame_style "$dir/Vistrel.Ini")" = 2
 start_clock "$dir" || exit 1
@@ -123,8 +131,7 @@ xdotool type --delay 80 "mine"
 xdotool key Return
 sleep 2
 e2e_check "the style is saved" test -f "$dir/style/mine.vsy"
-e2e_probe close >/dev/null
-e2e_wait_exit 10 || kill "$E2E_PID" 2>/dev/null
+stop_clock
 
 # From the default face, the saved style in the picker gives the kept face again.
 write_settings "$dir"
