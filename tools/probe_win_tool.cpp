@@ -1,6 +1,6 @@
 // Test driver: looks at a running clock from outside, as the window system sees it, and sends it
 // the commands a user would give through the window system.
-//   probe_win state              found, visible, iconic owner, rectangle, extended style
+//   probe_win state              found, visible, iconic owner, rectangle, extended style, alpha
 //   probe_win wait <ms>          waits until the clock window exists
 //   probe_win minimize|restore|close
 //   probe_win display <w> <h>    tells the clock the screen size changed
@@ -36,11 +36,16 @@ int State() {
     RECT r;
     GetWindowRect(main, &r);
     const HWND owner = Owner(main);
-    std::printf("found=1 visible=%d iconic=%d x=%ld y=%ld w=%ld h=%ld exstyle=%lx ownerex=%lx\n",
+    BYTE alpha = 255;
+    DWORD layered = 0;
+    if (!GetLayeredWindowAttributes(main, nullptr, &alpha, &layered)) layered = 0;
+    std::printf("found=1 visible=%d iconic=%d x=%ld y=%ld w=%ld h=%ld exstyle=%lx ownerex=%lx "
+                "alpha=%d\n",
                 IsWindowVisible(main) ? 1 : 0, IsIconic(owner) ? 1 : 0, r.left, r.top,
                 r.right - r.left, r.bottom - r.top,
                 static_cast<unsigned long>(GetWindowLongPtrW(main, GWL_EXSTYLE)),
-                static_cast<unsigned long>(GetWindowLongPtrW(owner, GWL_EXSTYLE)));
+                static_cast<unsigned long>(GetWindowLongPtrW(owner, GWL_EXSTYLE)),
+                (layered & LWA_ALPHA) ? alpha : 255);
     return 0;
 }
 

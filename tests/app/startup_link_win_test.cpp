@@ -105,7 +105,8 @@ TEST_F(StartupLink, CancelLeavesEverythingAndFailuresAreReported) {
 
 TEST(PopupMenuWin, BuiltFromTheTableWithTheLibrarysCaptions) {
     std::map<int, std::string> texts;
-    for (int n = 3; n <= 20; ++n) texts[n] = Numbered(n);
+    for (int n = 1; n <= 20; ++n)
+        if (n != 2) texts[n] = Numbered(n);
     MenuTexts captions;
     {
         const test::ScopedLanguageLibrary library(texts);
@@ -120,18 +121,23 @@ TEST(PopupMenuWin, BuiltFromTheTableWithTheLibrarysCaptions) {
         GetMenuStringW(m, pos, text, 256, MF_BYPOSITION);
         return Narrow(text);
     };
-    ASSERT_EQ(GetMenuItemCount(menu.get()), 16);
-    EXPECT_EQ(caption(menu.get(), 0), "T3");
-    EXPECT_EQ(caption(menu.get(), 3), "ｽﾀｲﾙﾃﾞｰﾀ");
-    EXPECT_EQ(caption(GetSubMenu(menu.get(), 3), 1), "名前をつけて保存...");
-    EXPECT_EQ(caption(menu.get(), 6), "T6");
-    const HMENU move = GetSubMenu(menu.get(), 6);
+    ASSERT_EQ(GetMenuItemCount(menu.get()), 17);
+    EXPECT_EQ(caption(menu.get(), 0), "T1");
+    EXPECT_EQ(caption(menu.get(), 1), "T3");
+    EXPECT_EQ(caption(menu.get(), 4), "ｽﾀｲﾙﾃﾞｰﾀ");
+    EXPECT_EQ(caption(GetSubMenu(menu.get(), 4), 1), "名前をつけて保存...");
+    EXPECT_EQ(caption(menu.get(), 7), "T6");
+    const HMENU move = GetSubMenu(menu.get(), 7);
     for (UINT i = 0; i < 5; ++i) EXPECT_EQ(caption(move, i), Numbered(static_cast<int>(16 + i)));
     EXPECT_EQ(GetMenuItemID(move, 4), static_cast<UINT>(kCmdMoveCenter));
-    const HMENU tools = GetSubMenu(menu.get(), 10);
+    const HMENU tools = GetSubMenu(menu.get(), 11);
     EXPECT_EQ(caption(tools, 1), "T10");
     EXPECT_EQ(caption(tools, 2), "ｽﾀｰﾄｱｯﾌﾟの登録解除");
-    EXPECT_EQ(caption(menu.get(), 15), "T15");
+    EXPECT_EQ(caption(menu.get(), 16), "T15");
+    EXPECT_EQ(GetMenuState(menu.get(), kCmdOptions, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    facts.options_open = true;
+    const UniqueMenu open = BuildPopupMenu(captions, facts);
+    EXPECT_NE(GetMenuState(open.get(), kCmdOptions, MF_BYCOMMAND) & MF_GRAYED, 0u);
     EXPECT_EQ(GetMenuState(menu.get(), kCmdTop, MF_BYCOMMAND) & MF_CHECKED, UINT{MF_CHECKED});
     EXPECT_EQ(GetMenuState(menu.get(), kCmdStopSound, MF_BYCOMMAND) & MF_GRAYED, 0u);
     EXPECT_NE(GetMenuState(menu.get(), kCmdSetTime, MF_BYCOMMAND) & MF_GRAYED, 0u);

@@ -22,7 +22,7 @@ dir=$(e2e_install)
 start_clock "$dir" || exit 1
 open_menu
 import -window root "$shots/menu_main.png"
-for row in 58:style 74:alarm 99:move 163:tools; do
+for row in 74:style 90:alarm 115:move 179:tools; do
     hover "${row%%:*}"
     import -window root "$shots/menu_${row##*:}.png"
 done
@@ -31,8 +31,8 @@ sleep 0.5
 
 # "移動" → "中央": the middle of the work area (the whole virtual screen).
 open_menu
-hover 99
-xdotool mousemove 520 $((266 + 99 + 64)) sleep 0.5 click 1
+hover 115
+xdotool mousemove 520 $((266 + 115 + 64)) sleep 0.5 click 1
 sleep 0.8
 e2e_check "centre puts the clock in the middle" grep -q "x=445 y=317 " <<<"$(e2e_probe state)"
 xdotool mousemove 511 $((317 + 66)) sleep 0.3 click 3 sleep 0.8 key Escape sleep 0.3 key Escape
@@ -58,7 +58,7 @@ cp "$E2E_ROOT/build/win/menulang/Lang.dll" "$dir/"
 start_clock "$dir" || exit 1
 open_menu
 import -window root "$shots/menu_lang.png"
-hover 99
+hover 115
 import -window root "$shots/menu_lang_move.png"
 xdotool key Escape sleep 0.3 key q
 e2e_check "the library's \"Quit(&Q)\" ends the clock" e2e_wait_exit 10
