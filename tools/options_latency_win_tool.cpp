@@ -1,8 +1,8 @@
 // Measures the options dialog's live preview: from a track bar step in the dialog (the
-// translucency bar, as a drag sends it) to the clock window repainted with the new settings,
-// through the dialog's change cycle (every page read back, the rules applied) and a host that
-// does what the clock's ApplyOptions does (the layered alpha, a render, the repaint). Median and
-// worst of the rounds at 133 and 1000 pixels.
+// translucency bar, the numerals' size, the ticks' position, as a drag sends them) to the clock
+// window repainted with the new settings, through the dialog's change cycle (every page read
+// back, the rules applied) and a host that does what the clock's ApplyOptions does (the layered
+// alpha, a render, the repaint). Median and worst of the rounds at 133 and 1000 pixels.
 // Usage: options_latency_win [rounds]
 #include <windows.h>
 
@@ -101,19 +101,30 @@ struct Figures {
     double median_ms, worst_ms;
 };
 
-Figures Measure(int size, int rounds, bool render) {
+// A track bar that a user drags, and the positions it passes through.
+struct Bar {
+    const char* name;
+    int page, id, min, span;
+};
+const Bar kBars[] = {
+    {"translucency", 0, oid::trbTrans, 40, 200},
+    {"numeral size", 2, oid::trbMojiBanSize, 0, 11},
+    {"tick position", 5, oid::trbThickPos, 0, 101},
+};
+
+Figures Measure(const Bar& which, int size, int rounds, bool render) {
     BenchClock clock(size);
     clock.render = render;
     TOptionItem live;
     live.UseTrans = true;
     OptionsDialogSetup setup;
     setup.clock = clock.hwnd();
-    TfrmOption* dialog = TfrmOption::Open(clock, setup, live, 0);
-    const HWND page = dialog->PageWindow(0);
-    const HWND bar = GetDlgItem(page, oid::trbTrans);
+    TfrmOption* dialog = TfrmOption::Open(clock, setup, live, which.page);
+    const HWND page = dialog->PageWindow(which.page);
+    const HWND bar = GetDlgItem(page, which.id);
     std::vector<double> times;
     for (int i = 0; i < rounds; ++i) {
-        const int position = 40 + (i * 7) % 200;
+        const int position = which.min + (i * 7) % which.span;
         LARGE_INTEGER a, b;
         QueryPerformanceCounter(&a);
         SendMessageW(bar, TBM_SETPOS, TRUE, position);
@@ -138,11 +149,14 @@ int main(int argc, char** argv) {
     });
     std::printf("options live preview, %d track bar steps: control change to clock repainted, ms\n",
                 rounds);
-    std::printf("%6s %8s %8s %14s\n", "size", "median", "worst", "cycle alone");
-    for (const int size : {133, 1000}) {
-        const Figures f = Measure(size, rounds, true);
-        const Figures cycle = Measure(size, rounds, false);
-        std::printf("%6d %8.2f %8.2f %14.2f\n", size, f.median_ms, f.worst_ms, cycle.median_ms);
+    std::printf("%-14s %6s %8s %8s %14s\n", "bar", "size", "median", "worst", "cycle alone");
+    for (const Bar& bar : kBars) {
+        for (const int size : {133, 1000}) {
+            const Figures f = Measure(bar, size, rounds, true);
+            const Figures cycle = Measure(bar, size, rounds, false);
+            std::printf("%-14s %6d %8.2f %8.2f %14.2f\n", bar.name, size, f.median_ms, f.worst_ms,
+                        cycle.median_ms);
+        }
     }
     return 0;
 }

@@ -19,7 +19,7 @@ void FillOne(int id, const Binding& how, const TOptionItem& r, ControlSurface& s
                        s.SetSelection(id, v >= 0 && v < b.count ? v : -1);
                    },
                    [&](const ComboText& b) { s.SetText(id, r.*b.field); },
-                   [&](const Colour& b) { s.SetColour(id, r.*b.field); },
+                   [&](const ColourButton& b) { s.SetColour(id, r.*b.field); },
                    [&](const RadioGroup& b) {
                        int v = r.*b.field;
                        if (v < 0 || v >= b.count) v = b.out_of_range;
@@ -39,7 +39,7 @@ void ReadOne(int id, const Binding& how, const ControlSurface& s, TOptionItem& r
             [&](const Spin& b) { r.*b.field = std::clamp(s.GetPosition(id), b.min, b.max); },
             [&](const ComboIndex& b) { r.*b.field = s.GetSelection(id); },
             [&](const ComboText& b) { r.*b.field = s.GetText(id); },
-            [&](const Colour& b) { r.*b.field = s.GetColour(id); },
+            [&](const ColourButton& b) { r.*b.field = s.GetColour(id); },
             [&](const RadioGroup& b) {
                 for (int n = 0; n < b.count; ++n) {
                     if (s.GetCheck(b.first_id + n)) {

@@ -60,7 +60,8 @@ struct ComboIndex {
 struct ComboText {
     std::string TOptionItem::*field;
 };
-struct Colour {
+// A colour button (named for the control: the face's own `Colour` is a pixel value).
+struct ColourButton {
     TColor TOptionItem::*field;
 };
 // Buttons for the values 0..n-1, numbered first_id, first_id + 1, ... A value without a button
@@ -79,7 +80,7 @@ struct RadioGroup {
 struct LayerOrder {};
 
 using Binding =
-    std::variant<Check, Track, Spin, ComboIndex, ComboText, Colour, RadioGroup, LayerOrder>;
+    std::variant<Check, Track, Spin, ComboIndex, ComboText, ColourButton, RadioGroup, LayerOrder>;
 
 struct Bound {
     int id;

@@ -11,6 +11,7 @@
 #include "clock/options/option_pages.h"
 #include "clock/options/options_session.h"
 #include "clock/options/pointer_panel_win.h"
+#include "clock/options/screen_fonts_win.h"
 #include "clock/options/server_list.h"
 #include "resources/resource.h"
 
@@ -68,9 +69,13 @@ void ShowChosenEntry(HWND combo) {
     SetWindowTextW(combo, text.c_str());
 }
 
-// The lists known only when the dialog is created. The face pages' font boxes take the screen's
-// fonts here too.
-RuntimeLists ListsKnownAtRunTime() { return {{oid::cmbNTPServer, ServerList()}}; }
+// The lists known only when the dialog is created: the server list and the screen's fonts,
+// enumerated once for the three font boxes.
+RuntimeLists ListsKnownAtRunTime() {
+    RuntimeLists lists = FontBoxEntries(ScreenFontList());
+    lists[oid::cmbNTPServer] = ServerList();
+    return lists;
+}
 
 } // namespace
 

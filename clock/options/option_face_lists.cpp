@@ -1,5 +1,7 @@
 #include "clock/options/option_face_lists.h"
 
+#include <algorithm>
+
 #include "clock/face/face_texts.h"
 
 namespace vistrel {
@@ -11,8 +13,11 @@ bool ListedFont(const EnumeratedFont& font) {
 
 std::vector<std::string> FontList(std::span<const EnumeratedFont> fonts) {
     std::vector<std::string> names;
-    for (const EnumeratedFont& font : fonts)
-        if (ListedFont(font)) names.push_back(font.name);
+    for (const EnumeratedFont& font : fonts) {
+        if (!ListedFont(font)) continue;
+        if (std::find(names.begin(), names.end(), font.name) == names.end())
+            names.push_back(font.name);
+    }
     return names;
 }
 

@@ -24,7 +24,8 @@ inline constexpr int kShiftJisCharset = 128;
 // TrueType, not a vertical ("@") face, and ANSI or Shift-JIS.
 bool ListedFont(const EnumeratedFont& font);
 
-// The font list of the three font boxes, in enumeration order.
+// The font list of the three font boxes, in enumeration order. The enumeration reports a face
+// once for each of its character sets: a face is listed once, where it first qualifies.
 std::vector<std::string> FontList(std::span<const EnumeratedFont> fonts);
 
 // The entries of the weekday box: "(なし)", then the weekday of `today` in the five name styles.

@@ -74,7 +74,7 @@ void SetUpBoundControls(HWND window, std::span<const Bound> bindings) {
         std::visit(Overloaded{
                        [&](const Track& t) { SetTrackRange(control, t.min, t.max); },
                        [&](const Spin& s) { SetupSpinEdit(window, b.id, s.min, s.max); },
-                       [&](const Colour&) { MakeColourButton(control, 0, false); },
+                       [&](const ColourButton&) { MakeColourButton(control, 0, false); },
                        [](const auto&) {},
                    },
                    b.how);

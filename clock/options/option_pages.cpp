@@ -42,12 +42,12 @@ const std::vector<Bound> kNeedle = {
     {trbHNeedleLS, Track{&O::HShortLen, 0, 30}},
     {trbMNeedleLS, Track{&O::MShortLen, 0, 30}},
     {trbSNeedleLS, Track{&O::SShortLen, 0, 30}},
-    {btnH, Colour{&O::ColorH}},
-    {btnM, Colour{&O::ColorM}},
-    {btnS, Colour{&O::ColorS}},
-    {btnHF, Colour{&O::ColorHF}},
-    {btnMF, Colour{&O::ColorMF}},
-    {btnSF, Colour{&O::ColorSF}},
+    {btnH, ColourButton{&O::ColorH}},
+    {btnM, ColourButton{&O::ColorM}},
+    {btnS, ColourButton{&O::ColorS}},
+    {btnHF, ColourButton{&O::ColorHF}},
+    {btnMF, ColourButton{&O::ColorMF}},
+    {btnSF, ColourButton{&O::ColorSF}},
 };
 
 const std::vector<Bound> kMojiBan = {
@@ -64,10 +64,10 @@ const std::vector<Bound> kMojiBan = {
     {trbMojiBanPos, Track{&O::MojiBanPos, 0, 20}},
     {chkMojiBanShadow, Check{&O::MojiBanShadow}},
     {chkGuradeshon, Check{&O::MojiBanGuradeshon}},
-    {btnB1, Colour{&O::ColorB1}},
-    {btnB2, Colour{&O::ColorB2}},
-    {btnBS1, Colour{&O::ColorBS1}},
-    {btnBS2, Colour{&O::ColorBS2}},
+    {btnB1, ColourButton{&O::ColorB1}},
+    {btnB2, ColourButton{&O::ColorB2}},
+    {btnBS1, ColourButton{&O::ColorBS1}},
+    {btnBS2, ColourButton{&O::ColorBS2}},
 };
 
 const std::vector<Bound> kDateChar = {
@@ -79,8 +79,8 @@ const std::vector<Bound> kDateChar = {
     {chkDateCharItalic, Check{&O::DateCharItalic}},
     {trbDateCharSize, Track{&O::DateSize, 0, 10}},
     {chkDateCharShadow, Check{&O::DateCharShadow}},
-    {btnD, Colour{&O::ColorD}},
-    {btnDS, Colour{&O::ColorDS}},
+    {btnD, ColourButton{&O::ColorD}},
+    {btnDS, ColourButton{&O::ColorDS}},
     {grpDateCharPos, RadioGroup{&O::DateCharPos, rbtnDateCharPosAMPM, 4, 3}},
     {trbDateCharInOut, Track{&O::DateCharInOut, 0, 20}},
 };
@@ -93,8 +93,8 @@ const std::vector<Bound> kTime = {
     {chkTimeCharItalic, Check{&O::TimeCharItalic}},
     {trbTimeCharSize, Track{&O::TimeSize, 0, 10}},
     {chkTimeCharShadow, Check{&O::TimeCharShadow}},
-    {btnTime, Colour{&O::ColorTime}},
-    {btnTimeS, Colour{&O::ColorTimeS}},
+    {btnTime, ColourButton{&O::ColorTime}},
+    {btnTimeS, ColourButton{&O::ColorTimeS}},
     {grpTimeCharPos, RadioGroup{&O::TimeCharPos, rbtnTimeCharPosDateRev, 3, 2}},
     {trbTimeCharInOut, Track{&O::TimeCharInOut, 0, 20}},
 };
@@ -106,19 +106,19 @@ const std::vector<Bound> kMemori = {
     {trbThickPos, Track{&O::ThickPos, 0, 100}},
     {trbThick5Size, Track{&O::Thick5Size, 0, 100}},
     {trbThickSize, Track{&O::ThickSize, 0, 100}},
-    {btn5, Colour{&O::Color5}},
-    {btn52, Colour{&O::Color52}},
-    {btnT, Colour{&O::ColorT}},
-    {btnT2, Colour{&O::ColorT2}},
+    {btn5, ColourButton{&O::Color5}},
+    {btn52, ColourButton{&O::Color52}},
+    {btnT, ColourButton{&O::ColorT}},
+    {btnT2, ColourButton{&O::ColorT2}},
     {chkThickGuradeshon, Check{&O::ThickGuradeshon}},
     {chkThickColorChange, Check{&O::ColorChange}},
-    {btnThickColorChange, Colour{&O::ColorThickChange}},
+    {btnThickColorChange, ColourButton{&O::ColorThickChange}},
 };
 
 const std::vector<Bound> kFrame = {
     {chkFrame, Check{&O::FrameShow}},           {lstFrameStyle, ComboIndex{&O::FrameStyle, 3}},
     {trbFramePos, Track{&O::FramePos, 1, 100}}, {trbFrameWidth, Track{&O::FrameWidth, 1, 100}},
-    {btnFrame, Colour{&O::ColorFrame}},         {btnFrameE, Colour{&O::ColorFrameE}},
+    {btnFrame, ColourButton{&O::ColorFrame}},   {btnFrameE, ColourButton{&O::ColorFrameE}},
 };
 
 const std::vector<Bound> kLock = {

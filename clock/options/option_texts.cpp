@@ -11,7 +11,7 @@ using namespace oid;
 
 constexpr int kCaption = -1;
 
-// The fifteen hand styles; the library's list of them has thirteen entries (56 to 68).
+// The fifteen hand styles; the library has entries for the first thirteen (56 to 68).
 const char* const kHandStyles[] = {
     "ﾉｰﾏﾙ(3D)",     "ﾉｰﾏﾙ(ﾌﾗｯﾄ)",      "ﾉｰﾏﾙ(ｴﾝﾌﾟﾃｨ)",   "ｽｸｴｱ(3D)",         "ｽｸｴｱ(ﾌﾗｯﾄ)",
     "ｽｸｴｱ(ｴﾝﾌﾟﾃｨ)", "ﾀﾞｲﾔﾓﾝﾄﾞ(3D)",    "ﾀﾞｲﾔﾓﾝﾄﾞ(ﾌﾗｯﾄ)", "ﾀﾞｲﾔﾓﾝﾄﾞ(ｴﾝﾌﾟﾃｨ)", "ﾉｰﾏﾙ(ｼﾝﾌﾟﾙ)",
@@ -242,6 +242,17 @@ std::string& Target(OptionTexts& texts, const OptionText& entry) {
     return list[static_cast<std::size_t>(entry.item)];
 }
 
+// The library's hand-style entries replace the whole list. It has none for the last two
+// styles: they keep their built-in entries, or a hand drawn in one of them would show no
+// selection and lose its style at the first change.
+void AddHandStyleText(std::vector<std::string>& list, int number, const std::string& text) {
+    if (number == kFirstHandStyleText) list.clear();
+    list.push_back(text);
+    if (number != kLastHandStyleText) return;
+    for (std::size_t k = list.size(); k < std::size(kHandStyles); ++k)
+        list.push_back(kHandStyles[k]);
+}
+
 } // namespace
 
 const std::vector<OptionText>& OptionTextTable() {
@@ -270,12 +281,9 @@ void TranslateOptionTexts(const StringSource& library, OptionTexts& texts) {
                              Target(texts, entry) = text;
                          }});
         if (entry.id == lblNeedleStyle) {
-            // The library's hand-style entries replace the whole list.
             for (int n = kFirstHandStyleText; n <= kLastHandStyleText; ++n) {
                 table.push_back({n, [&texts, n](const std::string& text) {
-                                     std::vector<std::string>& list = texts.lists[cmbNeedleStyle];
-                                     if (n == kFirstHandStyleText) list.clear();
-                                     list.push_back(text);
+                                     AddHandStyleText(texts.lists[cmbNeedleStyle], n, text);
                                  }});
             }
         }

@@ -40,7 +40,7 @@ struct OptionTexts {
 OptionTexts BuiltInOptionTexts(TDateTime today);
 
 // Replaces the texts from a language library, in the table's order. The hand-style list is
-// emptied first and then holds the library's thirteen entries.
+// emptied first and then holds the library's thirteen entries and the last two built-in ones.
 void TranslateOptionTexts(const StringSource& library, OptionTexts& texts);
 
 // The layer list's entry for a layer code (0..6); empty for any other code.

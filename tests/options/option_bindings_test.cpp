@@ -1,120 +1,20 @@
 #include "clock/options/option_bindings.h"
 
+#include <sstream>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "clock/options/option_ids.h"
 #include "clock/options/option_pages.h"
+#include "tests/options/every_field_changed.h"
 #include "tests/options/fake_control_surface.h"
 
 namespace vistrel {
 namespace {
 
+using test::EveryFieldChanged;
 using test::FakeControlSurface;
-
-// Every field that a page edits, moved off its default and inside its control's range.
-TOptionItem EveryFieldChanged() {
-    TOptionItem r;
-    r.DSPOrder = {6, 5, 4, 3, 2, 1, 0};
-    r.ShowTray = false;
-    r.DblClickAction = 3;
-    r.MultiUser = false;
-    TColor c = 0x010101;
-    for (TColor TOptionItem::*colour :
-         {&TOptionItem::ColorH,    &TOptionItem::ColorM,     &TOptionItem::ColorS,
-          &TOptionItem::ColorHF,   &TOptionItem::ColorMF,    &TOptionItem::ColorSF,
-          &TOptionItem::Color5,    &TOptionItem::ColorT,     &TOptionItem::Color52,
-          &TOptionItem::ColorT2,   &TOptionItem::ColorD,     &TOptionItem::ColorDS,
-          &TOptionItem::ColorB1,   &TOptionItem::ColorB2,    &TOptionItem::ColorBS1,
-          &TOptionItem::ColorBS2,  &TOptionItem::ColorFrame, &TOptionItem::ColorFrameE,
-          &TOptionItem::ColorTime, &TOptionItem::ColorTimeS, &TOptionItem::ColorThickChange}) {
-        r.*colour = c;
-        c += 0x010203;
-    }
-    r.SNeedle = true;
-    r.MajorThick = false;
-    r.MinorThick = false;
-    r.ThickPos = 60;
-    r.Thick5Size = 40;
-    r.ThickSize = 20;
-    r.ThickStyle = 3;
-    r.ColorChange = true;
-    r.ThickGuradeshon = false;
-    r.MojiBan = false;
-    r.MojiBanAll = false;
-    r.MojiBanPos = 11;
-    r.MojiBanGuradeshon = false;
-    r.DateChar = false;
-    r.DateCharForm = 8;
-    r.DateCharFont = "Date font";
-    r.DateCharBold = true;
-    r.DateCharItalic = true;
-    r.DateSize = 9;
-    r.DateCharPos = 2;
-    r.DateCharInOut = 19;
-    r.DateCharShadow = false;
-    r.MojiBanFont = "Numeral font";
-    r.MojiBanBold = true;
-    r.MojiBanItalic = false;
-    r.MojiBanPitch = false;
-    r.MojiBanPitchWidth = 21;
-    r.MojiSize = 10;
-    r.MojiBanShadow = false;
-    r.WeekType = 5;
-    r.MojiBanType = 2;
-    r.PointType = 4;
-    r.SNeedleW = 11;
-    r.MNeedleW = 32;
-    r.HNeedleW = 46;
-    r.SLongLen = 81;
-    r.MLongLen = 82;
-    r.HLongLen = 51;
-    r.SShortLen = 26;
-    r.MShortLen = 27;
-    r.HShortLen = 16;
-    r.SepStyle = true;
-    r.NeedleStyle = 14;
-    r.MStyle = 13;
-    r.SStyle = 12;
-    r.AlarmUse = false;
-    r.Join = 2;
-    r.HRange = 3;
-    r.MRange = 7;
-    r.MsgType = 2;
-    r.Interval = 9;
-    r.Times = 4;
-    r.Speed = 6;
-    r.Action = 1;
-    r.Server = "time.example";
-    r.TimeOut = 300;
-    r.ShowResult = false;
-    r.OnlyResultMsg = true;
-    r.AutoDial = false;
-    r.AutoHangUp = false;
-    r.ErrorHangUp = true;
-    r.AutoSetTime = true;
-    r.HoleSize = 100;
-    r.Locked = true;
-    r.Mode = 3;
-    r.SlowlyHide = false;
-    r.EscapeSpeed = 5;
-    r.TempKey = 3;
-    r.UseTrans = true;
-    r.Trans = 30;
-    r.FrameShow = true;
-    r.FrameStyle = 2;
-    r.FramePos = 1;
-    r.FrameWidth = 100;
-    r.TimeChar = true;
-    r.TimeCharForm = 5;
-    r.TimeCharFont = "Time font";
-    r.TimeCharBold = true;
-    r.TimeCharItalic = true;
-    r.TimeSize = 0;
-    r.TimeCharPos = 1;
-    r.TimeCharInOut = 0;
-    r.TimeCharShadow = false;
-    return r;
-}
 
 void FillAll(const TOptionItem& r, ControlSurface& s) {
     for (int page = 0; page < kOptionPageCount; ++page) Fill(PageBindings(page), r, s);
@@ -133,6 +33,35 @@ TEST(OptionBindings, FillThenReadReproducesEveryEditedField) {
     read.LastDate = changed.LastDate;
     ReadAll(surface, read);
     EXPECT_EQ(read, changed);
+}
+
+// What a control shows on the fake surface, whatever its kind; a radio group by its buttons.
+std::string Shown(const FakeControlSurface& s, const Bound& b) {
+    std::ostringstream out;
+    const auto* group = std::get_if<RadioGroup>(&b.how);
+    const int first = group ? group->first_id : b.id;
+    const int count = group ? group->count : 1;
+    for (int id = first; id < first + count; ++id) {
+        if (s.checks.count(id)) out << s.checks.at(id);
+        if (s.positions.count(id)) out << s.positions.at(id);
+        if (s.texts.count(id)) out << s.texts.at(id);
+        if (s.selections.count(id)) out << s.selections.at(id);
+        if (s.colours.count(id)) out << s.colours.at(id);
+        if (s.orders.count(id))
+            for (int code : s.orders.at(id)) out << code;
+        out << ';';
+    }
+    return out.str();
+}
+
+// Otherwise a binding to the wrong field, or none, could go unseen above.
+TEST(OptionBindings, EveryControlShowsTheChangedRecordDifferently) {
+    FakeControlSurface defaults, changed;
+    FillAll(TOptionItem{}, defaults);
+    FillAll(EveryFieldChanged(), changed);
+    for (int page = 0; page < kOptionPageCount; ++page)
+        for (const Bound& b : PageBindings(page))
+            EXPECT_NE(Shown(defaults, b), Shown(changed, b)) << b.id;
 }
 
 TEST(OptionBindings, ReadingKeepsTheFieldsOfMissingControls) {

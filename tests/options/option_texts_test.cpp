@@ -29,9 +29,13 @@ TEST(OptionTexts, LibraryReplacesByNumberAndKeepsTheRest) {
     EXPECT_EQ(texts.captions[oid::chkMultiUser], "ﾏﾙﾁﾕｰｻﾞｰ機能を使う");
 
     const std::vector<std::string>& styles = texts.lists[oid::cmbNeedleStyle];
-    ASSERT_EQ(styles.size(), 13u);
+    // Thirteen from the library; the two styles it has no entry for keep theirs, so that a
+    // hand in them still shows its style (and keeps it when the dialog reads the list back).
+    ASSERT_EQ(styles.size(), 15u);
     EXPECT_EQ(styles.front(), "style 56");
-    EXPECT_EQ(styles.back(), "style 68");
+    EXPECT_EQ(styles[12], "style 68");
+    EXPECT_EQ(styles[13], "ﾄﾗｲｱﾝｸﾞﾙ(ｼﾝﾌﾟﾙ)");
+    EXPECT_EQ(styles[14], "菱形(ｼﾝﾌﾟﾙ)");
     EXPECT_EQ(texts.lists[oid::cmbMNeedleStyle].size(), 15u);
 }
 
