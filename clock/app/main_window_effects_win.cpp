@@ -26,6 +26,7 @@ void TfrmVistrel::ApplyOptions(const TOptionItem& working) {
     if (layered_changed || option_.UseTrans) ApplyTranslucency();
     UpdateTrayIcon();
     Redraw();
+    UpdateWakeTimer(); // the alarm switch or the wake setting may have changed
     POINT p;
     GetCursorPos(&p);
     if (WindowFromPoint(p) == hwnd()) SetCursor(CursorFor(option_.PointType));

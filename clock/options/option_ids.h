@@ -103,7 +103,8 @@ inline constexpr int BitBtn1 = 2901, chkAlarmUse = 2902, grpAlarmStyle = 2903,
                      rbtnSymbolJoinM = 2917, rbtnSymbolJoinH = 2918, sedtMRange = 2919,
                      lblMRange = 2920, sedtHRange = 2921, lblHRange = 2922,
                      btnAlarmMsgPreview = 2923, grpAlarmAction = 2924, rbtnAlarmActionNone = 2925,
-                     rbtnAlarmActionFlash = 2926, rbtnAlarmActionVibration = 2927;
+                     rbtnAlarmActionFlash = 2926, rbtnAlarmActionVibration = 2927,
+                     chkReportMissed = 2928, chkWakeUp = 2929;
 
 // 10 時間合わせ
 inline constexpr int lblNTPServer = 3001, cmbNTPServer = 3002, Label3 = 3003, Label4 = 3004,

@@ -144,6 +144,8 @@ const std::vector<Bound> kAlarm = {
     {sedtMRange, Spin{&O::MRange, 1, 59}},
     {sedtHRange, Spin{&O::HRange, 1, 11}},
     {grpAlarmAction, RadioGroup{&O::Action, rbtnAlarmActionNone, 3}},
+    {chkReportMissed, Check{&O::ReportMissed}},
+    {chkWakeUp, Check{&O::WakeUp}},
 };
 
 const std::vector<Bound> kINet = {
@@ -290,7 +292,8 @@ bool AlarmOn(const O& r, const P&) { return r.AlarmUse; }
 
 const std::vector<Rule> kAlarmRules = {
     {{grpAlarmStyle, rbtnAlarmMsgNormal, rbtnAlarmMsgSimple, rbtnAlarmMsgBoard, grpAlarmMark,
-      rbtnSymbolJoinNone, rbtnSymbolJoinM, rbtnSymbolJoinH, btnAlarmMsgPreview},
+      rbtnSymbolJoinNone, rbtnSymbolJoinM, rbtnSymbolJoinH, btnAlarmMsgPreview, chkReportMissed,
+      chkWakeUp},
      AlarmOn},
     {{sedtAlarmMsgInterval, lblAlarmMsgInterval},
      [](const O& r, const P&) { return r.AlarmUse && r.MsgType != kBoard; }},

@@ -212,6 +212,8 @@ std::vector<OptionText> BuildTable() {
         {lblAlarmMsgSpeedSlow, kCaption, "遅", 260},
         {BitBtn1, kCaption, "ｱﾗｰﾑ･ﾀｲﾏｰの設定...", 261},
         {btnAlarmMsgPreview, kCaption, "ﾌﾟﾚﾋﾞｭｰ", 262},
+        {chkReportMissed, kCaption, "見逃したアラームを知らせる", 904},
+        {chkWakeUp, kCaption, "スリープ中でもアラームで起こす", 905},
         {kAlarmPreviewText, kCaption, "ｱﾗｰﾑﾒｯｾｰｼﾞのﾌﾟﾚﾋﾞｭｰ", 263},
         // 時間合わせ
         {PageBase(10), kCaption, "時間合わせ", 281},

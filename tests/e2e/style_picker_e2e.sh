@@ -23,8 +23,8 @@ while [ "$(date +%S)" -ge 35 ] || [ "$(date +%S)" -lt 2 ]; do sleep 0.5; done
 xdotool mousemove 20 700
 sleep 0.3
 face "$dir/before.png"
-xdotool mousemove 366 266 sleep 0.3 click 3 sleep 0.8 mousemove 400 340 sleep 0.8 \
-    mousemove 520 340 sleep 0.5 click 1
+xdotool mousemove 366 266 sleep 0.3 click 3 sleep 0.8 mousemove 400 356 sleep 0.8 \
+    mousemove 520 356 sleep 0.5 click 1
 sleep 1.5
 picker=$(xdotool search --onlyvisible --name "ｽﾀｲﾙﾃﾞｰﾀを開く" | head -1)
 e2e_check "the style picker is open" test -n "$picker"

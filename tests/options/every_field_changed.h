@@ -79,6 +79,8 @@ inline TOptionItem EveryFieldChanged() {
     r.Times = 4;
     r.Speed = 6;
     r.Action = 1;
+    r.ReportMissed = false;
+    r.WakeUp = true;
     r.Server = "time.example";
     r.TimeOut = 300;
     r.ShowResult = false;
