@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The alarm list editor as a user meets it: opened from the menu's second entry; a daily alarm at
-# 07:30 with a message and a aqua circle made on the empty row and saved with OK (the alarm
-# file holds it, the dial shows its mark); Cancel after adding and deleting rows leaves the file
-# byte for byte; Enter is OK and rewrites the file even when nothing changed. Screenshots land
+# The alarm list editor as a user meets it: opened from the menu's second entry; a daily alarm
+# ten minutes from now with a message and an aqua circle made on the empty row and saved with
+# OK (the alarm file holds it, the dial shows its mark); Cancel after adding and deleting rows
+# leaves the file byte for byte; Enter is OK and rewrites the file even when nothing changed.
+# Screenshots land
 # in build/alarm_view*.png.
 source "$(dirname "$0")/lib.sh"
 shots="$E2E_ROOT/build"
@@ -64,13 +65,17 @@ e2e_check "Cancel closes the editor" closed
 e2e_check "Cancel after adding and deleting leaves the alarm file byte for byte" \
     cmp -s "$dir/Default.CSV" "$dir/alarms.orig"
 
-# 2. A daily alarm at 07:30 with a message and a aqua circle, saved with OK.
+# 2. A daily alarm ten minutes from now (so that the dial marks it: it shows the coming hour)
+# with a message and an aqua circle, saved with OK.
+at_time=$(date -d '+10 minutes' +%H:%M)
+hour=$((10#${at_time%:*}))
+minute=$((10#${at_time#*:}))
 before=$(pixels_of "#00FFFF")
 open_view
 at 80 59 && xdotool click 1
 at 100 154 && xdotool click 1 sleep 0.4 && at 70 198 && xdotool click 1 sleep 0.3
-at 360 154 && xdotool click 1 key End BackSpace BackSpace type 7
-at 435 154 && xdotool click 1 key End BackSpace BackSpace type 30
+at 360 154 && xdotool click 1 key End BackSpace BackSpace type "$hour"
+at 435 154 && xdotool click 1 key End BackSpace BackSpace type "$minute"
 at 230 228 && xdotool click 1 type "Wake up"
 at 306 189 && xdotool click 1 sleep 0.8
 import -window root "$shots/alarm_view_palette.png"
@@ -80,7 +85,7 @@ import -window root "$shots/alarm_view_edit.png"
 at 373 317 && xdotool click 1
 e2e_check "OK closes the editor" closed
 e2e_check "the alarm file holds the new daily alarm" \
-    grep -q '^0,2,0,2,16776960,"1899/12/30 07:30:00",1,1,"[0-9/]* 07:30:00","Wake up",9,' \
+    grep -q "^0,2,0,2,16776960,\"1899/12/30 $at_time:00\",1,1,\"[0-9/]* $at_time:00\",\"Wake up\",9," \
     "$dir/Default.CSV"
 e2e_check "the alarm file keeps the other two alarms" \
     bash -c "grep -q ',hourly,12,' '$dir/Default.CSV' && grep -q ',weekly,9,' '$dir/Default.CSV'"
