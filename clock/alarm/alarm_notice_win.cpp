@@ -7,6 +7,7 @@
 #include "clock/common/colour.h"
 #include "clock/common/colour_win.h"
 #include "clock/common/error.h"
+#include "clock/common/monitors_win.h"
 #include "clock/common/wide_win.h"
 
 namespace vistrel {
@@ -39,8 +40,8 @@ SIZE MeasureText(HFONT font, const std::wstring& text) {
 }
 
 POINT ScreenCentre(int width, int height) {
-    return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-            (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
+    const Point p = CentreOn(ClockMonitor().bounds, {width, height});
+    return {p.x, p.y};
 }
 
 AlarmNotice* AlarmNotice::FromHandle(HWND hwnd) {

@@ -88,7 +88,7 @@ private:
 UniqueFont CreateAlarmFont(int points, bool bold);
 // Width and height of a text in a font.
 SIZE MeasureText(HFONT font, const std::wstring& text);
-// The top left corner that centres a window of the given size on the screen.
+// The top left corner that centres a window of the given size on the clock's monitor.
 POINT ScreenCentre(int width, int height);
 
 } // namespace vistrel

@@ -101,12 +101,17 @@ void TfrmVistrel::OnTrayMessage(LPARAM lp) {
 }
 
 void TfrmVistrel::UpdateAnchor() {
-    anchor_ = vistrel::UpdateAnchor(Bounds(), GetSystemMetrics(SM_CXSCREEN),
-                                    GetSystemMetrics(SM_CYSCREEN), anchor_);
+    anchored_on_ = MonitorOfRect(Bounds()).bounds;
+    anchor_ = vistrel::UpdateAnchor(Bounds(), anchored_on_, anchor_);
 }
 
 void TfrmVistrel::OnDisplayChange(int width, int height) {
-    PlaceWindow(PlaceFromAnchor(Bounds(), anchor_, width, height));
+    std::vector<Monitor> monitors = CurrentMonitors();
+    // The message carries the primary monitor's new size; the list may not show it yet.
+    Rect& primary = monitors.front().bounds;
+    primary = Rect::Sized(primary.left, primary.top, width, height);
+    PlaceWindow(AfterScreensChanged(Bounds(), anchor_, anchored_on_, monitors));
+    UpdateAnchor();
 }
 
 } // namespace vistrel

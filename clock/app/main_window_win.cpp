@@ -100,6 +100,7 @@ void TfrmVistrel::FormCreate() {
     };
     app_.on_close = [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); };
 
+    SetClockWindow(hwnd());
     ReadAllSettings();
 
     if (const auto nappo = NappoCommandLine(NappoMoment::StartUp, IsWindows95(), flags_.start_nappo,
@@ -151,30 +152,9 @@ void TfrmVistrel::NoteUnread(const std::string& path, const std::string& failure
     ShowMessageBox(failure, MsgType::Warning);
 }
 
-namespace {
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-    auto& areas = *reinterpret_cast<std::vector<Rect>*>(data);
-    const RECT& r = info.rcMonitor;
-    const Rect area{r.left, r.top, r.right, r.bottom};
-    // The primary monitor first: the default place lies on it.
-    if (info.dwFlags & MONITORINFOF_PRIMARY) areas.insert(areas.begin(), area);
-    else areas.push_back(area);
-    return TRUE;
-}
-
-std::vector<Rect> MonitorAreas() {
-    std::vector<Rect> areas;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&areas));
-    return areas;
-}
-} // namespace
-
 void TfrmVistrel::ReadAllSettings() {
     const SettingsEnvironment env{ProgramFolder(), GetSystemMetrics(SM_CXSCREEN),
-                                  set_layered_ != nullptr, MonitorAreas()};
+                                  set_layered_ != nullptr, CurrentMonitors()};
     const std::string path =
         SettingsFileName(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver);
     NoteUnread(path, ReadSettings(path, env, option_, window_));
@@ -332,6 +312,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_QUERYENDSESSION: SaveAll(); return Default(msg, wp, lp);
     case WM_DESTROY:
+        SetClockWindow(nullptr);
         FormDestroy();
         app_.EndWithProgram();
         RequestQuit(0);

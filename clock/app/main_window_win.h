@@ -18,6 +18,7 @@
 #include "clock/app/popup_menu_win.h"
 #include "clock/app/tick.h"
 #include "clock/app/window_geometry.h"
+#include "clock/common/monitors_win.h"
 #include "clock/common/window_win.h"
 #include "clock/face/face_painter_win.h"
 #include "clock/options/options_host.h"
@@ -177,6 +178,7 @@ private:
 
     TickState tick_;
     Anchor anchor_;
+    Rect anchored_on_; // the bounds of the monitor the anchor was taken on
     bool minimized_ = false;
     bool ticking_ = false;
     bool set_time_available_ = false;

@@ -6,7 +6,7 @@
 #include "clock/common/handles_win.h"
 #include "clock/common/wide_win.h"
 #include "clock/common/window_win.h"
-#include "clock/timesync/info_placement.h"
+#include "clock/common/monitors_win.h"
 
 namespace vistrel {
 
@@ -115,8 +115,9 @@ void TfrmSNTPInfo::FormShow() {
     RECT r;
     if (clock_window_ && GetWindowRect(clock_window_, &r))
         clock = {r.left, r.top, r.right, r.bottom};
-    const Point p =
-        PlaceInfoWindow(clock, kClientWidth, kClientHeight, GetSystemMetrics(SM_CYSCREEN));
+    const Point p = PlaceInfoWindow(clock, {kClientWidth, kClientHeight},
+                                    clock_window_ ? MonitorOfWindow(clock_window_).bounds
+                                                  : ClockMonitor().bounds);
     SetWindowPos(hwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }

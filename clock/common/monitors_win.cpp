@@ -1,0 +1,54 @@
+#include "clock/common/monitors_win.h"
+
+namespace vistrel {
+
+namespace {
+HWND g_clock = nullptr;
+
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+Monitor InfoOf(HMONITOR handle, bool* primary = nullptr) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!handle || !GetMonitorInfoW(handle, &info)) {
+        const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        return {screen, screen};
+    }
+    if (primary) *primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+    return {ToRect(info.rcMonitor), ToRect(info.rcWork)};
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM param) {
+    auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(param);
+    bool primary = false;
+    const Monitor m = InfoOf(handle, &primary);
+    if (primary) monitors.insert(monitors.begin(), m);
+    else monitors.push_back(m);
+    return TRUE;
+}
+} // namespace
+
+std::vector<Monitor> CurrentMonitors() {
+    std::vector<Monitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) monitors.push_back(InfoOf(nullptr));
+    return monitors;
+}
+
+Monitor MonitorOfWindow(HWND window) {
+    return InfoOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+}
+
+Monitor MonitorOfRect(const Rect& rect) {
+    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    return InfoOf(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
+}
+
+void SetClockWindow(HWND clock) { g_clock = clock; }
+
+Monitor ClockMonitor() {
+    if (g_clock && IsWindow(g_clock)) return MonitorOfWindow(g_clock);
+    return InfoOf(MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY));
+}
+
+} // namespace vistrel
