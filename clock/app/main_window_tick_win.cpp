@@ -105,6 +105,15 @@ void TfrmVistrel::UpdateAnchor() {
     anchor_ = vistrel::UpdateAnchor(Bounds(), anchored_on_, anchor_);
 }
 
+void TfrmVistrel::OnDpiChanged(int dpi) {
+    const Rect b = Bounds();
+    const int pixels = Scale(window_.Size, dpi);
+    PlaceWindow(Rect::Sized(b.left + (b.width() - pixels) / 2, b.top + (b.height() - pixels) / 2,
+                            pixels, pixels));
+    UpdateAnchor();
+    Redraw();
+}
+
 void TfrmVistrel::OnDisplayChange(int width, int height) {
     std::vector<Monitor> monitors = CurrentMonitors();
     // The message carries the primary monitor's new size; the list may not show it yet.

@@ -153,12 +153,15 @@ void TfrmVistrel::NoteUnread(const std::string& path, const std::string& failure
 }
 
 void TfrmVistrel::ReadAllSettings() {
+    const std::vector<Monitor> monitors = CurrentMonitors();
     const SettingsEnvironment env{ProgramFolder(), GetSystemMetrics(SM_CXSCREEN),
-                                  set_layered_ != nullptr, CurrentMonitors()};
+                                  set_layered_ != nullptr, monitors, monitors.front().dpi};
     const std::string path =
         SettingsFileName(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver);
     NoteUnread(path, ReadSettings(path, env, option_, window_));
-    PlaceWindow(Rect::Sized(window_.PointX, window_.PointY, window_.Size, window_.Size));
+    const Rect stored = Rect::Sized(window_.PointX, window_.PointY, window_.Size, window_.Size);
+    const int pixels = Scale(window_.Size, monitors[MonitorIndexFor(monitors, stored)].dpi);
+    PlaceWindow(Rect::Sized(window_.PointX, window_.PointY, pixels, pixels));
     ApplyTranslucency();
     if (window_.StayOnTop) app_.SetTopmost(true);
     option_.Locked = false;
@@ -233,7 +236,7 @@ void TfrmVistrel::SaveSettings() {
     const Rect r = Bounds();
     window_.PointX = r.left;
     window_.PointY = r.top;
-    window_.Size = r.width();
+    window_.Size = Unscale(r.width(), DpiOf(hwnd()));
     std::optional<WindowPoint> home;
     if (home_rect_) home = WindowPoint{home_rect_->left, home_rect_->top};
     try {
@@ -296,6 +299,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return Default(msg, wp, lp);
     case WM_COMMAND: ExecuteEnabled(static_cast<Command>(LOWORD(wp))); return 0;
     case WM_DISPLAYCHANGE: OnDisplayChange(LOWORD(lp), HIWORD(lp)); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wp)); return 0;
     case WM_TIMECHANGE:
         // The system time was set: aim the tick at the new second boundary at once, and the
         // wake timer (kept in universal time) at the alarm's new moment.

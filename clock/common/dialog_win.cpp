@@ -3,6 +3,7 @@
 #include "clock/common/error.h"
 #include "clock/common/message_loop_win.h"
 #include "clock/common/monitors_win.h"
+#include "clock/common/placement.h"
 #include "clock/common/window_win.h"
 #include "clock/widgets/colour_button_win.h"
 

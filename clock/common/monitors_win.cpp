@@ -1,5 +1,7 @@
 #include "clock/common/monitors_win.h"
 
+#include <shellscalingapi.h>
+
 namespace vistrel {
 
 namespace {
@@ -12,10 +14,13 @@ Monitor InfoOf(HMONITOR handle, bool* primary = nullptr) {
     info.cbSize = sizeof info;
     if (!handle || !GetMonitorInfoW(handle, &info)) {
         const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        return {screen, screen};
+        return {screen, screen, static_cast<int>(GetDpiForSystem())};
     }
     if (primary) *primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
-    return {ToRect(info.rcMonitor), ToRect(info.rcWork)};
+    UINT dpi_x = 0, dpi_y = 0;
+    if (FAILED(GetDpiForMonitor(handle, MDT_EFFECTIVE_DPI, &dpi_x, &dpi_y)) || dpi_y == 0)
+        dpi_y = GetDpiForSystem();
+    return {ToRect(info.rcMonitor), ToRect(info.rcWork), static_cast<int>(dpi_y)};
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM param) {
@@ -42,6 +47,11 @@ Monitor MonitorOfWindow(HWND window) {
 Monitor MonitorOfRect(const Rect& rect) {
     const RECT r{rect.left, rect.top, rect.right, rect.bottom};
     return InfoOf(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
+}
+
+int DpiOf(HWND window) {
+    const UINT dpi = window ? GetDpiForWindow(window) : GetDpiForSystem();
+    return dpi ? static_cast<int>(dpi) : 96;
 }
 
 void SetClockWindow(HWND clock) { g_clock = clock; }

@@ -6,16 +6,19 @@
 
 #include <vector>
 
-#include "clock/common/placement.h"
+#include "clock/common/geometry.h"
 
 namespace vistrel {
 
-// Every monitor, the primary one first.
+// Every monitor with its DPI, the primary one first.
 std::vector<Monitor> CurrentMonitors();
 
 // The monitor that holds most of the window (the nearest one when it is on none).
 Monitor MonitorOfWindow(HWND window);
 Monitor MonitorOfRect(const Rect& rect);
+
+// The DPI a window is drawn at (96 where the system cannot tell).
+int DpiOf(HWND window);
 
 // The clock window registers itself while it exists (nullptr when it goes).
 void SetClockWindow(HWND clock);

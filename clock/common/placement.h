@@ -12,12 +12,6 @@
 
 namespace vistrel {
 
-struct Monitor {
-    Rect bounds; // the whole monitor
-    Rect work;   // without the task bar and the other bars docked to it
-    friend bool operator==(const Monitor&, const Monitor&) = default;
-};
-
 // The monitor a window on `rect` belongs to: the one it overlaps most, else the nearest one (the
 // first of equals: the list starts with the primary monitor). The list must not be empty.
 std::size_t MonitorIndexFor(std::span<const Monitor> monitors, const Rect& rect);

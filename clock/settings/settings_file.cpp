@@ -33,7 +33,8 @@ void ReadPlacement(const IniFile& ini, const SettingsEnvironment& env, WindowSet
     window.Size = ini.ReadInteger(kCommon, "Size", d.Size);
     if (window.Size < kMinimumClockSize) window.Size = kMinimumClockSize;
     // Without a stored position the clock sits in the top-right corner of the screen.
-    window.PointX = ini.ReadInteger(kCommon, "PointX", env.screen_width - window.Size);
+    window.PointX =
+        ini.ReadInteger(kCommon, "PointX", env.screen_width - Scale(window.Size, env.dpi));
     window.PointY = ini.ReadInteger(kCommon, "PointY", d.PointY);
     KeepOnScreens(env, window);
 }
@@ -191,19 +192,19 @@ void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window) {
         all = {std::min(all.left, m.bounds.left), std::min(all.top, m.bounds.top),
                std::max(all.right, m.bounds.right), std::max(all.bottom, m.bounds.bottom)};
     }
-    const int largest = std::min(all.width(), all.height());
+    const int largest = Unscale(std::min(all.width(), all.height()), env.dpi);
     if (window.Size > largest) window.Size = std::max(largest, kMinimumClockSize);
-    const long long cx = static_cast<long long>(window.PointX) + window.Size / 2;
-    const long long cy = static_cast<long long>(window.PointY) + window.Size / 2;
+    const int pixels = Scale(window.Size, env.dpi);
+    const long long cx = static_cast<long long>(window.PointX) + pixels / 2;
+    const long long cy = static_cast<long long>(window.PointY) + pixels / 2;
     for (const Monitor& m : env.monitors) {
         if (Covers(m.bounds, cx, cy)) return;
     }
     // Lost beyond every monitor (a monitor removed, a hand-edited place): onto the nearest one.
     // Far-off values are first brought within reach, so that the arithmetic stays in range.
     constexpr int kReach = 1 << 24;
-    const Rect lost =
-        Rect::Sized(std::clamp(window.PointX, -kReach, kReach),
-                    std::clamp(window.PointY, -kReach, kReach), window.Size, window.Size);
+    const Rect lost = Rect::Sized(std::clamp(window.PointX, -kReach, kReach),
+                                  std::clamp(window.PointY, -kReach, kReach), pixels, pixels);
     const Rect back = KeptWithin(lost, env.monitors[MonitorIndexFor(env.monitors, lost)].work);
     window.PointX = back.left;
     window.PointY = back.top;

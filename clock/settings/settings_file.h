@@ -50,6 +50,7 @@ struct SettingsEnvironment {
     // comes back fully visible within the work area of the nearest one. Empty: nothing is
     // checked.
     std::vector<Monitor> monitors; // in virtual-screen pixels
+    int dpi = 96;                  // the primary monitor's: the stored size is in 96-DPI pixels
 };
 
 // The window's size and place kept within what the monitors can show (see SettingsEnvironment).

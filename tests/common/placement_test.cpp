@@ -278,6 +278,22 @@ TEST(Placement, EveryWindowGoesOnTheClocksMonitor) {
     }
 }
 
+TEST(Placement, MeasuresScaleWithTheDpiAndComeBackUnchanged) {
+    struct Case {
+        int px, dpi, scaled;
+    };
+    const Case cases[] = {
+        {133, 96, 133},  {133, 144, 200}, {133, 120, 166}, {367, 144, 551}, {112, 144, 168},
+        {189, 168, 331}, {-10, 144, -15}, {1, 144, 2},     {0, 192, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Scale(c.px, c.dpi), c.scaled) << c.px << " at " << c.dpi;
+        // A size read back from the window is the stored one again (at 96 DPI or more).
+        EXPECT_EQ(Unscale(Scale(c.px, c.dpi), c.dpi), c.px) << c.px << " at " << c.dpi;
+    }
+    EXPECT_EQ(Unscale(200, 0), 200); // no DPI known: taken as it is
+}
+
 TEST(Placement, KeptWithinMovesTheLeastAndKeepsTheSize) {
     const Rect area{100, 50, 500, 350};
     struct Case {

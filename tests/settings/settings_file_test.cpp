@@ -79,6 +79,15 @@ TEST_F(SettingsFileTest, SmallSizesBecomeFiftyAndTheDefaultPositionFollowsTheSiz
         EXPECT_EQ(w.Size, size) << stored;
         EXPECT_EQ(w.PointX, kScreenWidth - size) << stored;
     }
+    // At 144 DPI the stored size keeps its 96-DPI meaning; the corner takes its real pixels.
+    WriteBytes(dir.File("Vistrel.Ini"), "[Common]\r\nSize=133\r\n");
+    SettingsEnvironment env = Env();
+    env.dpi = 144;
+    TOptionItem o;
+    WindowSettings w;
+    ReadSettings(dir.File("Vistrel.Ini"), env, o, w);
+    EXPECT_EQ(w.Size, 133);
+    EXPECT_EQ(w.PointX, kScreenWidth - 200);
 }
 
 TEST_F(SettingsFileTest, OldLayoutShiftsDateFormatsOnceAndIsSavedInTheNewLayout) {
@@ -283,6 +292,7 @@ TEST(KeepOnScreens, SizesAndPlacesStayWhereTheMonitorsCanShowThem) {
         std::vector<Monitor> monitors;
         int x, y, size;
         int want_x, want_y, want_size;
+        int dpi = 96;
     };
     const Case cases[] = {
         {"on the screen: unchanged", one, 100, 50, 133, 100, 50, 133},
@@ -297,10 +307,13 @@ TEST(KeepOnScreens, SizesAndPlacesStayWhereTheMonitorsCanShowThem) {
         {"huge over two monitors: the virtual screen's smaller side", two, -800, -200, 99999999,
          -800, -200, 1280},
         {"no monitors known: unchanged", {}, -30000, 0, 99999999, -30000, 0, 99999999},
+        {"huge at 144 DPI: the smaller side in 96-DPI pixels", one, 0, 0, 99999999, 0, 0, 512, 144},
+        {"at 144 DPI the real pixels count for the centre", one, 950, 10, 133, 824, 10, 133, 144},
     };
     for (const Case& c : cases) {
         SettingsEnvironment env;
         env.monitors = c.monitors;
+        env.dpi = c.dpi;
         WindowSettings w;
         w.PointX = c.x;
         w.PointY = c.y;
