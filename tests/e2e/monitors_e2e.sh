@@ -4,7 +4,9 @@
 # one that is left. Xvfb lays all its screens over one another at (0, 0), so the two monitors are
 # a nested Xephyr display inside the test display (Xinerama on, RandR off: Wine then reports
 # Xinerama's heads as monitors). Wine keeps its view of the monitors in its server's desktop, so
-# the server is restarted whenever the display changes. Screenshot: build/monitors_options.png.
+# the server is restarted whenever the display changes. The nested display takes the first free
+# number of VISTREL_NESTED_DISPLAYS (121 to 150 unless given). Screenshot:
+# build/monitors_options.png.
 source "$(dirname "$0")/lib.sh"
 shots="$E2E_ROOT/build"
 
@@ -15,7 +17,7 @@ restart_wine() {
     wineserver -w >/dev/null 2>&1
 }
 nested=""
-for n in $(seq 121 150); do
+for n in ${VISTREL_NESTED_DISPLAYS:-$(seq 121 150)}; do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     Xephyr ":$n" +xinerama -extension RANDR -screen 1024x768+0+0 -screen 800x600+1024+0 \
         -nolisten tcp -noreset >/dev/null 2>&1 &
