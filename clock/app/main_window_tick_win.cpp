@@ -119,8 +119,10 @@ void TfrmVistrel::OnDisplayChange(int width, int height) {
     // The message carries the primary monitor's new size; the list may not show it yet.
     Rect& primary = monitors.front().bounds;
     primary = Rect::Sized(primary.left, primary.top, width, height);
-    PlaceWindow(AfterScreensChanged(Bounds(), anchor_, anchored_on_, monitors));
-    UpdateAnchor();
+    const ScreenChange change = AfterScreensChanged(Bounds(), anchor_, anchored_on_, monitors);
+    PlaceWindow(change.clock);
+    anchored_on_ = change.screen;
+    anchor_ = vistrel::UpdateAnchor(change.clock, anchored_on_, anchor_);
 }
 
 } // namespace vistrel

@@ -26,7 +26,8 @@ Edge EdgeAt(int x, int y, int width, int height, int margin) {
     return Edge::None;
 }
 
-ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py) {
+ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py,
+                        int minimum) {
     const int mx = px - last_x;
     const int my = py - last_y;
     Rect r = rect;
@@ -52,7 +53,7 @@ ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int
         break;
     case Edge::None: break;
     }
-    if (d < kMinimumClockSize) return {false, rect};
+    if (d < minimum) return {false, rect};
     r.right = r.left + d;
     r.bottom = r.top + d;
     return {true, r};

@@ -30,8 +30,10 @@ struct ResizeResult {
     Rect rect;
 };
 // One resize step from `rect` while `edge` is dragged from the last point to (px, py). The window
-// stays square and keeps its centre on the axis that is not dragged.
-ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py);
+// stays square and keeps its centre on the axis that is not dragged; it is refused below
+// `minimum` pixels (the smallest clock on a screen of that DPI).
+ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py,
+                        int minimum = kMinimumClockSize);
 
 // --- lock ---
 // The lock applies when locked and the temporary key is not held, or unlocked and it is held.

@@ -110,9 +110,9 @@ Rect PlaceFromAnchor(const Rect& rect, const Anchor& a, const Rect& screen) {
     return rect;
 }
 
-Rect AfterScreensChanged(const Rect& clock, const Anchor& anchor, const Rect& anchored_on,
-                         std::span<const Monitor> monitors) {
-    if (monitors.empty()) return clock;
+ScreenChange AfterScreensChanged(const Rect& clock, const Anchor& anchor, const Rect& anchored_on,
+                                 std::span<const Monitor> monitors) {
+    if (monitors.empty()) return {clock, anchored_on};
     // The clock's own monitor is the one that now covers most of where that monitor was.
     const Rect& screen = monitors[MonitorIndexFor(monitors, anchored_on)].bounds;
     Rect placed = PlaceFromAnchor(clock, anchor, screen);
@@ -122,7 +122,7 @@ Rect AfterScreensChanged(const Rect& clock, const Anchor& anchor, const Rect& an
             Rect::Sized(screen.left + clock.left - anchored_on.left,
                         screen.top + clock.top - anchored_on.top, clock.width(), clock.height());
     }
-    return KeptWithin(placed, screen);
+    return {KeptWithin(placed, screen), screen};
 }
 
 } // namespace vistrel

@@ -50,7 +50,11 @@ Rect PlaceFromAnchor(const Rect& rect, const Anchor& anchor, const Rect& screen)
 // Where the clock goes after the screens changed. The anchor was taken on `anchored_on` (the
 // bounds of the clock's monitor then); the clock returns to the monitor that holds it now (the
 // nearest one when its own is gone), at the same corner distance there, and fully visible on it.
-Rect AfterScreensChanged(const Rect& clock, const Anchor& anchor, const Rect& anchored_on,
-                         std::span<const Monitor> monitors);
+struct ScreenChange {
+    Rect clock;  // the clock's new place
+    Rect screen; // the bounds of its monitor, on which the anchor is taken from now on
+};
+ScreenChange AfterScreensChanged(const Rect& clock, const Anchor& anchor, const Rect& anchored_on,
+                                 std::span<const Monitor> monitors);
 
 } // namespace vistrel

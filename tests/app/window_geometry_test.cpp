@@ -54,6 +54,9 @@ TEST(WindowGeometry, ResizeBelowTheMinimumIsRefused) {
     const ResizeResult res = ResizeStep(r, Edge::Left, 0, 0, 11, 0);
     EXPECT_FALSE(res.accepted);
     EXPECT_EQ(res.rect.width(), 60); // the window stays as it was
+    // At 144 DPI the smallest clock is 75 pixels.
+    EXPECT_FALSE(ResizeStep(Rect::Sized(0, 0, 80, 80), Edge::Right, 0, 0, -6, 0, 75).accepted);
+    EXPECT_TRUE(ResizeStep(Rect::Sized(0, 0, 80, 80), Edge::Right, 0, 0, -5, 0, 75).accepted);
 }
 
 TEST(WindowGeometry, LockRuleIsInvertedByTheTemporaryKey) {

@@ -44,7 +44,7 @@ Point Apply(Rule rule, const Layout& before, const Rect& clock, const Layout& af
     case Rule::Centre: return move(kCmdMoveCenter);
     case Rule::Return: {
         const Anchor a = UpdateAnchor(clock, m.bounds, {});
-        return AfterScreensChanged(clock, a, m.bounds, after).origin();
+        return AfterScreensChanged(clock, a, m.bounds, after).clock.origin();
     }
     }
     return {};
@@ -276,6 +276,17 @@ TEST(Placement, EveryWindowGoesOnTheClocksMonitor) {
     for (const Case& c : cases) {
         EXPECT_EQ(Apply(c.rule, c.layout, c.clock, c.after), c.expected) << c.what;
     }
+}
+
+TEST(Placement, ChangesInARowKeepTheCornerOfTheScreenTheClockWentTo) {
+    const Rect clock = Rect::Sized(881, 625, 133, 133);
+    Anchor anchor = UpdateAnchor(clock, kPrimary.bounds, {});
+    ScreenChange change =
+        AfterScreensChanged(clock, anchor, kPrimary.bounds, Layout{Screen(0, 0, 1280, 1024)});
+    anchor = UpdateAnchor(change.clock, change.screen, anchor);
+    change =
+        AfterScreensChanged(change.clock, anchor, change.screen, Layout{Screen(0, 0, 800, 600)});
+    EXPECT_EQ(change.clock, Rect::Sized(657, 457, 133, 133));
 }
 
 TEST(Placement, MeasuresScaleWithTheDpiAndComeBackUnchanged) {
