@@ -2,7 +2,7 @@
 NATIVE := build/native
 WIN    := build/win
 
-.PHONY: run test deps native win prefix clean gallery bench
+.PHONY: run test deps native win prefix clean gallery bench dist
 
 run: win prefix
 	tools/run_clock.sh
@@ -34,3 +34,7 @@ gallery: win prefix
 
 bench: win prefix
 	tools/render_bench.sh
+
+# The release package: build/dist/Vistrel-<version>-win64.zip.
+dist: win
+	tools/make_dist.sh

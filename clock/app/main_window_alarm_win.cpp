@@ -8,7 +8,6 @@
 #include "clock/alarm/scheduler.h"
 #include "clock/common/message_box.h"
 #include "clock/common/run_command.h"
-#include "clock/common/system_actions.h"
 
 namespace vistrel {
 
@@ -35,14 +34,7 @@ void TfrmVistrel::ReportMissedAlarms(const MissedAlarms& missed) {
 }
 
 void TfrmVistrel::UpdateWakeTimer(bool again) {
-    const std::optional<TDateTime> wake = WakeTimeFor(alarms_, option_.WakeUp, option_.AlarmUse);
-    if (!again && wake == wake_aimed_) return;
-    if (wake) {
-        CurrentSystemActions().AimWakeTimer(*wake);
-    } else if (wake_aimed_ || again) {
-        CurrentSystemActions().CancelWakeTimer();
-    }
-    wake_aimed_ = wake;
+    wake_timer_.Update(alarms_, option_.WakeUp, option_.AlarmUse, again);
 }
 
 void TfrmVistrel::RunDueAlarms() {

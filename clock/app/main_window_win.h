@@ -10,6 +10,7 @@
 #include "clock/alarm/alarm_item.h"
 #include "clock/alarm/alarm_sound_win.h"
 #include "clock/alarm/scheduler.h"
+#include "clock/alarm/wake_timer.h"
 #include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
 #include "clock/app/command_line.h"
@@ -188,7 +189,7 @@ private:
     bool about_open_ = false;
     bool alarm_view_open_ = false;
     MissedAlarms missed_at_start_;
-    std::optional<TDateTime> wake_aimed_;
+    WakeTimerKeeper wake_timer_;
     // The options dialog while it is open (it owns itself), and the page it opens with.
     TfrmOption* options_ = nullptr;
     int options_page_ = 0;

@@ -9,7 +9,9 @@
 
 #include "clock/alarm/scheduler.h"
 #include "clock/app/tick.h"
+#include "clock/alarm/wake_timer.h"
 #include "tests/support/fake_string_source.h"
+#include "tests/support/recording_system_actions.h"
 
 using namespace vistrel;
 
@@ -119,6 +121,38 @@ TEST(WakeTimer, AimsAMinuteBeforeTheHeadsFirstSound) {
         if (wake) {
             EXPECT_EQ(ToMilliseconds(*wake), ToMilliseconds(*c.expected)) << c.what;
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(WakeTimer, KeptOnTheNextAlarmAndTouchedOnlyWhenItsTimeChanges) {
+    test::RecordingSystemActions actions;
+    const test::ScopedSystemActions scoped(actions);
+    WakeTimerKeeper keeper;
+    const TAlarmItem first = Alarm(akDaily, 7, 0, At(10, 7, 0), "first");
+    const TAlarmItem second = Alarm(akDaily, 8, 0, At(10, 8, 0), "second");
+    const struct {
+        const char* what;
+        AlarmList list;
+        bool wake_up, again;
+        std::vector<std::string> calls; // what this step asked of the system
+    } steps[] = {
+        {"switched on", {first, second}, true, false, {"wake 2026/12/10 06:59:00"}},
+        {"the list unchanged", {first, second}, true, false, {}},
+        {"the head fired", {second}, true, false, {"wake 2026/12/10 07:59:00"}},
+        {"a wake or a time change", {second}, true, true, {"wake 2026/12/10 07:59:00"}},
+        {"the last alarm deleted", {}, true, false, {"wake off"}},
+        {"still none", {}, true, false, {}},
+        {"an alarm added", {first}, true, false, {"wake 2026/12/10 06:59:00"}},
+        {"switched off", {first}, false, false, {"wake off"}},
+    };
+    for (const auto& step : steps) {
+        actions.calls.clear();
+        keeper.Update(step.list, step.wake_up, true, step.again);
+        EXPECT_EQ(actions.calls, step.calls) << step.what;
     }
 }
 

@@ -50,7 +50,9 @@ xdotool search --onlyvisible --name "Vistrel について" mousemove --window %1
 sleep 0.3
 xdotool key Return
 sleep 1
-e2e_check "Enter closes the About window" bash -c "! $(declare -f window_named); window_named 'Vistrel について'"
+# Without a window manager Wine takes two seconds to hide a window with a caption.
+gone() { for _ in $(seq 50); do window_named "$1" || return 0; sleep 0.1; done; return 1; }
+e2e_check "Enter closes the About window" gone "Vistrel について"
 e2e_finish || e2e_fail "the clock did not end"
 rm -rf "$dir"
 

@@ -26,10 +26,10 @@ face() { xdotool mousemove 20 700 sleep 0.3; import -window root -crop 133x133+3
 differ() { compare -metric AE "$1" "$2" null: 2>&1; }
 # Away from a minute boundary, where the minute hand moves: room for about 25 seconds.
 quiet_minute() { while [ "$(date +%S)" -ge 30 ] || [ "$(date +%S)" -lt 2 ]; do sleep 0.5; done; }
-# The clock's pop-up menu, from the hands' hub; "ｽﾀｲﾙﾃﾞｰﾀ" is its fifth row, and its submenu
+# The clock's pop-up menu, from the hands' hub; "ｽﾀｲﾙﾃﾞｰﾀ" is its sixth row, and its submenu
 # has "開く..." beside it and "名前をつけて保存..." below that.
 open_menu() { xdotool mousemove 366 266 sleep 0.3 click 3 sleep 0.8; }
-style_entry() { xdotool mousemove 400 340 sleep 0.8 mousemove 520 $((340 + 16 * $1)) sleep 0.5 click 1; }
+style_entry() { xdotool mousemove 400 356 sleep 0.8 mousemove 520 $((356 + 16 * $1)) sleep 0.5 click 1; }
 window_of() { xdotool search --onlyvisible --name "$1" | head -1; }
 # A place in the options dialog, from its top left corner (the dialog font of the prefix).
 at() { xdotool mousemove --window "$dialog" "$1" "$2" sleep 0.3; }
@@ -101,7 +101,7 @@ e2e_check "the frame is red ($red red pixels)" test "${red:-0}" -gt 1000
 
 # OK keeps it; a restart shows the same face.
 quiet_minute
-at 208 263
+at 208 300
 xdotool click 1
 sleep 1.5
 # Without a window manager the first click on a dialog that lost the activation may only
@@ -126,7 +126,7 @@ import -window root "$shots/faces_save_as.png"
 # The system's save dialog (its title is the system's own).
 saver=$(xdotool search --onlyvisible --name "保存|Save" | head -1)
 e2e_check "the save dialog is open" test -n "$saver"
-[ -n "$saver" ] && xdotool mousemove --window "$saver" 10 10 sleep 0.3
+[ -n "$saver" ] && xdotool mousemove --window "$saver" 10 10 sleep 1
 xdotool type --delay 80 "mine"
 xdotool key Return
 sleep 2

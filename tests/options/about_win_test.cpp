@@ -12,6 +12,7 @@
 #include "clock/common/handles_win.h"
 #include "clock/common/help.h"
 #include "resources/resource.h"
+#include "resources/version.rh"
 #include "support/recorded_help.h"
 #include "support/test_windows_win.h"
 
@@ -58,7 +59,9 @@ TEST_F(AboutWindow, EnterClosesItAndTheNappoLineFollowsTheManagersWindow) {
     Seen seen;
     EXPECT_EQ(OpenAndEnter(seen), IDOK);
     EXPECT_FALSE(seen.nappo_shown);
-    EXPECT_EQ(seen.version, "Vistrel for Windows95/98/Me/NT4.0/2000/XP Version 2.12");
+    // The About window and the version resources tell one version.
+    EXPECT_EQ(seen.version, std::string("Vistrel for Windows95/98/Me/NT4.0/2000/XP Version ") +
+                                VISTREL_VERSION_TEXT);
     EXPECT_EQ(seen.link, "<a>help\\index.html</a>");
     EXPECT_EQ(seen.placed.right, 1024) << "a clock at the right edge: flush right";
     EXPECT_EQ(seen.placed.top, 333);
@@ -97,4 +100,22 @@ TEST_F(AboutWindow, OpeningAndClosingLeavesNothingBehind) {
     for (int i = 0; i < 100; ++i) ASSERT_EQ(RunAbout(owner.get(), clock.get()), IDOK);
     EXPECT_EQ(LiveGdiObjects(), gdi_before);
     EXPECT_EQ(test_support::ThreadWindowCount(), windows_before);
+}
+
+TEST(VersionResource, TheProgramCarriesTheAboutWindowsVersion) {
+    wchar_t path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(nullptr, path, MAX_PATH), 0u);
+    DWORD ignored = 0;
+    std::vector<char> data(GetFileVersionInfoSizeW(path, &ignored));
+    ASSERT_FALSE(data.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(data.size()), data.data()));
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\041104B0\\ProductVersion",
+                               reinterpret_cast<void**>(&text), &length));
+    EXPECT_EQ(std::wstring(text), std::wstring(L"" VISTREL_VERSION_TEXT));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), 2);
+    EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), 12);
 }
