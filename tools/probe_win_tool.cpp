@@ -4,12 +4,17 @@
 //   probe_win wait <ms>          waits until the clock window exists
 //   probe_win minimize|restore|close
 //   probe_win display <w> <h>    tells the clock the screen size changed
+//   probe_win command <n>        posts the clock the command number n, as its menu does
+//   probe_win monitors           every monitor: bounds and work area
+//   probe_win window <caption>   the rectangle of our visible top-level window with that caption
 //   probe_win box [ms]           waits for a message box of the clock's and prints its text
 //   probe_win dismiss            presses OK (or the default button) of that message box
 //   probe_win closetime          closes the clock and prints how long until its window is gone
 //                                and until its process has ended
 //   probe_win nappo              the screen saver manager: its window, status window and idle time
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -157,6 +162,32 @@ int Nappo() {
     return 0;
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+    MONITORINFO i{};
+    i.cbSize = sizeof i;
+    if (!GetMonitorInfoW(monitor, &i)) return TRUE;
+    std::printf("monitor=%ld,%ld,%ld,%ld work=%ld,%ld,%ld,%ld primary=%d\n", i.rcMonitor.left,
+                i.rcMonitor.top, i.rcMonitor.right, i.rcMonitor.bottom, i.rcWork.left, i.rcWork.top,
+                i.rcWork.right, i.rcWork.bottom, (i.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    return TRUE;
+}
+
+// The caption as typed: from the wide command line, since the narrow one depends on the code page.
+int WindowRect() {
+    int count = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+    HWND w = args && count > 2 ? FindWindowW(nullptr, args[2]) : nullptr;
+    LocalFree(args);
+    RECT r;
+    if (!w || !IsWindowVisible(w) || !GetWindowRect(w, &r)) {
+        std::printf("found=0\n");
+        return 1;
+    }
+    std::printf("found=1 x=%ld y=%ld w=%ld h=%ld \n", r.left, r.top, r.right - r.left,
+                r.bottom - r.top);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -171,6 +202,13 @@ int main(int argc, char** argv) {
         const LPARAM size = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
         return main && SendMessageW(main, WM_DISPLAYCHANGE, 32, size) == 0 ? 0 : 1;
     }
+    if (!std::strcmp(cmd, "command") && argc > 2) {
+        HWND main = MainWindow();
+        return main && PostMessageW(main, WM_COMMAND, std::atoi(argv[2]), 0) ? 0 : 1;
+    }
+    if (!std::strcmp(cmd, "monitors"))
+        return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1;
+    if (!std::strcmp(cmd, "window") && argc > 2) return WindowRect();
     if (!std::strcmp(cmd, "box")) return Box(argc > 2 ? std::atoi(argv[2]) : 10000);
     if (!std::strcmp(cmd, "dismiss")) return Dismiss();
     if (!std::strcmp(cmd, "closetime")) return CloseTime();

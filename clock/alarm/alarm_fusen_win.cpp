@@ -26,22 +26,24 @@ HWND TfrmAlarmFusen::Open(const TAlarmItem& item, int interval,
 
 void TfrmAlarmFusen::FormCreate() {
     RegisterClassOnce(kClassName);
-    const POINT at = ScreenCentre(kClientWidth, kClientHeight);
-    CreateNotice(kClassName, 0, L"Vistrel", WS_POPUP | WS_CLIPCHILDREN, at.x, at.y, kClientWidth,
-                 kClientHeight);
+    const POINT at = ScreenCentre(Scaled(kClientWidth), Scaled(kClientHeight));
+    CreateNotice(kClassName, 0, L"Vistrel", WS_POPUP | WS_CLIPCHILDREN, at.x, at.y,
+                 Scaled(kClientWidth), Scaled(kClientHeight));
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // No SS_NOTIFY: the mouse over the caption reaches this window, which drags by it.
     pnlCaption_ = CreateWindowExW(0, L"STATIC", L"",
                                   WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, 0,
                                   0, 0, 0, hwnd(), nullptr, instance, nullptr);
     SpeedButton1_ = CreateWindowExW(
-        0, L"BUTTON", L"×", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_FLAT, 0, 0, kButtonSize,
-        kButtonSize, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCloseButtonId)),
-        instance, nullptr);
+        0, L"BUTTON", L"×", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_FLAT, 0, 0,
+        Scaled(kButtonSize), Scaled(kButtonSize), hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCloseButtonId)), instance, nullptr);
     SendMessageW(pnlCaption_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
     SendMessageW(SpeedButton1_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
-    const int inset = kBodyBevel + kBodyBorder;
-    CreateMemo(0, 0, {inset, kTabHeight + inset, kClientWidth - inset, kClientHeight - inset});
+    const int inset = kBodyBevel + Scaled(kBodyBorder);
+    CreateMemo(0, 0,
+               {inset, Scaled(kTabHeight) + inset, Scaled(kClientWidth) - inset,
+                Scaled(kClientHeight) - inset});
     LayoutTab();
 }
 
@@ -49,7 +51,8 @@ void TfrmAlarmFusen::FormShow(int interval) {
     StartCloseTimer(interval);
     const std::wstring caption = Widen(AlarmFusenCaption(item()));
     SetWindowTextW(pnlCaption_, caption.c_str());
-    tab_width_ = FusenTabWidth(MeasureText(WindowFont(), caption).cx, kButtonPanelWidth, kTabBevel);
+    tab_width_ =
+        FusenTabWidth(MeasureText(WindowFont(), caption).cx, Scaled(kButtonPanelWidth), kTabBevel);
     LayoutTab();
     ShowNotice(SW_SHOWNORMAL);
 }
@@ -57,11 +60,12 @@ void TfrmAlarmFusen::FormShow(int interval) {
 void TfrmAlarmFusen::LayoutTab() {
     // The caption takes the tab inside its bevel, the button panel its right end.
     const int inner_right = tab_width_ - kTabBevel;
-    const int button_left = inner_right - kButtonPanelWidth;
+    const int button_left = inner_right - Scaled(kButtonPanelWidth);
     MoveWindow(pnlCaption_, kTabBevel * 2, kTabBevel, button_left - kTabBevel * 2,
-               kTabHeight - 2 * kTabBevel, TRUE);
-    MoveWindow(SpeedButton1_, button_left + (kButtonPanelWidth - kButtonSize) / 2,
-               (kTabHeight - kButtonSize) / 2, kButtonSize, kButtonSize, TRUE);
+               Scaled(kTabHeight) - 2 * kTabBevel, TRUE);
+    MoveWindow(SpeedButton1_, button_left + (Scaled(kButtonPanelWidth) - Scaled(kButtonSize)) / 2,
+               (Scaled(kTabHeight) - Scaled(kButtonSize)) / 2, Scaled(kButtonSize),
+               Scaled(kButtonSize), TRUE);
     SetShape();
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
@@ -69,8 +73,8 @@ void TfrmAlarmFusen::LayoutTab() {
 void TfrmAlarmFusen::SetShape() {
     RECT client;
     GetClientRect(hwnd(), &client);
-    UniqueRegion shape(CreateRectRgn(0, 0, tab_width_, kTabHeight));
-    const UniqueRegion body(CreateRectRgn(0, kTabHeight, client.right, client.bottom));
+    UniqueRegion shape(CreateRectRgn(0, 0, tab_width_, Scaled(kTabHeight)));
+    const UniqueRegion body(CreateRectRgn(0, Scaled(kTabHeight), client.right, client.bottom));
     CombineRgn(shape.get(), shape.get(), body.get(), RGN_OR);
     // The system owns the region from here on and frees the one it replaces.
     if (SetWindowRgn(hwnd(), shape.get(), TRUE)) shape.release();
@@ -82,12 +86,12 @@ void TfrmAlarmFusen::OnPaint() {
     RECT client;
     GetClientRect(hwnd(), &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    RECT tab{0, 0, tab_width_, kTabHeight};
+    RECT tab{0, 0, tab_width_, Scaled(kTabHeight)};
     DrawEdge(dc, &tab, EDGE_RAISED, BF_RECT);
-    RECT body{0, kTabHeight, client.right, client.bottom};
+    RECT body{0, Scaled(kTabHeight), client.right, client.bottom};
     DrawEdge(dc, &body, EDGE_RAISED, BF_RECT);
     // The memo's colour reaches to the bevel, as the border of the note.
-    RECT inside{kBodyBevel, kTabHeight + kBodyBevel, client.right - kBodyBevel,
+    RECT inside{kBodyBevel, Scaled(kTabHeight) + kBodyBevel, client.right - kBodyBevel,
                 client.bottom - kBodyBevel};
     FillRect(dc, &inside, BackBrush());
     EndPaint(hwnd(), &ps);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "clock/common/monitors_win.h"
 #include "clock/common/colour_win.h"
 #include "clock/common/date_format.h"
 #include "clock/common/date_time.h"
@@ -15,9 +16,7 @@ namespace {
 // Column widths at 96 DPI; columns 1 and 2 (the times) are right-aligned.
 constexpr std::array<int, 6> kWidths = {26, 125, 124, 192, 259, 225};
 
-int Scaled(HWND window, int px) {
-    return MulDiv(px, static_cast<int>(GetDpiForWindow(window)), 96);
-}
+int Scaled(HWND window, int px) { return Scale(px, DpiOf(window)); }
 
 const std::string& CellText(const AlarmRowTexts& texts, int column) {
     switch (column) {

@@ -14,10 +14,11 @@ HWND TfrmAlarmMsg::Open(const TAlarmItem& item, int interval, std::weak_ptr<cons
 
 void TfrmAlarmMsg::FormCreate() {
     RegisterClassOnce(kClassName);
-    const POINT at = ScreenCentre(kWidth, kHeight);
+    const int width = Scaled(kWidth), height = Scaled(kHeight);
+    const POINT at = ScreenCentre(width, height);
     CreateNotice(kClassName, 0, L"",
                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, at.x,
-                 at.y, kWidth, kHeight);
+                 at.y, width, height);
     UseWindowFont(9, true);
     RECT client;
     GetClientRect(hwnd(), &client);

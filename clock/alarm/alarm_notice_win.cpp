@@ -7,6 +7,8 @@
 #include "clock/common/colour.h"
 #include "clock/common/colour_win.h"
 #include "clock/common/error.h"
+#include "clock/common/monitors_win.h"
+#include "clock/common/placement.h"
 #include "clock/common/wide_win.h"
 
 namespace vistrel {
@@ -21,9 +23,8 @@ int g_open_notices = 0;
 void SetAlarmMinuteForTests(unsigned ms) { g_minute_ms = ms ? ms : kMinuteMs; }
 int OpenAlarmNotices() { return g_open_notices; }
 
-UniqueFont CreateAlarmFont(int points, bool bold) {
-    const WindowDc screen(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+UniqueFont CreateAlarmFont(int points, bool bold, int dpi) {
+    const int height = -MulDiv(points, dpi > 0 ? dpi : ClockMonitor().dpi, 72);
     return UniqueFont(CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                   SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
@@ -39,8 +40,8 @@ SIZE MeasureText(HFONT font, const std::wstring& text) {
 }
 
 POINT ScreenCentre(int width, int height) {
-    return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-            (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
+    const Point p = CentreOn(ClockMonitor().bounds, {width, height});
+    return {p.x, p.y};
 }
 
 AlarmNotice* AlarmNotice::FromHandle(HWND hwnd) {
@@ -48,12 +49,12 @@ AlarmNotice* AlarmNotice::FromHandle(HWND hwnd) {
 }
 
 AlarmNotice::AlarmNotice(const TAlarmItem& item, std::weak_ptr<const AlarmHost> host)
-    : item_(item), host_(std::move(host)), back_(ToColorRef(item.colour)),
+    : item_(item), host_(std::move(host)), dpi_(ClockMonitor().dpi), back_(ToColorRef(item.colour)),
       text_(
           ToColorRef(static_cast<std::uint32_t>(ContrastColour(static_cast<TColor>(item.colour))))),
       back_brush_(CreateSolidBrush(back_)),
-      memo_font_(CreateAlarmFont(AlarmFontPoints(item.font_size), true)),
-      window_font_(CreateAlarmFont(9, false)) {}
+      memo_font_(CreateAlarmFont(AlarmFontPoints(item.font_size), true, dpi_)),
+      window_font_(CreateAlarmFont(9, false, dpi_)) {}
 
 HWND AlarmNotice::OpenOwned(std::unique_ptr<AlarmNotice> form, const std::function<void()>& create,
                             const std::function<void()>& show) {
@@ -93,7 +94,7 @@ void AlarmNotice::CreateMemo(DWORD style, DWORD ex_style, const RECT& r) {
 }
 
 void AlarmNotice::UseWindowFont(int points, bool bold) {
-    window_font_ = CreateAlarmFont(points, bold);
+    window_font_ = CreateAlarmFont(points, bold, dpi_);
 }
 
 void AlarmNotice::StartCloseTimer(int minutes) {

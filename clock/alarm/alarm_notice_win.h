@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "clock/alarm/alarm_item.h"
+#include "clock/common/geometry.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/window_win.h"
 
@@ -64,6 +65,9 @@ protected:
     HFONT WindowFont() const { return window_font_.get(); }
     void UseWindowFont(int points, bool bold);
     HBRUSH BackBrush() const { return back_brush_.get(); }
+    // A 96-DPI measure of the window in pixels on the clock's monitor, where it opens (bevels
+    // drawn by the system keep their width).
+    int Scaled(int px) const { return Scale(px, dpi_); }
 
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnFinalMessage() override;
@@ -74,6 +78,7 @@ private:
 
     TAlarmItem item_;
     std::weak_ptr<const AlarmHost> host_;
+    int dpi_;
     COLORREF back_;
     COLORREF text_;
     UniqueBrush back_brush_;
@@ -84,11 +89,12 @@ private:
     bool shown_ = false;
 };
 
-// "ＭＳ Ｐゴシック" in the Shift-JIS character set at a point size.
-UniqueFont CreateAlarmFont(int points, bool bold);
+// "ＭＳ Ｐゴシック" in the Shift-JIS character set at a point size, on a screen of `dpi` (0: the
+// clock's monitor).
+UniqueFont CreateAlarmFont(int points, bool bold, int dpi = 0);
 // Width and height of a text in a font.
 SIZE MeasureText(HFONT font, const std::wstring& text);
-// The top left corner that centres a window of the given size on the screen.
+// The top left corner that centres a window of the given size on the clock's monitor.
 POINT ScreenCentre(int width, int height);
 
 } // namespace vistrel

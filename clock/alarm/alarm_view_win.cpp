@@ -11,6 +11,7 @@
 #include "clock/alarm/alarm_grid_win.h"
 #include "clock/alarm/alarm_sound_win.h"
 #include "clock/alarm/alarm_view_ids.h"
+#include "clock/common/monitors_win.h"
 #include "clock/common/colour.h"
 #include "clock/common/colour_win.h"
 #include "clock/common/dialog_win.h"
@@ -124,7 +125,7 @@ private:
     void btnDeleteClick();
     void btnAllDeleteClick();
 
-    int Scale(int px) const { return MulDiv(px, static_cast<int>(GetDpiForWindow(hwnd())), 96); }
+    int Scale(int px) const { return vistrel::Scale(px, DpiOf(hwnd())); }
     std::string Text(int id) const;
     void SetText(int id, const std::string& text);
     void Select(int id, int index);
@@ -297,8 +298,7 @@ void TfrmAlarmView::ShowMessageLook() {
     const AlarmEditorFields& f = editor_.Fields();
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
-    font.lfHeight =
-        -MulDiv(std::clamp(f.font_size, 1, 72), static_cast<int>(GetDpiForWindow(hwnd())), 72);
+    font.lfHeight = -MulDiv(std::clamp(f.font_size, 1, 72), DpiOf(hwnd()), 72);
     font.lfWidth = 0;
     font.lfWeight = FW_BOLD;
     UniqueFont fresh(CreateFontIndirectW(&font));

@@ -100,9 +100,8 @@ void TfrmVistrel::EraseCmd1() {
 }
 
 void TfrmVistrel::MoveToCorner(Command command) {
-    RECT wa{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
     const Rect b = Bounds();
+    const Rect wa = MonitorOfRect(b).work;
     const MovePlace p = PlaceForMove(command, wa.left, wa.top, wa.right, wa.bottom, b.width());
     PlaceWindow(Rect::Sized(p.left, p.top, b.width(), b.height()));
     UpdateAnchor();

@@ -32,8 +32,10 @@ LRESULT TfrmVistrel::LockBehaviour() {
         POINT p;
         GetCursorPos(&p);
         const Rect b = Bounds();
+        // The steps are 96-DPI pixels, as the clock's size.
         const Offset o = MoveAway(b, p.x, p.y, option_.EscapeSpeed);
-        SetWindowPos(hwnd(), nullptr, b.left + o.dx, b.top + o.dy, 0, 0,
+        const int dpi = DpiOf(hwnd());
+        SetWindowPos(hwnd(), nullptr, b.left + Scale(o.dx, dpi), b.top + Scale(o.dy, dpi), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         break;
     }

@@ -28,7 +28,7 @@ LRESULT TfrmVistrel::OnNcHitTest(LPARAM lp) {
     RECT rc;
     GetClientRect(hwnd(), &rc);
     const int margin = EdgeMargin(
-        {window_.Size, option_.MojiBan, option_.MojiSize, option_.ThickPos, option_.Thick5Size});
+        {rc.right, option_.MojiBan, option_.MojiSize, option_.ThickPos, option_.Thick5Size});
     switch (EdgeAt(p.x, p.y, rc.right, rc.bottom, margin)) {
     case Edge::Left: return HTLEFT;
     case Edge::Right: return HTRIGHT;
@@ -78,10 +78,11 @@ LRESULT TfrmVistrel::OnMouseMove(WPARAM wp, LPARAM lp) {
     POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     if (resizing_) {
         ClientToScreen(hwnd(), &p);
+        const int dpi = DpiOf(hwnd());
         const ResizeResult r = ResizeStep(resize_start_rect_, resize_edge_, resize_start_.x,
-                                          resize_start_.y, p.x, p.y);
+                                          resize_start_.y, p.x, p.y, Scale(kMinimumClockSize, dpi));
         if (!r.accepted) return 0;
-        window_.Size = r.rect.width();
+        window_.Size = Unscale(r.rect.width(), dpi);
         PlaceWindow(r.rect);
         UpdateAnchor();
         Redraw();

@@ -101,12 +101,28 @@ void TfrmVistrel::OnTrayMessage(LPARAM lp) {
 }
 
 void TfrmVistrel::UpdateAnchor() {
-    anchor_ = vistrel::UpdateAnchor(Bounds(), GetSystemMetrics(SM_CXSCREEN),
-                                    GetSystemMetrics(SM_CYSCREEN), anchor_);
+    anchored_on_ = MonitorOfRect(Bounds()).bounds;
+    anchor_ = vistrel::UpdateAnchor(Bounds(), anchored_on_, anchor_);
+}
+
+void TfrmVistrel::OnDpiChanged(int dpi) {
+    const Rect b = Bounds();
+    const int pixels = Scale(window_.Size, dpi);
+    PlaceWindow(Rect::Sized(b.left + (b.width() - pixels) / 2, b.top + (b.height() - pixels) / 2,
+                            pixels, pixels));
+    UpdateAnchor();
+    Redraw();
 }
 
 void TfrmVistrel::OnDisplayChange(int width, int height) {
-    PlaceWindow(PlaceFromAnchor(Bounds(), anchor_, width, height));
+    std::vector<Monitor> monitors = CurrentMonitors();
+    // The message carries the primary monitor's new size; the list may not show it yet.
+    Rect& primary = monitors.front().bounds;
+    primary = Rect::Sized(primary.left, primary.top, width, height);
+    const ScreenChange change = AfterScreensChanged(Bounds(), anchor_, anchored_on_, monitors);
+    PlaceWindow(change.clock);
+    anchored_on_ = change.screen;
+    anchor_ = vistrel::UpdateAnchor(change.clock, anchored_on_, anchor_);
 }
 
 } // namespace vistrel

@@ -100,6 +100,7 @@ void TfrmVistrel::FormCreate() {
     };
     app_.on_close = [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); };
 
+    SetClockWindow(hwnd());
     ReadAllSettings();
 
     if (const auto nappo = NappoCommandLine(NappoMoment::StartUp, IsWindows95(), flags_.start_nappo,
@@ -151,34 +152,16 @@ void TfrmVistrel::NoteUnread(const std::string& path, const std::string& failure
     ShowMessageBox(failure, MsgType::Warning);
 }
 
-namespace {
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-    auto& areas = *reinterpret_cast<std::vector<Rect>*>(data);
-    const RECT& r = info.rcMonitor;
-    const Rect area{r.left, r.top, r.right, r.bottom};
-    // The primary monitor first: the default place lies on it.
-    if (info.dwFlags & MONITORINFOF_PRIMARY) areas.insert(areas.begin(), area);
-    else areas.push_back(area);
-    return TRUE;
-}
-
-std::vector<Rect> MonitorAreas() {
-    std::vector<Rect> areas;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&areas));
-    return areas;
-}
-} // namespace
-
 void TfrmVistrel::ReadAllSettings() {
+    const std::vector<Monitor> monitors = CurrentMonitors();
     const SettingsEnvironment env{ProgramFolder(), GetSystemMetrics(SM_CXSCREEN),
-                                  set_layered_ != nullptr, MonitorAreas()};
+                                  set_layered_ != nullptr, monitors, monitors.front().dpi};
     const std::string path =
         SettingsFileName(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver);
     NoteUnread(path, ReadSettings(path, env, option_, window_));
-    PlaceWindow(Rect::Sized(window_.PointX, window_.PointY, window_.Size, window_.Size));
+    const Rect stored = Rect::Sized(window_.PointX, window_.PointY, window_.Size, window_.Size);
+    const int pixels = Scale(window_.Size, monitors[MonitorIndexFor(monitors, stored)].dpi);
+    PlaceWindow(Rect::Sized(window_.PointX, window_.PointY, pixels, pixels));
     ApplyTranslucency();
     if (window_.StayOnTop) app_.SetTopmost(true);
     option_.Locked = false;
@@ -253,7 +236,7 @@ void TfrmVistrel::SaveSettings() {
     const Rect r = Bounds();
     window_.PointX = r.left;
     window_.PointY = r.top;
-    window_.Size = r.width();
+    window_.Size = Unscale(r.width(), DpiOf(hwnd()));
     std::optional<WindowPoint> home;
     if (home_rect_) home = WindowPoint{home_rect_->left, home_rect_->top};
     try {
@@ -316,6 +299,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return Default(msg, wp, lp);
     case WM_COMMAND: ExecuteEnabled(static_cast<Command>(LOWORD(wp))); return 0;
     case WM_DISPLAYCHANGE: OnDisplayChange(LOWORD(lp), HIWORD(lp)); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wp)); return 0;
     case WM_TIMECHANGE:
         // The system time was set: aim the tick at the new second boundary at once, and the
         // wake timer (kept in universal time) at the alarm's new moment.
@@ -332,6 +316,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_QUERYENDSESSION: SaveAll(); return Default(msg, wp, lp);
     case WM_DESTROY:
+        SetClockWindow(nullptr);
         FormDestroy();
         app_.EndWithProgram();
         RequestQuit(0);

@@ -19,6 +19,8 @@
 #include "clock/app/popup_menu_win.h"
 #include "clock/app/tick.h"
 #include "clock/app/window_geometry.h"
+#include "clock/common/monitors_win.h"
+#include "clock/common/placement.h"
 #include "clock/common/window_win.h"
 #include "clock/face/face_painter_win.h"
 #include "clock/options/options_host.h"
@@ -79,6 +81,8 @@ private:
     void UpdateTrayIcon();
     void UpdateAnchor();
     void OnDisplayChange(int width, int height);
+    // Moved onto a monitor of another DPI: the same 96-DPI size there, around the same middle.
+    void OnDpiChanged(int dpi);
     void OnTrayMessage(LPARAM lp);
     void OnPaint();
     void Redraw();
@@ -178,6 +182,7 @@ private:
 
     TickState tick_;
     Anchor anchor_;
+    Rect anchored_on_; // the bounds of the monitor the anchor was taken on
     bool minimized_ = false;
     bool ticking_ = false;
     bool set_time_available_ = false;

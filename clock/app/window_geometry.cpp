@@ -26,7 +26,8 @@ Edge EdgeAt(int x, int y, int width, int height, int margin) {
     return Edge::None;
 }
 
-ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py) {
+ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py,
+                        int minimum) {
     const int mx = px - last_x;
     const int my = py - last_y;
     Rect r = rect;
@@ -52,36 +53,10 @@ ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int
         break;
     case Edge::None: break;
     }
-    if (d < kMinimumClockSize) return {false, rect};
+    if (d < minimum) return {false, rect};
     r.right = r.left + d;
     r.bottom = r.top + d;
     return {true, r};
-}
-
-Anchor UpdateAnchor(const Rect& rect, int sw, int sh, Anchor previous) {
-    const int w = rect.width(), h = rect.height();
-    const int cx = rect.left + w / 2;
-    const int cy = rect.top + h / 2;
-    const int from_right = sw - (rect.left + w);
-    const int from_bottom = sh - (rect.top + h);
-    if (cx < w && cy < h) return {Corner::TopLeft, rect.left, rect.top};
-    if (cx > sw - w && cy < h) return {Corner::TopRight, from_right, rect.top};
-    if (cx < w && cy > sh - h) return {Corner::BottomLeft, rect.left, from_bottom};
-    if (cx > sw - w && cy > sh - h) return {Corner::BottomRight, from_right, from_bottom};
-    previous.corner = Corner::None;
-    return previous;
-}
-
-Rect PlaceFromAnchor(const Rect& rect, const Anchor& a, int sw, int sh) {
-    const int w = rect.width(), h = rect.height();
-    switch (a.corner) {
-    case Corner::TopLeft: return Rect::Sized(a.dx, a.dy, w, h);
-    case Corner::TopRight: return Rect::Sized(sw - a.dx - w, a.dy, w, h);
-    case Corner::BottomLeft: return Rect::Sized(a.dx, sh - a.dy - h, w, h);
-    case Corner::BottomRight: return Rect::Sized(sw - a.dx - w, sh - a.dy - h, w, h);
-    case Corner::None: break;
-    }
-    return rect;
 }
 
 Offset MoveAway(const Rect& win, int x, int y, int escape_speed) {

@@ -1,9 +1,10 @@
 // The arithmetic of the clock window's behaviours, kept apart from the window so that it can be
-// tested on its own: the edge margin of the hit test, the square resize, the corner anchor, and
-// the escape steps of the locked clock.
+// tested on its own: the edge margin of the hit test, the square resize and the escape steps of
+// the locked clock (the corner anchor is with the other placements, clock/common/placement.h).
 #pragma once
 
 #include "clock/common/geometry.h"
+#include "clock/common/placement.h"
 #include "clock/settings/settings_file.h"
 
 namespace vistrel {
@@ -29,18 +30,10 @@ struct ResizeResult {
     Rect rect;
 };
 // One resize step from `rect` while `edge` is dragged from the last point to (px, py). The window
-// stays square and keeps its centre on the axis that is not dragged.
-ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py);
-
-// --- anchor ---
-enum class Corner { TopRight = 0, BottomRight = 1, TopLeft = 2, BottomLeft = 3, None = 4 };
-struct Anchor {
-    Corner corner = Corner::None;
-    int dx = 0, dy = 0; // distances from that corner's two screen edges
-};
-Anchor UpdateAnchor(const Rect& rect, int screen_width, int screen_height, Anchor previous);
-// Where the window goes when the screen size changes; a window with no corner stays.
-Rect PlaceFromAnchor(const Rect& rect, const Anchor& anchor, int screen_width, int screen_height);
+// stays square and keeps its centre on the axis that is not dragged; it is refused below
+// `minimum` pixels (the smallest clock on a screen of that DPI).
+ResizeResult ResizeStep(const Rect& rect, Edge edge, int last_x, int last_y, int px, int py,
+                        int minimum = kMinimumClockSize);
 
 // --- lock ---
 // The lock applies when locked and the temporary key is not held, or unlocked and it is held.

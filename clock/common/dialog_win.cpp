@@ -2,7 +2,8 @@
 
 #include "clock/common/error.h"
 #include "clock/common/message_loop_win.h"
-#include "clock/common/place_near_clock.h"
+#include "clock/common/monitors_win.h"
+#include "clock/common/placement.h"
 #include "clock/common/window_win.h"
 #include "clock/widgets/colour_button_win.h"
 
@@ -81,7 +82,7 @@ void Dialog::PlaceNearClockWindow(HWND clock) {
     if (!clock || !GetWindowRect(clock, &c) || !GetWindowRect(hwnd_, &d)) return;
     const Point p =
         PlaceNearClock({c.left, c.top, c.right, c.bottom}, {d.right - d.left, d.bottom - d.top},
-                       {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+                       MonitorOfWindow(clock).bounds);
     SetWindowPos(hwnd_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

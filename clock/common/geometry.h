@@ -1,4 +1,5 @@
-// Points, sizes and rectangles in pixels, shared by the face, the windows and the dialogs.
+// Points, sizes, rectangles and monitors in pixels, shared by the face, the windows and the
+// dialogs, and the one conversion of a pixel measure between 96 DPI and a screen's DPI.
 #pragma once
 
 namespace vistrel {
@@ -29,5 +30,25 @@ struct Rect {
     }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
+
+// One monitor in virtual-screen pixels.
+struct Monitor {
+    Rect bounds; // the whole monitor
+    Rect work;   // without the task bar and the other bars docked to it
+    int dpi = 96;
+    friend bool operator==(const Monitor&, const Monitor&) = default;
+};
+
+// The pixels of a 96-DPI measure on a screen of `dpi` (halves away from zero, as MulDiv does).
+constexpr int Scale(int px, int dpi) {
+    const long long n = static_cast<long long>(px) * dpi;
+    return static_cast<int>(n >= 0 ? (n + 48) / 96 : (n - 48) / 96);
+}
+// The 96-DPI measure of `px` pixels on a screen of `dpi`; 96 where the DPI is unknown.
+constexpr int Unscale(int px, int dpi) {
+    if (dpi <= 0) return px;
+    const long long n = static_cast<long long>(px) * 96;
+    return static_cast<int>(n >= 0 ? (n + dpi / 2) / dpi : (n - dpi / 2) / dpi);
+}
 
 } // namespace vistrel

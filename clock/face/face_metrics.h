@@ -38,6 +38,10 @@ struct FaceMetrics {
 // kMinClockSize..kMaxClockSize, the client size into 0..kMaxClockSize).
 FaceMetrics ComputeFaceMetrics(const FaceMeasures& m);
 
+// The resolution at which the face's font sizes in points become pixels, whatever the screen's:
+// the fonts then keep their proportion to the face, which alone follows the screen's DPI.
+inline constexpr int kFaceFontDpi = 96;
+
 // Font sizes in points: nearest(Size / (17 - DateSize)) for the date and time text and
 // nearest(Size / (15 - MojiSize)) for the numerals; the size values are held in 0..10 so the
 // divisor never reaches zero.

@@ -243,10 +243,10 @@ void FacePainter::DrawNumerals(const Frame& f) {
     v.shadow_last = C(o.ColorBS2);
     v.hour = f.request.time.hour;
 
-    FontSpec font_spec{o.MojiBanFont,
-                       FontHeightForPoints(NumeralFontPoints(f.metrics.size, o.MojiSize),
-                                           f.request.screen.pixels_per_inch),
-                       0, o.MojiBanBold, o.MojiBanItalic};
+    FontSpec font_spec{
+        o.MojiBanFont,
+        FontHeightForPoints(NumeralFontPoints(f.metrics.size, o.MojiSize), kFaceFontDpi), 0,
+        o.MojiBanBold, o.MojiBanItalic};
     FontSpec narrow_spec = font_spec;
     narrow_spec.width = NarrowCharWidth(font_spec.height, o.MojiBanPitchWidth);
     // Fetch both before measuring: the cache keeps them alive for the rest of the layer.
@@ -265,7 +265,7 @@ void FacePainter::DrawCaption(const Frame& f, bool time) {
     const FontSpec font_spec{
         time ? o.TimeCharFont : o.DateCharFont,
         FontHeightForPoints(CaptionFontPoints(f.metrics.size, time ? o.TimeSize : o.DateSize),
-                            f.request.screen.pixels_per_inch),
+                            kFaceFontDpi),
         0, time ? o.TimeCharBold : o.DateCharBold, time ? o.TimeCharItalic : o.DateCharItalic};
     CaptionPaint c;
     c.text = Widen(time ? time_text_ : date_text_);

@@ -11,11 +11,10 @@
 
 namespace vistrel {
 
-// The screen the clock shows on: gradations are switched off below 16 bits per pixel, and
-// font sizes in points become pixels at its resolution.
+// The screen the clock shows on: gradations are switched off below 16 bits per pixel. Its DPI
+// plays no part: the face's fonts are sized in proportion to the face (kFaceFontDpi).
 struct ScreenTraits {
     int bits_per_pixel = 32;
-    int pixels_per_inch = 96;
 };
 
 // One reading of the clock: the date-time the texts show and the hand positions.

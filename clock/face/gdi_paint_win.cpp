@@ -18,8 +18,6 @@ ScreenTraits QueryScreenTraits() {
     const WindowDc screen(nullptr);
     if (!screen.get()) return t;
     t.bits_per_pixel = GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
-    t.pixels_per_inch = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    if (t.pixels_per_inch <= 0) t.pixels_per_inch = 96;
     return t;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "clock/common/monitors_win.h"
 #include "clock/common/dialog_win.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/help.h"
@@ -59,7 +60,7 @@ protected:
     }
 
 private:
-    int Scale(int px) const { return MulDiv(px, static_cast<int>(GetDpiForWindow(hwnd())), 96); }
+    int Scale(int px) const { return vistrel::Scale(px, DpiOf(hwnd())); }
 
     void FillList() {
         SetDlgItemTextW(hwnd(), IDC_LOAD_STYLE_PATH, Widen(folder_).c_str());

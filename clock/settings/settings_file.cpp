@@ -33,7 +33,8 @@ void ReadPlacement(const IniFile& ini, const SettingsEnvironment& env, WindowSet
     window.Size = ini.ReadInteger(kCommon, "Size", d.Size);
     if (window.Size < kMinimumClockSize) window.Size = kMinimumClockSize;
     // Without a stored position the clock sits in the top-right corner of the screen.
-    window.PointX = ini.ReadInteger(kCommon, "PointX", env.screen_width - window.Size);
+    window.PointX =
+        ini.ReadInteger(kCommon, "PointX", env.screen_width - Scale(window.Size, env.dpi));
     window.PointY = ini.ReadInteger(kCommon, "PointY", d.PointY);
     KeepOnScreens(env, window);
 }
@@ -186,27 +187,27 @@ std::string DefaultStyleFolder(const std::string& program_folder) {
 
 void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window) {
     if (env.monitors.empty()) return;
-    long long left = env.monitors[0].left, top = env.monitors[0].top;
-    long long right = env.monitors[0].right, bottom = env.monitors[0].bottom;
-    for (const Rect& m : env.monitors) {
-        left = std::min<long long>(left, m.left);
-        top = std::min<long long>(top, m.top);
-        right = std::max<long long>(right, m.right);
-        bottom = std::max<long long>(bottom, m.bottom);
+    Rect all = env.monitors[0].bounds;
+    for (const Monitor& m : env.monitors) {
+        all = {std::min(all.left, m.bounds.left), std::min(all.top, m.bounds.top),
+               std::max(all.right, m.bounds.right), std::max(all.bottom, m.bounds.bottom)};
     }
-    const long long largest = std::min(right - left, bottom - top);
-    if (window.Size > largest)
-        window.Size = static_cast<int>(std::max<long long>(largest, kMinimumClockSize));
-    const long long cx = static_cast<long long>(window.PointX) + window.Size / 2;
-    const long long cy = static_cast<long long>(window.PointY) + window.Size / 2;
-    for (const Rect& m : env.monitors) {
-        if (Covers(m, cx, cy)) return;
+    const int largest = Unscale(std::min(all.width(), all.height()), env.dpi);
+    if (window.Size > largest) window.Size = std::max(largest, kMinimumClockSize);
+    const int pixels = Scale(window.Size, env.dpi);
+    const long long cx = static_cast<long long>(window.PointX) + pixels / 2;
+    const long long cy = static_cast<long long>(window.PointY) + pixels / 2;
+    for (const Monitor& m : env.monitors) {
+        if (Covers(m.bounds, cx, cy)) return;
     }
-    // Lost beyond every monitor (a monitor removed, a hand-edited place): back to the default
-    // place, the top-right corner of the primary monitor.
-    const Rect& primary = env.monitors[0];
-    window.PointX = primary.right - window.Size;
-    window.PointY = primary.top;
+    // Lost beyond every monitor (a monitor removed, a hand-edited place): onto the nearest one.
+    // Far-off values are first brought within reach, so that the arithmetic stays in range.
+    constexpr int kReach = 1 << 24;
+    const Rect lost = Rect::Sized(std::clamp(window.PointX, -kReach, kReach),
+                                  std::clamp(window.PointY, -kReach, kReach), pixels, pixels);
+    const Rect back = KeptWithin(lost, env.monitors[MonitorIndexFor(env.monitors, lost)].work);
+    window.PointX = back.left;
+    window.PointY = back.top;
 }
 
 std::string ReadSharedSettings(const std::string& shared_path, TOptionItem& option,

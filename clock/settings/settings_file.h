@@ -9,8 +9,7 @@
 
 #include "clock/common/file_io.h"
 #include "clock/common/geometry.h"
-
-#include "clock/common/geometry.h"
+#include "clock/common/placement.h"
 #include "clock/settings/option_item.h"
 
 namespace vistrel {
@@ -46,10 +45,12 @@ struct SettingsEnvironment {
     std::string program_folder;    // with a trailing separator
     int screen_width = 0;          // for the default position at the top-right corner
     bool layered_available = true; // translucency needs layered windows
-    // The monitors, the primary first. A stored size beyond the virtual screen's smaller side,
-    // or a place whose centre lies on no monitor, is brought back to what the screens can
-    // show. Empty: nothing is checked.
-    std::vector<Rect> monitors; // in virtual-screen pixels
+    // The monitors, the primary first. A stored size beyond the virtual screen's smaller side
+    // is brought back to it; a place whose centre lies on no monitor (its monitor is gone)
+    // comes back fully visible within the work area of the nearest one. Empty: nothing is
+    // checked.
+    std::vector<Monitor> monitors; // in virtual-screen pixels
+    int dpi = 96;                  // the primary monitor's: the stored size is in 96-DPI pixels
 };
 
 // The window's size and place kept within what the monitors can show (see SettingsEnvironment).

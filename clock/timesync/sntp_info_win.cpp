@@ -6,22 +6,25 @@
 #include "clock/common/handles_win.h"
 #include "clock/common/wide_win.h"
 #include "clock/common/window_win.h"
-#include "clock/timesync/info_placement.h"
+#include "clock/common/monitors_win.h"
+#include "clock/common/placement.h"
 
 namespace vistrel {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"TfrmSNTPInfo";
-constexpr int kClientWidth = 189;
+constexpr int kClientWidth = 189; // at 96 DPI, as the font's height
 constexpr int kClientHeight = 160;
+constexpr int kFontPixels = 12;
 constexpr UINT_PTR kCloseTimer = 1;
 constexpr UINT_PTR kMemoSubclass = 1;
 
 class TfrmSNTPInfo final : public Window {
 public:
     TfrmSNTPInfo(HWND clock_window, UINT close_after_ms)
-        : clock_window_(clock_window), close_after_ms_(close_after_ms) {}
+        : clock_window_(clock_window), close_after_ms_(close_after_ms),
+          dpi_(clock_window ? MonitorOfWindow(clock_window).dpi : ClockMonitor().dpi) {}
 
     static TfrmSNTPInfo* Create(HWND owner, HWND clock_window, UINT close_after_ms);
 
@@ -46,10 +49,12 @@ private:
     void OnPaint();
     void tmrCloseTimer() { Close(); }
     void mmoInfoDblClick() { ShowWindow(hwnd(), SW_HIDE); }
+    int Scaled(int px) const { return Scale(px, dpi_); }
 
     HWND mmoInfo_ = nullptr;
     HWND clock_window_;
     UINT close_after_ms_;
+    int dpi_; // the clock's monitor's, where the log opens
     UniqueFont font_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
@@ -60,8 +65,8 @@ TfrmSNTPInfo* TfrmSNTPInfo::Create(HWND owner, HWND clock_window, UINT close_aft
     auto* form = new TfrmSNTPInfo(clock_window, close_after_ms);
     const std::weak_ptr<bool> alive = form->alive_;
     try {
-        form->CreateOf(kClassName, WS_EX_TOOLWINDOW, L"", WS_POPUP, 0, 0, kClientWidth,
-                       kClientHeight, owner);
+        form->CreateOf(kClassName, WS_EX_TOOLWINDOW, L"", WS_POPUP, 0, 0,
+                       form->Scaled(kClientWidth), form->Scaled(kClientHeight), owner);
     } catch (...) {
         if (!alive.expired()) delete form; // never owned by a window
         throw;
@@ -91,13 +96,14 @@ LRESULT TfrmSNTPInfo::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void TfrmSNTPInfo::FormCreate() {
-    font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
+    font_.reset(CreateFontW(-Scaled(kFontPixels), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
     // Inside a one-pixel lowered bevel.
-    mmoInfo_ = CreateWindowExW(
-        0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 1, 1,
-        kClientWidth - 2, kClientHeight - 2, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    mmoInfo_ = CreateWindowExW(0, L"EDIT", L"",
+                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                               1, 1, Scaled(kClientWidth) - 2, Scaled(kClientHeight) - 2, hwnd(),
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
     if (font_) SendMessageW(mmoInfo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowSubclass(mmoInfo_, MemoProc, kMemoSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -105,7 +111,7 @@ void TfrmSNTPInfo::FormCreate() {
 void TfrmSNTPInfo::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
-    RECT r{0, 0, kClientWidth, kClientHeight};
+    RECT r{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
     DrawEdge(dc, &r, BDR_SUNKENINNER, BF_RECT);
     EndPaint(hwnd(), &ps);
 }
@@ -115,8 +121,9 @@ void TfrmSNTPInfo::FormShow() {
     RECT r;
     if (clock_window_ && GetWindowRect(clock_window_, &r))
         clock = {r.left, r.top, r.right, r.bottom};
-    const Point p =
-        PlaceInfoWindow(clock, kClientWidth, kClientHeight, GetSystemMetrics(SM_CYSCREEN));
+    const Point p = PlaceInfoWindow(clock, {Scaled(kClientWidth), Scaled(kClientHeight)},
+                                    clock_window_ ? MonitorOfWindow(clock_window_).bounds
+                                                  : ClockMonitor().bounds);
     SetWindowPos(hwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }

@@ -54,40 +54,9 @@ TEST(WindowGeometry, ResizeBelowTheMinimumIsRefused) {
     const ResizeResult res = ResizeStep(r, Edge::Left, 0, 0, 11, 0);
     EXPECT_FALSE(res.accepted);
     EXPECT_EQ(res.rect.width(), 60); // the window stays as it was
-}
-
-TEST(WindowGeometry, AnchorFollowsTheNearestCorner) {
-    const int sw = 1024, sh = 768;
-    Anchor a = UpdateAnchor(Rect::Sized(891, 0, 133, 133), sw, sh, {});
-    EXPECT_EQ(a.corner, Corner::TopRight);
-    EXPECT_EQ(a.dx, 0);
-    a = UpdateAnchor(Rect::Sized(10, 20, 133, 133), sw, sh, {});
-    EXPECT_EQ(a.corner, Corner::TopLeft);
-    EXPECT_EQ(a.dx, 10);
-    EXPECT_EQ(a.dy, 20);
-    a = UpdateAnchor(Rect::Sized(881, 625, 133, 133), sw, sh, {});
-    EXPECT_EQ(a.corner, Corner::BottomRight);
-    EXPECT_EQ(a.dx, 10);
-    EXPECT_EQ(a.dy, 10);
-    a = UpdateAnchor(Rect::Sized(5, 630, 133, 133), sw, sh, {});
-    EXPECT_EQ(a.corner, Corner::BottomLeft);
-    // In the middle: no corner, the old distances stay.
-    a = UpdateAnchor(Rect::Sized(400, 300, 133, 133), sw, sh, {Corner::TopLeft, 7, 8});
-    EXPECT_EQ(a.corner, Corner::None);
-    EXPECT_EQ(a.dx, 7);
-    EXPECT_EQ(a.dy, 8);
-}
-
-TEST(WindowGeometry, ABottomRightClockKeepsItsDistanceWhenTheScreenChanges) {
-    const Rect r = Rect::Sized(881, 625, 133, 133);
-    const Anchor a = UpdateAnchor(r, 1024, 768, {});
-    const Rect moved = PlaceFromAnchor(r, a, 1280, 1024);
-    EXPECT_EQ(1280 - moved.right, 10);
-    EXPECT_EQ(1024 - moved.bottom, 10);
-    const Rect middle = Rect::Sized(400, 300, 133, 133);
-    const Rect stays = PlaceFromAnchor(middle, UpdateAnchor(middle, 1024, 768, {}), 1280, 1024);
-    EXPECT_EQ(stays.left, 400);
-    EXPECT_EQ(stays.top, 300);
+    // At 144 DPI the smallest clock is 75 pixels.
+    EXPECT_FALSE(ResizeStep(Rect::Sized(0, 0, 80, 80), Edge::Right, 0, 0, -6, 0, 75).accepted);
+    EXPECT_TRUE(ResizeStep(Rect::Sized(0, 0, 80, 80), Edge::Right, 0, 0, -5, 0, 75).accepted);
 }
 
 TEST(WindowGeometry, LockRuleIsInvertedByTheTemporaryKey) {

@@ -79,6 +79,15 @@ TEST_F(SettingsFileTest, SmallSizesBecomeFiftyAndTheDefaultPositionFollowsTheSiz
         EXPECT_EQ(w.Size, size) << stored;
         EXPECT_EQ(w.PointX, kScreenWidth - size) << stored;
     }
+    // At 144 DPI the stored size keeps its 96-DPI meaning; the corner takes its real pixels.
+    WriteBytes(dir.File("Vistrel.Ini"), "[Common]\r\nSize=133\r\n");
+    SettingsEnvironment env = Env();
+    env.dpi = 144;
+    TOptionItem o;
+    WindowSettings w;
+    ReadSettings(dir.File("Vistrel.Ini"), env, o, w);
+    EXPECT_EQ(w.Size, 133);
+    EXPECT_EQ(w.PointX, kScreenWidth - 200);
 }
 
 TEST_F(SettingsFileTest, OldLayoutShiftsDateFormatsOnceAndIsSavedInTheNewLayout) {
@@ -273,29 +282,38 @@ TEST_F(SettingsFileTest, AnUnreadFileIsToldAboutAndNeverWritten) {
 }
 
 TEST(KeepOnScreens, SizesAndPlacesStayWhereTheMonitorsCanShowThem) {
-    const std::vector<Rect> one{Rect::Sized(0, 0, 1024, 768)};
+    const Monitor primary{Rect::Sized(0, 0, 1024, 768), Rect::Sized(0, 0, 1024, 738)};
+    const std::vector<Monitor> one{primary};
     // A second monitor to the left of the primary one, taller and narrower.
-    const std::vector<Rect> two{Rect::Sized(0, 0, 1024, 768), Rect::Sized(-800, -200, 800, 1280)};
+    const Rect left = Rect::Sized(-800, -200, 800, 1280);
+    const std::vector<Monitor> two{primary, {left, left}};
     struct Case {
         const char* what;
-        std::vector<Rect> monitors;
+        std::vector<Monitor> monitors;
         int x, y, size;
         int want_x, want_y, want_size;
+        int dpi = 96;
     };
     const Case cases[] = {
         {"on the screen: unchanged", one, 100, 50, 133, 100, 50, 133},
         {"half off the right edge: kept", one, 1000 - 66, 10, 133, 1000 - 66, 10, 133},
-        {"centre beyond the right edge: top-right corner", one, 1000, 10, 133, 891, 0, 133},
-        {"far away: top-right corner", one, -30000, 40000, 133, 891, 0, 133},
+        {"centre beyond the right edge: back within the work area", one, 1000, 10, 133, 891, 10,
+         133},
+        {"far away: the nearest corner of the work area", one, -30000, 40000, 133, 0, 605, 133},
+        {"far left: onto the left monitor", two, -30000, 300, 133, -800, 300, 133},
+        {"the left monitor gone: onto the primary", one, -700, 900, 200, 0, 538, 200},
         {"huge: the screen's smaller side", one, 0, 0, 99999999, 0, 0, 768},
         {"on the left monitor: kept", two, -700, 900, 200, -700, 900, 200},
         {"huge over two monitors: the virtual screen's smaller side", two, -800, -200, 99999999,
          -800, -200, 1280},
         {"no monitors known: unchanged", {}, -30000, 0, 99999999, -30000, 0, 99999999},
+        {"huge at 144 DPI: the smaller side in 96-DPI pixels", one, 0, 0, 99999999, 0, 0, 512, 144},
+        {"at 144 DPI the real pixels count for the centre", one, 950, 10, 133, 824, 10, 133, 144},
     };
     for (const Case& c : cases) {
         SettingsEnvironment env;
         env.monitors = c.monitors;
+        env.dpi = c.dpi;
         WindowSettings w;
         w.PointX = c.x;
         w.PointY = c.y;
