@@ -35,12 +35,13 @@ HWND TfrmMissedAlarms::Open(const MissedAlarms& missed, std::weak_ptr<const Alar
 
 void TfrmMissedAlarms::FormCreate(const std::string& title, std::size_t lines) {
     RegisterClassOnce(kClassName);
+    const int width = Scaled(kWidth);
     const int height =
-        std::min<int>(kBaseHeight + kLineHeight * static_cast<int>(lines + 1), kMostHeight);
-    const POINT at = ScreenCentre(kWidth, height);
+        Scaled(std::min<int>(kBaseHeight + kLineHeight * static_cast<int>(lines + 1), kMostHeight));
+    const POINT at = ScreenCentre(width, height);
     CreateNotice(kClassName, 0, Widen(title).c_str(),
                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, at.x,
-                 at.y, kWidth, height);
+                 at.y, width, height);
     UseWindowFont(9, true);
     RECT client;
     GetClientRect(hwnd(), &client);

@@ -3,8 +3,7 @@
 # ten minutes from now with a message and an aqua circle made on the empty row and saved with
 # OK (the alarm file holds it, the dial shows its mark); Cancel after adding and deleting rows
 # leaves the file byte for byte; Enter is OK and rewrites the file even when nothing changed.
-# Screenshots land
-# in build/alarm_view*.png.
+# Screenshots land in build/alarm_view*.png.
 source "$(dirname "$0")/lib.sh"
 shots="$E2E_ROOT/build"
 
