@@ -109,6 +109,7 @@ sleep 1.5
 [ -n "$(window_of 'オプション')" ] && xdotool click 1 && sleep 1.5
 e2e_check "OK closes the dialog" test -z "$(window_of 'オプション')"
 face "$dir/kept.png"
+kept_minute=$(date +%H%M)
 stop_clock
 frame_style() { tr -d '\r' <"$1" | awk '/^\[/ { s = $0 } s == "[Frame]" && /^Style=/ { print substr($0, 7) }'; }
 e2e_check "the settings hold the octagon" test "$(frame_style "$dir/Vistrel.Ini")" = 2
@@ -152,9 +153,15 @@ if [ -n "$picker" ]; then
     sleep 1.5
 fi
 face "$dir/loaded.png"
+loaded_minute=$(date +%H%M)
 cp "$dir/loaded.png" "$shots/faces_loaded.png"
 n=$(differ "$dir/kept.png" "$dir/loaded.png")
-e2e_check "the loaded style gives the same face ($n pixels differ)" test "$n" = 0
+# The two faces are a minute or two apart when the machine is slow: then only the hands may
+# differ (a minute's move of the minute hand is some 200 pixels; the default face differs by
+# more than 2000).
+if [ "$kept_minute" = "$loaded_minute" ]; then limit=0; else limit=400; fi
+e2e_check "the loaded style gives the same face ($n pixels differ, at most $limit)" \
+    test "${n:-99999}" -le "$limit"
 e2e_finish || e2e_fail "the clock did not end"
 rm -rf "$dir"
 [ "$E2E_FAILS" -eq 0 ]
