@@ -11,6 +11,7 @@
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/scheduler.h"
 #include "clock/common/error.h"
+#include "tools/sample_alarms.h"
 
 using namespace vistrel;
 using Clock = std::chrono::steady_clock;
@@ -21,28 +22,6 @@ double Seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
-AlarmList MakeAlarms(int count, TDateTime now) {
-    AlarmList list;
-    list.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        TAlarmItem a;
-        a.kind = i % 5;
-        a.mark = i % 3;
-        a.colour = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
-        a.set_time = EncodeTime((i * 7) % 24, (i * 13) % 60, 0, 0);
-        a.day_of_month = 1 + i % 31;
-        a.weekday = 1 + i % 7;
-        a.message = "アラーム " + std::to_string(i) + ", \"会議\" の時間です";
-        a.font_size = 9;
-        a.action = i % 2 ? "(なし)" : "C:\\Program Files\\Tool\\tool.exe /run " + std::to_string(i);
-        a.sound = "一般の警告音";
-        a.before_seconds = i % 31;
-        CalcNextTime(a, now);
-        list.push_back(std::move(a));
-    }
-    return list;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -51,7 +30,7 @@ int main(int argc, char** argv) {
     const std::string path = folder + "alarm_bench.CSV";
     const TDateTime now = EncodeDateTime(2026, 12, 8, 12, 0, 0, 0);
     try {
-        AlarmList source = MakeAlarms(count, now);
+        AlarmList source = SampleAlarms(count, now);
         if (!SaveAlarmFile(path, source).saved) throw Error("cannot write " + path);
 
         const auto t0 = Clock::now();

@@ -21,6 +21,7 @@
 #include "clock/common/date_time.h"
 #include "clock/common/dialog_win.h"
 #include "clock/common/vocabulary.h"
+#include "tools/sample_alarms.h"
 
 using namespace vistrel;
 using Clock = std::chrono::steady_clock;
@@ -28,26 +29,6 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-AlarmList MakeAlarms(int count) {
-    const TDateTime now = EncodeDateTime(2026, 12, 8, 12, 0, 0, 0);
-    AlarmList list;
-    for (int i = 0; i < count; ++i) {
-        TAlarmItem a;
-        a.kind = i % 5;
-        a.mark = i % 3;
-        a.colour = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
-        a.set_time = EncodeTime((i * 7) % 24, (i * 13) % 60, 0, 0);
-        a.day_of_month = 1 + i % 31;
-        a.weekday = 1 + i % 7;
-        a.message = "アラーム " + std::to_string(i);
-        a.action = "(なし)";
-        a.sound = "一般の警告音";
-        CalcNextTime(a, now);
-        list.push_back(std::move(a));
-    }
-    return list;
-}
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -61,7 +42,7 @@ int main(int argc, char** argv) {
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
     InitCommonControlsOnce();
     InitVocabulary();
-    const AlarmList alarms = MakeAlarms(count);
+    const AlarmList alarms = SampleAlarms(count, EncodeDateTime(2026, 12, 8, 12, 0, 0, 0));
     std::vector<double> opens, oks, saves;
     for (int round = 0; round < rounds; ++round) {
         Clock::time_point start, shown;
