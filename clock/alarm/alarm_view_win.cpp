@@ -25,6 +25,7 @@
 #include "clock/common/system_info.h"
 #include "clock/common/vocabulary.h"
 #include "clock/common/wide_win.h"
+#include "clock/common/window_text_win.h"
 #include "clock/widgets/anchored_layout_win.h"
 #include "clock/widgets/colour_button_win.h"
 #include "clock/widgets/spin_edit.h"
@@ -231,13 +232,7 @@ void TfrmAlarmView::FormShow() {
     ShowSoundState();
 }
 
-std::string TfrmAlarmView::Text(int id) const {
-    const HWND control = Item(id);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
+std::string TfrmAlarmView::Text(int id) const { return WindowTextOf(Item(id)); }
 
 void TfrmAlarmView::SetText(int id, const std::string& text) {
     if (Text(id) != text) SetDlgItemTextW(hwnd(), id, Widen(text).c_str());

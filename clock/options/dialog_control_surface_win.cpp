@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "clock/common/wide_win.h"
+#include "clock/common/window_text_win.h"
 #include "clock/options/pointer_panel_win.h"
 #include "clock/widgets/colour_button_win.h"
 #include "clock/widgets/spin_edit.h"
@@ -51,13 +52,6 @@ std::wstring ListText(HWND list, WPARAM index) {
 HWND SpinButtonOf(HWND edit, int id) { return GetDlgItem(GetParent(edit), SpinButtonId(id)); }
 
 } // namespace
-
-std::string WindowTextOf(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
 
 DialogControlSurface::DialogControlSurface(std::vector<HWND> windows)
     : windows_(std::move(windows)) {}

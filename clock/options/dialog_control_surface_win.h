@@ -61,7 +61,4 @@ private:
     mutable std::unordered_map<int, Found> found_;
 };
 
-// The text of a window in UTF-8.
-std::string WindowTextOf(HWND hwnd);
-
 } // namespace vistrel

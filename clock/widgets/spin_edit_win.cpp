@@ -5,6 +5,7 @@
 #include <string>
 
 #include "clock/common/wide_win.h"
+#include "clock/common/window_text_win.h"
 #include "clock/widgets/spin_edit.h"
 
 namespace vistrel {
@@ -12,12 +13,6 @@ namespace vistrel {
 namespace {
 HWND Arrows(HWND dialog, int edit_id) { return GetDlgItem(dialog, SpinButtonId(edit_id)); }
 
-std::string EditText(HWND edit) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
 } // namespace
 
 void SetupSpinEdit(HWND dialog, int edit_id, int min, int max) {
@@ -30,18 +25,18 @@ void SetSpinValue(HWND dialog, int edit_id, int value) {
     const std::string text = std::to_string(value);
     // Writing the text moves the caret to the start: an edit that shows the value already (the
     // user typing it) is left alone. The arrows read the text when they step.
-    if (EditText(edit) == text) return;
+    if (WindowTextOf(edit) == text) return;
     // With UDS_SETBUDDYINT the up-down writes its own, clamped, text; a value beyond its range
     // is then written as it is.
     SendMessageW(Arrows(dialog, edit_id), UDM_SETPOS32, 0, static_cast<LPARAM>(value));
-    if (EditText(edit) != text) SetWindowTextW(edit, Widen(text).c_str());
+    if (WindowTextOf(edit) != text) SetWindowTextW(edit, Widen(text).c_str());
 }
 
 int SpinValue(HWND dialog, int edit_id) {
     BOOL failed = FALSE;
     const int arrows = static_cast<int>(
         SendMessageW(Arrows(dialog, edit_id), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
-    return SpinTextValue(EditText(GetDlgItem(dialog, edit_id)), arrows);
+    return SpinTextValue(WindowTextOf(GetDlgItem(dialog, edit_id)), arrows);
 }
 
 } // namespace vistrel
