@@ -57,11 +57,14 @@ const std::vector<AnchoredControl> kLayout = [] {
                          IDCANCEL, btnViewHelp}) {
         layout.push_back({id, kAnchorBottom | kAnchorRight});
     }
+    // Every other editing control (and the up-downs of the spin edits) stays with the bottom.
     for (int id = lblType; id <= btnDelete; ++id) {
         const bool placed = std::any_of(layout.begin(), layout.end(),
                                         [id](const AnchoredControl& c) { return c.id == id; });
         if (!placed) layout.push_back({id, kAnchorBottom});
-        if (!placed) layout.push_back({SpinButtonId(id), kAnchorBottom});
+    }
+    for (const int spin : {sedtDay, sedtHour, sedtMin, sedtBeforeSec}) {
+        layout.push_back({SpinButtonId(spin), kAnchorBottom});
     }
     return layout;
 }();
@@ -134,8 +137,7 @@ private:
     AlarmViewHost host_;
     ViewTexts view_texts_;
     AlarmEditor editor_;
-    AlarmGrid* grid_ = nullptr;
-    std::optional<AlarmGrid> grid_storage_;
+    std::optional<AlarmGrid> grid_; // made once the list control exists
     AnchoredLayout layout_;
     UniqueFont message_font_;
     UniqueBrush message_brush_;
@@ -188,8 +190,7 @@ void TfrmAlarmView::FormCreate() {
     SetupSpinEdit(hwnd(), sedtBeforeSec, 0, 30);
     MakeColourButton(Item(btnSymbolColor), static_cast<TColor>(kSystemWindowColour), false);
     FillLists();
-    grid_storage_.emplace(Item(sgrdView), editor_);
-    grid_ = &*grid_storage_;
+    grid_.emplace(Item(sgrdView), editor_);
     grid_->SetUp(view_texts_.headers);
     if (host_.sound) {
         previous_sound_report_ = std::move(host_.sound->on_state_changed);
