@@ -38,6 +38,9 @@ void TfrmVistrel::UpdateWakeTimer(bool again) {
 }
 
 void TfrmVistrel::RunDueAlarms() {
+    // Queued (during a time adjustment): the list is left as it is, and what is due fires at the
+    // first tick after the window has closed, as a late tick's alarms do.
+    if (!Windows().Runs(Entry::AlarmDue)) return;
     const AlarmProcSettings settings{option_.AlarmUse, option_.MsgType, option_.Action};
     bool fired_any = false;
     for (int i = 0; i < kMostAlarmsInOneSecond; ++i) {
