@@ -62,6 +62,8 @@ AlarmRowTexts TextsOf(TAlarmItem& item, const AlarmEditorTexts& formats) {
     texts.message = item.message;
     texts.action = item.action;
     texts.sound = item.sound;
+    texts.mark = item.mark;
+    texts.colour = item.colour;
     return texts;
 }
 

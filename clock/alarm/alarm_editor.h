@@ -100,13 +100,15 @@ struct HourMinute {
 };
 HourMinute NormaliseTime(int kind, int hour, int minute);
 
-// The grid's columns 1 to 5; column 0 is drawn from the record's mark and colour.
+// The grid's columns 1 to 5, and the mark and colour that column 0 is drawn with.
 struct AlarmRowTexts {
     std::string set_time;
     std::string next_time;
     std::string message;
     std::string action;
     std::string sound;
+    int mark = amNone;
+    std::uint32_t colour = kSystemWindowColour;
 };
 
 // Column 1: the set time in its kind's format; empty for a kind the editor does not know.

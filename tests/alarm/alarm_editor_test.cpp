@@ -143,7 +143,9 @@ TEST_F(AlarmEditorTest, TheCurrentRowShowsItsEditorsAsTheyChange) {
     editor.SetHour(7);
     editor.SetMinute(30);
     editor.SetMessage("起きる");
+    editor.SetMark(amCircle);
     EXPECT_EQ(editor.RowTexts(1).set_time, "毎日 07時 30分");
+    EXPECT_EQ(editor.RowTexts(1).mark, amCircle);
     EXPECT_EQ(editor.RowTexts(1).next_time, "2026/12/09 07時 30分");
     EXPECT_EQ(editor.RowTexts(1).message, "起きる");
     EXPECT_EQ(editor.RowTexts(2).set_time, "") << "the empty row stays empty";
