@@ -7,7 +7,7 @@
 namespace nappo {
 
 namespace {
-constexpr int kClientWidth = 320;
+constexpr int kClientWidth = 344;
 constexpr int kClientHeight = 204;
 constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -54,18 +54,18 @@ void StatusWindow::CreateControls() {
                             L"MS UI Gothic"));
     const HWND icon = AddControl(L"STATIC", "", SS_ICON, kIdIcon, 14, 8, 32, 32);
     SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(NappoIcon(32)), 0);
-    AddControl(L"STATIC", kTitleLine, SS_LEFT, -1, 54, 16, 252, 16);
+    AddControl(L"STATIC", kTitleLine, SS_LEFT, -1, 54, 16, 276, 16);
     int y = 48;
     for (const Row& row : kRows) {
         AddControl(L"STATIC", row.label, SS_LEFT, -1, 24, y, 150, 16);
-        AddControl(L"STATIC", "", SS_RIGHT, row.value_id, 176, y, 76, 16);
-        AddControl(L"STATIC", row.unit, SS_LEFT, -1, 258, y, 50, 16);
+        AddControl(L"STATIC", "", SS_RIGHT, row.value_id, 188, y, 76, 16);
+        AddControl(L"STATIC", row.unit, SS_LEFT, -1, 270, y, 50, 16);
         y += 22;
     }
-    AddControl(L"STATIC", "", SS_CENTER, kIdState, 14, y + 4, 292, 16);
-    AddControl(L"BUTTON", kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kIdOk, 72, 166, 84,
+    AddControl(L"STATIC", "", SS_CENTER, kIdState, 14, y + 4, 316, 16);
+    AddControl(L"BUTTON", kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kIdOk, 83, 166, 84,
                26);
-    AddControl(L"BUTTON", kCloseButton, BS_PUSHBUTTON | WS_TABSTOP, kIdClose, 166, 166, 84, 26);
+    AddControl(L"BUTTON", kCloseButton, BS_PUSHBUTTON | WS_TABSTOP, kIdClose, 177, 166, 84, 26);
 }
 
 HWND StatusWindow::AddControl(const wchar_t* kind, const std::string& text, DWORD style, int id,
