@@ -31,10 +31,25 @@ dir="$root/私の 時計/$name"
 export WINEPREFIX="$root/prefix" # a prefix of its own: nothing of the build's is there
 wineboot -i >/dev/null 2>&1 </dev/null
 
-touch "$root/first start"
-wine "$dir/Vistrel.exe" >"$root/wine.log" 2>&1 </dev/null &
-E2E_PID=$!
-e2e_check "the unpacked clock starts" e2e_probe wait 60000
+# Starts the unpacked clock after a mark, so that the files it writes can be told.
+start_clock() { # mark
+    touch "$root/$1"
+    wine "$dir/Vistrel.exe" >>"$root/wine.log" 2>&1 </dev/null &
+    E2E_PID=$!
+    e2e_check "the unpacked clock starts ($1)" e2e_probe wait 60000
+}
+# The settings and alarm files written since the mark are the expected ones, and the guide lists
+# them under its heading.
+check_files() { # mark, the guide's heading, the expected files...
+    local mark="$1" heading="$2" files
+    shift 2
+    files=$(written "$root/$mark")
+    e2e_check "after the $mark it writes $(echo $files)" \
+        test "$files" = "$(printf '%s\n' "$@" | sort)"
+    e2e_check "the guide lists them under $heading" test "$files" = "$(listed "$heading")"
+}
+
+start_clock "first start"
 sleep 3
 # Help from the menu (its key H) at the clock's first place, the top-right corner: the page is
 # found beside the program, so no box says that it is missing.
@@ -48,23 +63,14 @@ e2e_probe close >/dev/null
 e2e_check "the clock ends" e2e_wait_exit 15
 # A first start works per user: the shared "Vistrel.Ini", then "<user>.Ini" and "<user>.CSV",
 # as the guide lists them.
-on=$(written "$root/first start")
-e2e_check "its settings and alarm files land beside it: $(echo $on)" \
-    test "$on" = "$(printf '%s\n' '<ユーザー名>.CSV' '<ユーザー名>.Ini' Vistrel.Ini | sort)"
-e2e_check "the guide lists them for MultiUser on" test "$on" = "$(listed 'ﾏﾙﾁﾕｰｻﾞｰ機能がオン')"
+check_files "first start" ﾏﾙﾁﾕｰｻﾞｰ機能がオン '<ユーザー名>.Ini' '<ユーザー名>.CSV' Vistrel.Ini
 e2e_check "and its style and alarm folders" test -d "$dir/style" -a -d "$dir/alarm"
 # Switched off, the clock keeps everything in the shared files, as the guide lists them.
 sed -i 's/^MultiUser=1/MultiUser=0/' "$dir/Vistrel.Ini"
-touch "$root/second start"
-wine "$dir/Vistrel.exe" >>"$root/wine.log" 2>&1 </dev/null &
-E2E_PID=$!
-e2e_check "the clock starts again" e2e_probe wait 60000
+start_clock "second start"
 e2e_probe close >/dev/null
-e2e_check "and ends" e2e_wait_exit 15
-off=$(written "$root/second start")
-e2e_check "without MultiUser it writes $(echo $off)" \
-    test "$off" = "$(printf '%s\n' Default.CSV Vistrel.Ini | sort)"
-e2e_check "the guide lists them for MultiUser off" test "$off" = "$(listed 'ﾏﾙﾁﾕｰｻﾞｰ機能がオフ')"
+e2e_check "the clock ends again" e2e_wait_exit 15
+check_files "second start" ﾏﾙﾁﾕｰｻﾞｰ機能がオフ Vistrel.Ini Default.CSV
 
 wine "$dir/Nappo.exe" /d >"$root/nappo.log" 2>&1 </dev/null &
 nappo=$!
