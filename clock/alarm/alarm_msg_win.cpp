@@ -1,9 +1,28 @@
 #include "clock/alarm/alarm_msg_win.h"
 
+#include <algorithm>
+
 #include "clock/alarm/alarm_notice_layout.h"
 #include "clock/common/wide_win.h"
 
 namespace vistrel {
+
+namespace {
+
+// The inner margin an edit control gives its text in a Western font, half an average character
+// on each side. With a Japanese font it gives next to none, and the message would touch the
+// window's left edge.
+void SetMemoMargins(HWND memo) {
+    const WindowDc screen(nullptr);
+    const SelectGuard select(screen.get(),
+                             reinterpret_cast<HGDIOBJ>(SendMessageW(memo, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.get(), &metrics);
+    const auto margin = static_cast<WORD>(std::max(1L, metrics.tmAveCharWidth / 2));
+    SendMessageW(memo, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+}
+
+} // namespace
 
 HWND TfrmAlarmMsg::Open(const TAlarmItem& item, int interval, std::weak_ptr<const AlarmHost> host) {
     auto* form = new TfrmAlarmMsg(item, std::move(host));
@@ -23,6 +42,7 @@ void TfrmAlarmMsg::FormCreate() {
     RECT client;
     GetClientRect(hwnd(), &client);
     CreateMemo(ES_READONLY, WS_EX_CLIENTEDGE, client);
+    SetMemoMargins(memo());
 }
 
 void TfrmAlarmMsg::FormShow(int interval) {

@@ -115,6 +115,10 @@ TEST_F(AlarmWindowsTest, NormalWindowShowsTheRecordAndClosesAfterItsInterval) {
     EXPECT_EQ(font.lfWeight, FW_BOLD);
     EXPECT_EQ(Narrow(font.lfFaceName), "ＭＳ Ｐゴシック");
     EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+    // The text keeps clear of the edges (a Japanese font alone would give it no margin).
+    const LRESULT margins = SendMessageW(memo, EM_GETMARGINS, 0, 0);
+    EXPECT_GT(LOWORD(margins), 1);
+    EXPECT_EQ(LOWORD(margins), HIWORD(margins));
 
     EXPECT_TRUE(AppTopmost());
     EXPECT_EQ(OpenAlarmNotices(), 1);

@@ -13,6 +13,7 @@
 #include "clock/common/help.h"
 #include "resources/resource.h"
 #include "resources/version.rh"
+#include "support/icon_pixels_win.h"
 #include "support/recorded_help.h"
 #include "support/test_windows_win.h"
 
@@ -25,7 +26,13 @@ struct Seen {
     std::string version;
     std::string link;
     RECT placed{};
+    std::vector<std::uint32_t> clock_icon, nappo_icon;
 };
+
+std::vector<std::uint32_t> ShownIcon(const Dialog& d, int id) {
+    return test_support::IconPixels(
+        reinterpret_cast<HICON>(SendMessageW(d.Item(id), STM_GETICON, 0, 0)));
+}
 
 class AboutWindow : public ::testing::Test {
 protected:
@@ -38,6 +45,8 @@ protected:
             seen.version = test_support::ItemText(d.hwnd(), IDC_ABOUT_VERSION);
             seen.link = test_support::ItemText(d.hwnd(), IDC_ABOUT_LINK);
             GetWindowRect(d.hwnd(), &seen.placed);
+            seen.clock_icon = ShownIcon(d, IDC_ABOUT_ICON);
+            seen.nappo_icon = ShownIcon(d, IDC_ABOUT_NAPPO_ICON);
             const HWND focus = GetFocus();
             PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
             PostMessageW(focus, WM_KEYUP, VK_RETURN, 0xC0000001);
@@ -79,6 +88,16 @@ TEST_F(AboutWindow, EnterClosesItAndTheNappoLineFollowsTheManagersWindow) {
     // The stand-in class must not outlive the test: the manager's own window registers it.
     UnregisterClassW(L"TfrmNappo", GetModuleHandleW(nullptr));
     EXPECT_TRUE(seen.nappo_shown);
+}
+
+TEST_F(AboutWindow, TheManagersLineCarriesTheIconOfNappoExe) {
+    Seen seen;
+    OpenAndEnter(seen);
+    const auto nappo_exe = test_support::ProgramIconPixels(L"Nappo.exe", IDI_NAPPO, 32);
+    ASSERT_FALSE(nappo_exe.empty()) << "Nappo.exe carries no icon of its own";
+    EXPECT_EQ(seen.nappo_icon, nappo_exe);
+    EXPECT_NE(seen.clock_icon, nappo_exe);
+    EXPECT_FALSE(seen.clock_icon.empty());
 }
 
 TEST_F(AboutWindow, TheLinkOpensTheHelpContents) {
