@@ -5,13 +5,11 @@
 #include <cstdint>
 
 #include "clock/alarm/alarm_item.h"
+#include "clock/settings/option_item.h"
 
 namespace vistrel {
 
-// "[Alarm] SnoozeMinutes": how long "あとで" puts an alarm off.
-inline constexpr int kSnoozeMinutesDefault = 5;
-inline constexpr int kSnoozeMinutesMin = 1;
-inline constexpr int kSnoozeMinutesMax = 60;
+// The snooze length in its range (kSnoozeMinutesMin to kSnoozeMinutesMax).
 int ClampSnoozeMinutes(int minutes);
 
 // A snoozed record is told from a user's timer by its second reserved field, which the editor

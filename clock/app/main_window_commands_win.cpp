@@ -185,7 +185,12 @@ void TfrmVistrel::AlarmViewCmd1() {
         throw;
     }
     alarm_view_open_ = false;
+    if (!edited) {
+        if (!snoozed_while_editing_.empty()) SaveAlarms();
+        snoozed_while_editing_.clear();
+    }
     if (edited) {
+        KeepSnoozesMadeWhileEditing(*edited);
         alarms_ = std::move(*edited);
         SaveAll();
         UpdateWakeTimer();

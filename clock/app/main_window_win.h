@@ -115,6 +115,9 @@ private:
     void SaveAlarmCmd();
     void AboutCmd();
     void AlarmViewCmd1();
+    // "あとで" on a notice: the fired record comes back after the snooze length.
+    void SnoozeAlarm(const TAlarmItem& fired);
+    void KeepSnoozesMadeWhileEditing(AlarmList& edited);
 
     // --- the options dialog and the clock as its host (main_window_options_win.cpp)
     void OptionsCmd();
@@ -188,6 +191,7 @@ private:
     bool set_time_available_ = false;
     bool about_open_ = false;
     bool alarm_view_open_ = false;
+    AlarmList snoozed_while_editing_; // put into the editor's list when it is taken back
     MissedAlarms missed_at_start_;
     WakeTimerKeeper wake_timer_;
     // The options dialog while it is open (it owns itself), and the page it opens with.
