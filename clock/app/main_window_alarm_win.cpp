@@ -40,6 +40,9 @@ void TfrmVistrel::UpdateWakeTimer(bool again) {
 }
 
 void TfrmVistrel::RunDueAlarms() {
+    // Queued (during a time adjustment): the list is left as it is, and what is due fires at the
+    // first tick after the window has closed, as a late tick's alarms do.
+    if (!Windows().Runs(Entry::AlarmDue)) return;
     const AlarmProcSettings settings{option_.AlarmUse, option_.MsgType, option_.Action};
     bool fired_any = false;
     for (int i = 0; i < kMostAlarmsInOneSecond; ++i) {
@@ -84,11 +87,12 @@ void TfrmVistrel::SnoozeAlarm(const TAlarmItem& fired) {
     alarms_.push_back(snoozed);
     SortAlarms(alarms_);
     // The editor's OK hands back its own copies; a snooze made meanwhile goes back in then.
-    if (alarm_view_open_) snoozed_while_editing_.push_back(snoozed);
+    const bool editing = open_.IsOpen(OpenWindow::AlarmEditor);
+    if (editing) snoozed_while_editing_.push_back(snoozed);
     Redraw();
     UpdateWakeTimer();
     // Kept at once: a restart, or a crash, must not lose the message put off.
-    if (!alarm_view_open_) SaveAlarms();
+    if (!editing) SaveAlarms();
     MCIStopCmd1();
 }
 

@@ -42,9 +42,9 @@ void TfrmVistrel::Timer1Timer() {
     ResetFpu();
     if (r.catch_up) CatchUp();
     if (r.redraw) Redraw();
-    app_.SetTitle(minimized_
-                      ? painter_.DateText() + " " + FormatDateTime("hh:nn:ss", tick_.display.value)
-                      : std::string("Vistrel"));
+    const DateTextForm date_form{option_.DateCharForm, option_.WeekType, WeekdayAfterDate};
+    app_.SetTitle(minimized_ ? MinimizedTitle(tick_.display.value, date_form)
+                             : std::string("Vistrel"));
     RunDueAlarms();
 }
 

@@ -16,6 +16,7 @@
 #include "clock/app/command_line.h"
 #include "clock/app/commands.h"
 #include "clock/app/file_commands.h"
+#include "clock/app/open_windows.h"
 #include "clock/app/popup_menu_win.h"
 #include "clock/app/tick.h"
 #include "clock/app/window_geometry.h"
@@ -97,6 +98,8 @@ private:
     bool LockAppliesNow() const;
 
     // --- the menu and the commands (main_window_commands_win.cpp)
+    // The program's open windows, the running time adjustment included.
+    OpenWindows Windows() const;
     CommandFacts Facts() const;
     void ShowPopupMenu();
     // Runs a command when it is enabled (a double-click reaches disabled commands too).
@@ -189,8 +192,7 @@ private:
     bool minimized_ = false;
     bool ticking_ = false;
     bool set_time_available_ = false;
-    bool about_open_ = false;
-    bool alarm_view_open_ = false;
+    OpenWindows open_; // what the menu, the double-click, the tray and the alarms may do
     AlarmList snoozed_while_editing_; // put into the editor's list when it is taken back
     MissedAlarms missed_at_start_;
     WakeTimerKeeper wake_timer_;

@@ -131,7 +131,7 @@ e2e_check "the save dialog is open" test -n "$saver"
 xdotool type --delay 80 "mine"
 xdotool key Return
 sleep 2
-e2e_check "the style is saved" test -f "$dir/style/mine.vsy"
+e2e_check "the style is saved" e2e_eventually test -f "$dir/style/mine.vsy"
 stop_clock
 
 # From the default face, the saved style in the picker gives the kept face again.
