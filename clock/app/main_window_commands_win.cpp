@@ -226,10 +226,18 @@ void TfrmVistrel::AlarmViewCmd1() {
         const OpenWindows::Scope editor(open_, OpenWindow::AlarmEditor);
         edited = RunAlarmView(app_.hwnd(), {hwnd(), option_, sound_.get()}, given);
     }
+    if (!edited) {
+        // Cancel: the clock's list is as it was, with the snoozes made meanwhile, which wait
+        // for this save.
+        if (!snoozed_while_editing_.empty()) SaveAlarms();
+        snoozed_while_editing_.clear();
+    }
     if (edited) {
         const TDateTime dealt_with = tick_.display.second >= 0 ? tick_.display.value : Now();
         MissedAlarms missed;
-        alarms_ = TakeBackAlarms(given, std::move(*edited), dealt_with, &missed);
+        AlarmList taken = TakeBackAlarms(given, std::move(*edited), dealt_with, &missed);
+        KeepSnoozesMadeWhileEditing(taken);
+        alarms_ = std::move(taken);
         SaveAll();
         ReportMissedAlarms(missed);
         UpdateWakeTimer();

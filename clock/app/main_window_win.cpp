@@ -74,7 +74,8 @@ void TfrmVistrel::FormCreate() {
     screen_ = QueryScreenTraits();
     alarm_host_ = std::make_shared<AlarmHost>(
         AlarmHost{app_.hwnd(), [this](bool topmost) { app_.SetTopmost(topmost); },
-                  [this] { return window_.StayOnTop; }});
+                  [this] { return window_.StayOnTop; },
+                  [this](const TAlarmItem& fired) { SnoozeAlarm(fired); }});
     sound_ = std::make_unique<AlarmSound>();
     // The tick stands still while one of the painter's error boxes is up.
     painter_.SetBoxHooks({[this] { StopTick(); }, [this] { StartTick(); }});

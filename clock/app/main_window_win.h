@@ -118,6 +118,9 @@ private:
     void SaveAlarmCmd();
     void AboutCmd();
     void AlarmViewCmd1();
+    // "あとで" on a notice: the fired record comes back after the snooze length.
+    void SnoozeAlarm(const TAlarmItem& fired);
+    void KeepSnoozesMadeWhileEditing(AlarmList& edited);
 
     // --- the options dialog and the clock as its host (main_window_options_win.cpp)
     void OptionsCmd();
@@ -190,6 +193,7 @@ private:
     bool ticking_ = false;
     bool set_time_available_ = false;
     OpenWindows open_; // what the menu, the double-click, the tray and the alarms may do
+    AlarmList snoozed_while_editing_; // put into the editor's list when it is taken back
     MissedAlarms missed_at_start_;
     WakeTimerKeeper wake_timer_;
     // The options dialog while it is open (it owns itself), and the page it opens with.

@@ -35,8 +35,9 @@ enum class Entry {
     SecondStart,   // a second copy asks the clock to come forward
     EndSession,    // exit, the task-bar button's close, the system ending
     DisplayChange, // the screens changed
+    Snooze,        // "あとで" on an alarm notice: a timer joins the clock's list
 };
-inline constexpr int kEntryKinds = 14;
+inline constexpr int kEntryKinds = 15;
 
 enum class Outcome {
     Runs,

@@ -146,6 +146,7 @@ const std::vector<Bound> kAlarm = {
     {grpAlarmAction, RadioGroup{&O::Action, rbtnAlarmActionNone, 3}},
     {chkReportMissed, Check{&O::ReportMissed}},
     {chkWakeUp, Check{&O::WakeUp}},
+    {sedtSnooze, Spin{&O::SnoozeMinutes, kSnoozeMinutesMin, kSnoozeMinutesMax}},
 };
 
 const std::vector<Bound> kINet = {
@@ -293,7 +294,7 @@ bool AlarmOn(const O& r, const P&) { return r.AlarmUse; }
 const std::vector<Rule> kAlarmRules = {
     {{grpAlarmStyle, rbtnAlarmMsgNormal, rbtnAlarmMsgSimple, rbtnAlarmMsgBoard, grpAlarmMark,
       rbtnSymbolJoinNone, rbtnSymbolJoinM, rbtnSymbolJoinH, btnAlarmMsgPreview, chkReportMissed,
-      chkWakeUp},
+      chkWakeUp, lblSnooze, sedtSnooze, lblSnoozeUnit},
      AlarmOn},
     {{sedtAlarmMsgInterval, lblAlarmMsgInterval},
      [](const O& r, const P&) { return r.AlarmUse && r.MsgType != kBoard; }},

@@ -85,6 +85,8 @@ void ReadAlarm(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& 
     o.Action = ini.ReadInteger(kAlarm, "Action", d.Action);
     o.ReportMissed = ini.ReadBool(kAlarm, "ReportMissed", d.ReportMissed);
     o.WakeUp = ini.ReadBool(kAlarm, "WakeUp", d.WakeUp);
+    o.SnoozeMinutes = std::clamp(ini.ReadInteger(kAlarm, "SnoozeMinutes", d.SnoozeMinutes),
+                                 kSnoozeMinutesMin, kSnoozeMinutesMax);
     const std::string fallback = DefaultAlarmFolder(env.program_folder);
     o.Dir = ExistingFolderOr(ini.ReadString(kAlarm, "Dir", fallback), fallback);
 }
@@ -141,6 +143,7 @@ void WriteProgramSettings(IniFile& ini, const TOptionItem& o, const WindowSettin
     ini.WriteInteger(kAlarm, "Action", o.Action);
     ini.WriteBool(kAlarm, "ReportMissed", o.ReportMissed);
     ini.WriteBool(kAlarm, "WakeUp", o.WakeUp);
+    ini.WriteInteger(kAlarm, "SnoozeMinutes", o.SnoozeMinutes);
     ini.WriteString(kAlarm, "Dir", o.Dir);
     ini.WriteString(kNtp, "Server", o.Server);
     ini.WriteInteger(kNtp, "TimeOut", o.TimeOut);

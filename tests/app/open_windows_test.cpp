@@ -33,6 +33,8 @@ TEST(OpenWindows, EveryWayInAgainstEveryOpenWindow) {
         {Entry::SecondStart, "a second start", "RRRRRR"},
         {Entry::EndSession, "exit or the system ending", "RRRRRR"},
         {Entry::DisplayChange, "the screens change", "RRRRRR"},
+        // With the editor open the snoozed timer is added to what its OK hands back.
+        {Entry::Snooze, "あとで on a notice", "RRRRRR"},
     };
     static_assert(std::size(columns) == kOpenWindowKinds);
     static_assert(std::size(rows) == kEntryKinds);
