@@ -60,7 +60,7 @@ TEST_F(AboutWindow, EnterClosesItAndTheNappoLineFollowsTheManagersWindow) {
     EXPECT_EQ(OpenAndEnter(seen), IDOK);
     EXPECT_FALSE(seen.nappo_shown);
     // The About window and the version resources tell one version.
-    EXPECT_EQ(seen.version, std::string("Vistrel for Windows95/98/Me/NT4.0/2000/XP Version ") +
+    EXPECT_EQ(seen.version, std::string("Vistrel for Windows 10/11 (64ビット版) Version ") +
                                 VISTREL_VERSION_TEXT);
     EXPECT_EQ(seen.link, "<a>help\\index.html</a>");
     EXPECT_EQ(seen.placed.right, 1024) << "a clock at the right edge: flush right";
