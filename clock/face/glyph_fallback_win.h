@@ -14,24 +14,23 @@
 
 namespace vistrel {
 
-// The Japanese interface fonts, then the symbol font of the system.
-inline constexpr const char* kFallbackFaces[] = {"Yu Gothic UI", "Meiryo UI", "MS UI Gothic",
-                                                 "Segoe UI Symbol"};
-
 class GlyphFallback {
 public:
     GlyphFallback();
-    // `face` when its font has every character of `text`; else the first fallback face that
-    // has them all; `face` again when none has. Each face is asked about a character once.
-    const std::string& FaceFor(const std::string& face, std::wstring_view text);
+    // `face` when its font has every character of `text`; else the first fallback face (the
+    // Japanese interface fonts, then the system's symbol font) that has them all; `face` again
+    // when none has. Each face is asked about a character once.
+    std::string FaceFor(const std::string& face, std::wstring_view text);
 
 private:
     bool Covers(const std::string& face, std::wstring_view text);
+    // Asks the font of `face` which of `characters` it has.
+    void Learn(const std::string& face, const std::wstring& characters,
+               std::unordered_map<wchar_t, bool>& known);
 
     UniqueMemoryDc dc_;
     // What each face's font (as the system maps the name) has, character by character.
     std::map<std::string, std::unordered_map<wchar_t, bool>> known_;
-    std::string fallback_;
 };
 
 } // namespace vistrel
