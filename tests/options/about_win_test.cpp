@@ -119,3 +119,17 @@ TEST(VersionResource, TheProgramCarriesTheAboutWindowsVersion) {
     EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), 2);
     EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), 12);
 }
+
+TEST(VersionResource, TheManifestBacksWhatAboutSays) {
+    // The test program carries the program's manifest: a 64-bit program for Windows 10 and 11
+    // (one compatibility entry serves both), aware of each monitor's DPI.
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(found, nullptr);
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    const std::string manifest(bytes, SizeofResource(nullptr, found));
+    for (const char* part : {"processorArchitecture=\"amd64\"",
+                             "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+                             ">PerMonitorV2</dpiAwareness>"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+}
