@@ -4,6 +4,7 @@
 //   probe_win wait <ms>          waits until the clock window exists
 //   probe_win minimize|restore|close
 //   probe_win display <w> <h>    tells the clock the screen size changed
+//   probe_win dpi <dpi>          tells the clock its monitor's DPI changed
 //   probe_win command <n>        posts the clock the command number n, as its menu does
 //   probe_win monitors           every monitor: bounds and work area
 //   probe_win window <caption>   the rectangle of our visible top-level window with that caption
@@ -201,6 +202,14 @@ int main(int argc, char** argv) {
         HWND main = MainWindow();
         const LPARAM size = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
         return main && SendMessageW(main, WM_DISPLAYCHANGE, 32, size) == 0 ? 0 : 1;
+    }
+    if (!std::strcmp(cmd, "dpi") && argc > 2) {
+        // As the system tells a per-monitor aware window that its monitor's DPI changed (Wine
+        // never does). The system's suggested rectangle is a pointer into the sender's memory,
+        // which another process cannot read: none is passed, the clock sizes itself.
+        HWND main = MainWindow();
+        const WORD dpi = static_cast<WORD>(std::atoi(argv[2]));
+        return main && SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0) == 0 ? 0 : 1;
     }
     if (!std::strcmp(cmd, "command") && argc > 2) {
         HWND main = MainWindow();

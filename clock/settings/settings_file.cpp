@@ -6,6 +6,7 @@
 #include "clock/common/file_io.h"
 #include "clock/face/style_file.h"
 #include "clock/settings/ini_file.h"
+#include "clock/settings/value_ranges.h"
 
 namespace vistrel {
 
@@ -223,7 +224,11 @@ std::string ReadSharedSettings(const std::string& shared_path, TOptionItem& opti
 
 std::string ReadSettings(const std::string& path, const SettingsEnvironment& env,
                          TOptionItem& option, WindowSettings& window) {
-    const IniFile ini(path);
+    return ReadSettings(IniFile(path), env, option, window);
+}
+
+std::string ReadSettings(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& option,
+                         WindowSettings& window) {
     ReadPlacement(ini, env, window);
     ReadDisplay(ini, env, option, window);
     ReadAlarm(ini, env, option);
@@ -231,6 +236,7 @@ std::string ReadSettings(const std::string& path, const SettingsEnvironment& env
     ReadLock(ini, option, window);
     const std::string styles = DefaultStyleFolder(env.program_folder);
     option.StyleDir = ExistingFolderOr(ini.ReadString(kCommon, "StyleDir", styles), styles);
+    ClampToRanges(option);
     return ini.LoadFailed() ? UnreadSettingsText(ini) : std::string();
 }
 

@@ -10,6 +10,7 @@
 #include "clock/common/file_io.h"
 #include "clock/common/geometry.h"
 #include "clock/common/placement.h"
+#include "clock/settings/ini_file.h"
 #include "clock/settings/option_item.h"
 
 namespace vistrel {
@@ -62,9 +63,12 @@ void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window);
 // that exists but cannot be read gives the defaults and the returned text to show (as above).
 // The caller then applies what takes effect at once: the window's place and size, layering with
 // option.Trans when option.UseTrans, topmost when window.StayOnTop, and the lock command (which
-// sets option.Locked) when window.Lock.
+// sets option.Locked) when window.Lock. Every measure comes back within the range the options
+// dialog offers (value_ranges); the file is not touched.
 std::string ReadSettings(const std::string& path, const SettingsEnvironment& env,
                          TOptionItem& option, WindowSettings& window);
+std::string ReadSettings(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& option,
+                         WindowSettings& window);
 
 // A window position in screen pixels.
 using WindowPoint = Point;

@@ -13,6 +13,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(NOTIFYICONDATAW) == 976);
+
 TrayIcon::TrayIcon(HWND owner, UINT id, UINT callback_message)
     : owner_(owner), id_(id), callback_(callback_message) {}
 

@@ -69,7 +69,7 @@ TEST_F(AboutWindow, EnterClosesItAndTheNappoLineFollowsTheManagersWindow) {
     EXPECT_EQ(OpenAndEnter(seen), IDOK);
     EXPECT_FALSE(seen.nappo_shown);
     // The About window and the version resources tell one version.
-    EXPECT_EQ(seen.version, std::string("Vistrel for Windows95/98/Me/NT4.0/2000/XP Version ") +
+    EXPECT_EQ(seen.version, std::string("Vistrel for Windows 10/11 (64ビット版) Version ") +
                                 VISTREL_VERSION_TEXT);
     EXPECT_EQ(seen.link, "<a>help\\index.html</a>");
     EXPECT_EQ(seen.placed.right, 1024) << "a clock at the right edge: flush right";
@@ -137,4 +137,18 @@ TEST(VersionResource, TheProgramCarriesTheAboutWindowsVersion) {
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), 2);
     EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), 12);
+}
+
+TEST(VersionResource, TheManifestBacksWhatAboutSays) {
+    // The test program carries the program's manifest: a 64-bit program for Windows 10 and 11
+    // (one compatibility entry serves both), aware of each monitor's DPI.
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(found, nullptr);
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    const std::string manifest(bytes, SizeofResource(nullptr, found));
+    for (const char* part : {"processorArchitecture=\"amd64\"",
+                             "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+                             ">PerMonitorV2</dpiAwareness>"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
 }
