@@ -157,7 +157,7 @@ const std::vector<Bound> kAlarm = {
     {grpAlarmAction, RadioGroup{&O::Action, rbtnAlarmActionNone, 3}},
     {chkReportMissed, Check{&O::ReportMissed}},
     {chkWakeUp, Check{&O::WakeUp}},
-    {sedtSnooze, Spin{&O::SnoozeMinutes, kSnoozeMinutesMin, kSnoozeMinutesMax}},
+    {sedtSnooze, SpinOf(&O::SnoozeMinutes)},
 };
 
 const std::vector<Bound> kINet = {

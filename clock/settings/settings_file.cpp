@@ -86,8 +86,7 @@ void ReadAlarm(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& 
     o.Action = ini.ReadInteger(kAlarm, "Action", d.Action);
     o.ReportMissed = ini.ReadBool(kAlarm, "ReportMissed", d.ReportMissed);
     o.WakeUp = ini.ReadBool(kAlarm, "WakeUp", d.WakeUp);
-    o.SnoozeMinutes = std::clamp(ini.ReadInteger(kAlarm, "SnoozeMinutes", d.SnoozeMinutes),
-                                 kSnoozeMinutesMin, kSnoozeMinutesMax);
+    o.SnoozeMinutes = ini.ReadInteger(kAlarm, "SnoozeMinutes", d.SnoozeMinutes);
     const std::string fallback = DefaultAlarmFolder(env.program_folder);
     o.Dir = ExistingFolderOr(ini.ReadString(kAlarm, "Dir", fallback), fallback);
 }

@@ -35,6 +35,7 @@ constexpr std::array kRanges = {
     Measure("Alarm", "Times", &O::Times, 0, 59),
     Measure("Alarm", "Speed", &O::Speed, 1, 6),
     Code("Alarm", "Action", &O::Action, 0, 2),
+    Measure("Alarm", "SnoozeMinutes", &O::SnoozeMinutes, kSnoozeMinutesMin, kSnoozeMinutesMax),
     Measure("NTP", "TimeOut", &O::TimeOut, 1, 300),
     Measure("Lock", "HoleSize", &O::HoleSize, 10, 100),
     Measure("Lock", "EscapeSpeed", &O::EscapeSpeed, 1, 5),

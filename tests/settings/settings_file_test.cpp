@@ -198,7 +198,7 @@ TEST_F(SettingsFileTest, EveryProgramSettingSurvivesAWriteAndRead) {
 TEST_F(SettingsFileTest, StoredValuesThatCannotApplyFallBackToDefaults) {
     WriteBytes(dir.File("Vistrel.Ini"), "[Common]\r\nMultiUser=0\r\nUseTrans=1\r\n"
                                         "StyleDir=/no/such/folder/\r\n"
-                                        "[Alarm]\r\nDir=/no/such/folder/\r\nSnoozeMinutes=90\r\n"
+                                        "[Alarm]\r\nDir=/no/such/folder/\r\n"
                                         "[NTP]\r\nLastDate=2024/13/01\r\n");
     TOptionItem o;
     WindowSettings w;
@@ -208,7 +208,6 @@ TEST_F(SettingsFileTest, StoredValuesThatCannotApplyFallBackToDefaults) {
     EXPECT_EQ(o.Dir, DefaultAlarmFolder(dir.Path()));
     EXPECT_EQ(o.StyleDir, DefaultStyleFolder(dir.Path()));
     EXPECT_EQ(o.LastDate, 0.0);
-    EXPECT_EQ(o.SnoozeMinutes, 60);
     WriteSettings(dir.Path(), "alice", o, w);
     EXPECT_EQ(Shared().ReadString("Common", "UseTrans", ""), "0");
 
