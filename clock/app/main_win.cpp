@@ -24,7 +24,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         SetMessageBoxOwner(app.hwnd());
         TfrmVistrel clock(app, ParseCommandLine(CommandLineArguments()));
         clock.Create();
-        return RunMessageLoop();
+        const int exit_code = RunMessageLoop();
+        clock.Destroy();
+        return exit_code;
     } catch (const std::exception& e) {
         ShowErrorBox(e.what());
         return 1;

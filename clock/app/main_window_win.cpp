@@ -27,6 +27,9 @@ namespace vistrel {
 namespace {
 // How long the close waits for the shell to take the tray icon away; it goes on without us.
 constexpr unsigned kTrayRemovalWaitMs = 200;
+// The files are saved when the close begins; whatever still runs after this long (a system call
+// that does not come back, a loop that is not ours) cannot keep the program alive.
+constexpr unsigned kCloseDeadlineMs = 700;
 } // namespace
 
 TfrmVistrel::TfrmVistrel(AppWindow& app, StartupFlags flags) : app_(app), flags_(flags) {}
@@ -45,6 +48,12 @@ void TfrmVistrel::Create() {
     }
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
     FormShow();
+    created_ = true;
+    if (close_after_create_) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void TfrmVistrel::Destroy() {
+    if (hwnd()) DestroyWindow(hwnd());
 }
 
 void TfrmVistrel::FormCreate() {
@@ -79,6 +88,8 @@ void TfrmVistrel::FormCreate() {
     // The tick stands still while one of the painter's error boxes is up.
     painter_.SetBoxHooks({[this] { StopTick(); }, [this] { StartTick(); }});
     user_name_ = CurrentUserName();
+    // A save killed half-way left its temporary file; the file it was replacing is whole.
+    RemoveLeftoverSaves(ProgramFolder(), user_name_);
     {
         const std::string shared = SharedSettingsPath(ProgramFolder());
         NoteUnread(shared, ReadSharedSettings(shared, option_, window_));
@@ -248,6 +259,28 @@ void TfrmVistrel::SaveSettings() {
 
 void TfrmVistrel::FormClose() { SaveAll(); }
 
+void TfrmVistrel::RequestClose() {
+    // A close while a start-up box is up waits for the creation's end: the settings are not all
+    // read yet, and saving now would put defaults over the user's.
+    if (!created_) {
+        close_after_create_ = true;
+        return;
+    }
+    if (closing_) return; // a second request while the save's own box is up
+    closing_ = true;
+    StopTick(); // no alarm fires after the save, so the files hold the list as it ends
+    FormClose();
+    ShowWindow(hwnd(), SW_HIDE);
+    if (tray_) tray_->HideAtExit(kTrayRemovalWaitMs);
+    tray_.reset();
+    // The request may have come through a loop that runs inside one of our own handlers (a
+    // box, the alarm list editor, an effect, the sound): the teardown must not free what that
+    // handler still uses. So the quit goes to every loop (each ends on it and hands it on),
+    // and the window is destroyed once the main loop has ended (Destroy).
+    RequestQuit(0);
+    EndProcessAfter(kCloseDeadlineMs);
+}
+
 void TfrmVistrel::FormDestroy() {
     CloseOptions();
     StopTick();
@@ -310,10 +343,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp == PBT_APMRESUMEAUTOMATIC && ticking_) Timer1Timer();
         if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) UpdateWakeTimer(true);
         return TRUE;
-    case WM_CLOSE:
-        FormClose();
-        DestroyWindow(hwnd());
-        return 0;
+    case WM_CLOSE: RequestClose(); return 0;
     case WM_QUERYENDSESSION: SaveAll(); return Default(msg, wp, lp);
     case WM_DESTROY:
         SetClockWindow(nullptr);

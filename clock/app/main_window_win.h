@@ -46,6 +46,9 @@ public:
     ~TfrmVistrel() override;
     // Runs the creation sequence and shows the window.
     void Create();
+    // The teardown, once the main loop has ended: nothing of ours is left on the stack then,
+    // so no loop can still be using what it frees.
+    void Destroy();
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -56,6 +59,8 @@ private:
     void FormShow();
     void FormClose();
     void FormDestroy();
+    // Any close request: saves at once, then lets every running loop end (see the .cpp).
+    void RequestClose();
     void LoadAlarmsAtStart();
     void ReadAllSettings();
     void EnsureDataFolders();
@@ -139,7 +144,8 @@ public:
     void ShakeWindow(int n);
 
 private:
-    void PaceRound(DWORD& round_start);
+    // Lets messages run and waits out the round; false when the program is closing.
+    bool PaceRound(DWORD& round_start);
 
     // --- alarms in the tick (main_window_alarm_win.cpp)
     void CatchUp();
@@ -185,6 +191,9 @@ private:
     Rect anchored_on_; // the bounds of the monitor the anchor was taken on
     bool minimized_ = false;
     bool ticking_ = false;
+    bool created_ = false;            // the creation sequence has run to its end
+    bool close_after_create_ = false; // a close came while the creation's boxes were up
+    bool closing_ = false;            // saved, and on the way out
     bool set_time_available_ = false;
     bool about_open_ = false;
     bool alarm_view_open_ = false;

@@ -77,6 +77,19 @@ bool RenewQuitRequest() {
     return true;
 }
 
+void EndProcessAfter(unsigned ms) {
+    // A thread of its own: the main thread may be the one that does not come back.
+    const auto end = [](LPVOID delay) -> DWORD {
+        Sleep(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(delay)));
+        TerminateProcess(GetCurrentProcess(), static_cast<UINT>(Quit().exit_code));
+        return 0;
+    };
+    if (HANDLE thread =
+            CreateThread(nullptr, 0, end, reinterpret_cast<LPVOID>(UINT_PTR{ms}), 0, nullptr)) {
+        CloseHandle(thread);
+    }
+}
+
 int RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);

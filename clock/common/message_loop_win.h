@@ -30,4 +30,9 @@ void RequestQuit(int exit_code);
 // requested.
 bool RenewQuitRequest();
 
+// Ends the process after ms milliseconds, whatever its main thread is doing then. The close
+// starts it once every file is saved: nothing that runs on can then lose anything, and nothing
+// can keep a closed program alive.
+void EndProcessAfter(unsigned ms);
+
 } // namespace vistrel
