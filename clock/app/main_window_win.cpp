@@ -27,9 +27,10 @@ namespace vistrel {
 namespace {
 // How long the close waits for the shell to take the tray icon away; it goes on without us.
 constexpr unsigned kTrayRemovalWaitMs = 200;
-// The files are saved when the close begins; whatever still runs after this long (a system call
-// that does not come back, a loop that is not ours) cannot keep the program alive.
-constexpr unsigned kCloseDeadlineMs = 700;
+// The files are saved, the tray icon is gone and the screen saver manager is told when the close
+// begins; whatever still runs this long after (a modal loop of the system's that does not end on
+// the quit, a system call that does not come back) cannot keep the program alive.
+constexpr unsigned kCloseDeadlineMs = 300;
 } // namespace
 
 TfrmVistrel::TfrmVistrel(AppWindow& app, StartupFlags flags) : app_(app), flags_(flags) {}
@@ -273,6 +274,7 @@ void TfrmVistrel::RequestClose() {
     ShowWindow(hwnd(), SW_HIDE);
     if (tray_) tray_->HideAtExit(kTrayRemovalWaitMs);
     tray_.reset();
+    EndNappo();
     // The request may have come through a loop that runs inside one of our own handlers (a
     // box, the alarm list editor, an effect, the sound): the teardown must not free what that
     // handler still uses. So the quit goes to every loop (each ends on it and hands it on),
@@ -281,8 +283,21 @@ void TfrmVistrel::RequestClose() {
     EndProcessAfter(kCloseDeadlineMs);
 }
 
+void TfrmVistrel::EndNappo() {
+    const auto nappo =
+        NappoCommandLine(NappoMoment::Exit, IsWindows95(), flags_.start_nappo, ProgramFolder());
+    if (!nappo) return;
+    try {
+        vistrel::RunCommand(*nappo, option_);
+    } catch (const std::exception&) {
+        // Ending the manager is best effort: the clock is going away.
+    }
+}
+
 void TfrmVistrel::FormDestroy() {
-    CloseOptions();
+    // At the program's end the options dialog goes with the process: destroying a window with a
+    // caption one by one can wait on the window manager.
+    if (!closing_) CloseOptions();
     StopTick();
     sound_.reset();
     alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
@@ -292,14 +307,6 @@ void TfrmVistrel::FormDestroy() {
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);
     alarms_.clear();
-    if (const auto nappo = NappoCommandLine(NappoMoment::Exit, IsWindows95(), flags_.start_nappo,
-                                            ProgramFolder())) {
-        try {
-            vistrel::RunCommand(*nappo, option_);
-        } catch (const std::exception&) {
-            // Ending the manager is best effort: the clock is going away.
-        }
-    }
 }
 
 LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -61,6 +61,8 @@ private:
     void FormDestroy();
     // Any close request: saves at once, then lets every running loop end (see the .cpp).
     void RequestClose();
+    // Ends the screen saver manager where the clock started it.
+    void EndNappo();
     void LoadAlarmsAtStart();
     void ReadAllSettings();
     void EnsureDataFolders();

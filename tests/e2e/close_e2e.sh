@@ -47,6 +47,9 @@ wait_due() { while [ "$(date +%s)" -le "$due" ]; do sleep 0.2; done; sleep 2; }
 notices_open() { [ "$(xwininfo -root -tree | grep -c ' - Vistrel"')" -ge 2 ]; }
 visible() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 wait_for() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; return 1; }
+# The log has no caption: it shows as one more visible window of the clock's.
+shown() { xdotool search --onlyvisible --classname 'vistrel.exe' 2>/dev/null | wc -l; }
+more_shown_than() { [ "$(shown)" -gt "$1" ]; }
 box_open() { e2e_probe box 100 | grep -q "が起動できません"; }
 
 # Opens what the case names; every opening is checked, so that the close meets it open.
@@ -56,8 +59,9 @@ open_things() { # things...
         case "$thing" in
         options) e2e_probe command 124 >/dev/null
             e2e_check "the options dialog is open" wait_for visible "オプション" ;;
-        log) e2e_probe command 115 >/dev/null; sleep 1.5
-            e2e_check "the time adjustment log is open" wait_for visible "" ;;
+        log) local before; before=$(shown)
+            e2e_probe command 115 >/dev/null
+            e2e_check "the time adjustment log is open" wait_for more_shown_than "$before" ;;
         editor) e2e_probe command 125 >/dev/null
             e2e_check "the alarm list editor is open" wait_for visible "ｱﾗｰﾑ･ﾀｲﾏｰの設定" ;;
         esac
