@@ -30,6 +30,7 @@ answer_box() {
         text=$(e2e_probe box 300)
         if echo "$text" | grep -q "$1"; then
             echo "$text" >>"$boxes"
+            import -window root "$shots/alarm_failures_box.png" 2>/dev/null
             e2e_probe dismiss ${2:-} >/dev/null
             return 0
         fi
