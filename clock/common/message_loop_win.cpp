@@ -77,17 +77,40 @@ bool RenewQuitRequest() {
     return true;
 }
 
-void EndProcessAfter(unsigned ms) {
-    // A thread of its own: the main thread may be the one that does not come back.
-    const auto end = [](LPVOID delay) -> DWORD {
-        Sleep(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(delay)));
-        TerminateProcess(GetCurrentProcess(), static_cast<UINT>(Quit().exit_code));
-        return 0;
+namespace {
+struct ProcessEnd {
+    HANDLE armed = nullptr;
+    DWORD delay_ms = 0;
+};
+ProcessEnd& End() {
+    static ProcessEnd end;
+    return end;
+}
+} // namespace
+
+void PrepareProcessEnd() {
+    if (End().armed) return;
+    End().armed = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!End().armed) return;
+    // The thread is made now, not at the close: making a thread then can wait behind the
+    // system's worker threads (a file dialog leaves some) for seconds.
+    const auto wait = [](LPVOID) -> DWORD {
+        WaitForSingleObject(End().armed, INFINITE);
+        Sleep(End().delay_ms);
+        EndProcessNow();
     };
-    if (HANDLE thread =
-            CreateThread(nullptr, 0, end, reinterpret_cast<LPVOID>(UINT_PTR{ms}), 0, nullptr)) {
-        CloseHandle(thread);
-    }
+    if (HANDLE thread = CreateThread(nullptr, 0, wait, nullptr, 0, nullptr)) CloseHandle(thread);
+}
+
+void EndProcessAfter(unsigned ms) {
+    PrepareProcessEnd();
+    End().delay_ms = ms;
+    if (End().armed) SetEvent(End().armed);
+}
+
+void EndProcessNow() {
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(Quit().exit_code));
+    ExitProcess(static_cast<UINT>(Quit().exit_code)); // not reached
 }
 
 int RunMessageLoop() {

@@ -130,8 +130,9 @@ e2e_check "the save dialog is open" test -n "$saver"
 [ -n "$saver" ] && xdotool mousemove --window "$saver" 10 10 sleep 1
 xdotool type --delay 80 "mine"
 xdotool key Return
-sleep 2
-e2e_check "the style is saved" test -f "$dir/style/mine.vsy"
+# The dialog takes a moment to go (Wine waits for a captioned window to hide); then it is saved.
+saved() { for _ in $(seq 100); do [ -f "$dir/style/mine.vsy" ] && return 0; sleep 0.1; done; return 1; }
+e2e_check "the style is saved" saved
 stop_clock
 
 # From the default face, the saved style in the picker gives the kept face again.
