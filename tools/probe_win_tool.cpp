@@ -9,7 +9,7 @@
 //   probe_win monitors           every monitor: bounds and work area
 //   probe_win window <caption>   the rectangle of our visible top-level window with that caption
 //   probe_win box [ms]           waits for a message box of the clock's and prints its text
-//   probe_win dismiss            presses OK (or the default button) of that message box
+//   probe_win dismiss [id]       presses OK (or the default button, or the button id) of that box
 //   probe_win closetime          closes the clock and prints how long until its window is gone
 //                                and until its process has ended
 //   probe_win nappo              the screen saver manager: its window, status window and idle time
@@ -114,11 +114,13 @@ int Box(int ms) {
     return 1;
 }
 
-int Dismiss() {
+int Dismiss(int button) {
     HWND box = FindBox();
     if (!box) return 1;
     const LRESULT def = SendMessageW(box, DM_GETDEFID, 0, 0);
-    const WORD id = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK;
+    const WORD id = button                       ? static_cast<WORD>(button)
+                    : HIWORD(def) == DC_HASDEFID ? LOWORD(def)
+                                                 : IDOK;
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     return 0;
 }
@@ -219,7 +221,7 @@ int main(int argc, char** argv) {
         return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1;
     if (!std::strcmp(cmd, "window") && argc > 2) return WindowRect();
     if (!std::strcmp(cmd, "box")) return Box(argc > 2 ? std::atoi(argv[2]) : 10000);
-    if (!std::strcmp(cmd, "dismiss")) return Dismiss();
+    if (!std::strcmp(cmd, "dismiss")) return Dismiss(argc > 2 ? std::atoi(argv[2]) : 0);
     if (!std::strcmp(cmd, "closetime")) return CloseTime();
     if (!std::strcmp(cmd, "nappo")) return Nappo();
     if (!std::strcmp(cmd, "close")) {

@@ -47,6 +47,9 @@ public:
     ~TfrmVistrel() override;
     // Runs the creation sequence and shows the window.
     void Create();
+    // The teardown, once the main loop has ended: nothing of ours is left on the stack then,
+    // so no loop can still be using what it frees.
+    void Destroy();
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -57,6 +60,10 @@ private:
     void FormShow();
     void FormClose();
     void FormDestroy();
+    // Any close request: saves at once, then lets every running loop end (see the .cpp).
+    void RequestClose();
+    // Ends the screen saver manager where the clock started it.
+    void EndNappo();
     void LoadAlarmsAtStart();
     void ReadAllSettings();
     void EnsureDataFolders();
@@ -145,7 +152,8 @@ public:
     void ShakeWindow(int n);
 
 private:
-    void PaceRound(DWORD& round_start);
+    // Lets messages run and waits out the round; false when the program is closing.
+    bool PaceRound(DWORD& round_start);
 
     // --- alarms in the tick (main_window_alarm_win.cpp)
     void CatchUp();
@@ -191,6 +199,9 @@ private:
     Rect anchored_on_; // the bounds of the monitor the anchor was taken on
     bool minimized_ = false;
     bool ticking_ = false;
+    bool created_ = false;            // the creation sequence has run to its end
+    bool close_after_create_ = false; // a close came while the creation's boxes were up
+    bool closing_ = false;            // saved, and on the way out
     bool set_time_available_ = false;
     OpenWindows open_; // what the menu, the double-click, the tray and the alarms may do
     AlarmList snoozed_while_editing_; // put into the editor's list when it is taken back

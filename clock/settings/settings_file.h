@@ -73,17 +73,22 @@ std::string ReadSettings(const IniFile& ini, const SettingsEnvironment& env, TOp
 // A window position in screen pixels.
 using WindowPoint = Point;
 
-// Writes "MultiUser" and "Ver" to the shared file, then the program settings to the settings
-// file, then the style to the shared file. While the window has escaped from the cursor, pass
-// its home position as escaped_home: that is saved instead of window.PointX/PointY, so that the
-// next start does not begin at a spot the window only fled to.
-// A file in unread (one that could not be read at start-up) is left as it is; when that is the
-// shared file, the style in it is not written either.
-// Throws Error naming the file that could not be written; what follows it is not written.
+// Writes "MultiUser", "Ver" and the style to the shared file and the program settings to the
+// settings file (the shared one too, unless per-user). Each file's new contents are built in
+// memory and replace it in one step: the shared file first, then the per-user one. While the window
+// has escaped from the cursor, pass its home position as escaped_home: that is saved instead of
+// window.PointX/PointY, so that the next start does not begin at a spot the window only fled to. A
+// file in unread (one that could not be read at start-up) is left as it is; when that is the shared
+// file, the style in it is not written either. Throws Error naming the file that could not be
+// written; what follows it is not written.
 void WriteSettings(const std::string& program_folder, const std::string& user_name,
                    const TOptionItem& option, const WindowSettings& window,
                    std::optional<WindowPoint> escaped_home = std::nullopt,
                    const UnreadFiles& unread = {});
+
+// Removes what a save that was killed left of the program's own files (their temporary files,
+// SaveTemporaryPath); nothing else is touched. Run at start, before anything is read.
+void RemoveLeftoverSaves(const std::string& program_folder, const std::string& user_name);
 
 // The version to hold after start-up: files of older layouts are rewritten in this one.
 inline int RaisedSettingsVersion(int ver) {

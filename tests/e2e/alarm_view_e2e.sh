@@ -43,6 +43,7 @@ closed() {
     return 1
 }
 # A click on the first pixel of exactly this colour on the screen (a swatch of the palette).
+# The editor's window goes from the screen before the clock has saved what it returned.
 click_colour() {
     local xy
     xy=$(import -window root -depth 8 txt:- | grep -m1 -i " $1 " | cut -d: -f1)
