@@ -33,7 +33,6 @@ const HandEdited kCases[] = {
     {"Alarm", "MRange", "60", &O::MRange, 59},
     {"Alarm", "HRange", "11", &O::HRange, 11},
     {"Alarm", "Speed", "2147483647", &O::Speed, 6},
-    {"Alarm", "SnoozeMinutes", "0", &O::SnoozeMinutes, 1},
     {"Alarm", "SnoozeMinutes", "61", &O::SnoozeMinutes, 60},
     {"Font", "DateSize", "17", &O::DateSize, 10},
     {"Font", "MojiBanPitchWidth", "19", &O::MojiBanPitchWidth, 20},
