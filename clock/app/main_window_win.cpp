@@ -14,6 +14,7 @@
 #include "clock/common/fpu.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/message_box.h"
+#include "clock/common/program_icon_win.h"
 #include "clock/common/run_command.h"
 #include "clock/common/system_info.h"
 #include "clock/common/vocabulary.h"
@@ -41,6 +42,8 @@ void TfrmVistrel::Create() {
     RegisterClassOnce(kMainWindowClass, CS_DBLCLKS);
     // The size before the settings give the real one.
     CreateOf(kMainWindowClass, 0, L"Vistrel", WS_POPUP, 0, 0, 162, 149, app_.hwnd());
+    // A window manager lists the clock too once it has been active (its menu makes it so).
+    GiveProgramIcon(hwnd());
     try {
         FormCreate();
     } catch (const std::exception& e) {
