@@ -20,7 +20,6 @@
 #include "clock/common/help.h"
 #include "clock/common/language_win.h"
 #include "clock/common/message_box.h"
-#include "clock/common/run_command.h"
 #include "clock/common/shell_services.h"
 #include "clock/common/system_info.h"
 #include "clock/common/vocabulary.h"
@@ -59,8 +58,8 @@ const std::vector<AnchoredControl> kLayout = [] {
     }
     // Every other editing control (and the up-downs of the spin edits) stays with the bottom.
     for (int id = lblType; id <= btnDelete; ++id) {
-        const bool placed = std::any_of(layout.begin(), layout.end(),
-                                        [id](const AnchoredControl& c) { return c.id == id; });
+        const bool placed =
+            std::ranges::any_of(layout, [id](const AnchoredControl& c) { return c.id == id; });
         if (!placed) layout.push_back({id, kAnchorBottom});
     }
     for (const int spin : {sedtDay, sedtHour, sedtMin, sedtBeforeSec}) {
@@ -479,7 +478,7 @@ void TfrmAlarmView::btnSoundSelectClick() {
 
 void TfrmAlarmView::btnExecGoClick() {
     try {
-        RunCommand(Text(cmbAlarmAction), host_.settings);
+        if (host_.carry_out) host_.carry_out(ActionOf(Text(cmbAlarmAction)));
     } catch (const std::exception&) {
         ShowMessageBox("起動できません。", MsgType::Warning);
     }

@@ -5,11 +5,12 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
+#include "clock/alarm/alarm_action.h"
 #include "clock/alarm/alarm_item.h"
 #include "clock/alarm/scheduler.h"
-#include "clock/settings/option_item.h"
 
 namespace vistrel {
 
@@ -17,7 +18,8 @@ class AlarmSound;
 
 struct AlarmViewHost {
     HWND clock = nullptr;        // the editor opens beside it
-    TOptionItem settings;        // the copy that "実行" runs the action with
+    // "実行": carries the action out now; throws when it cannot. Nothing: "実行" does nothing.
+    std::function<void(const AlarmAction&)> carry_out;
     AlarmSound* sound = nullptr; // "再生" and "停止"; nothing: both do nothing
 };
 

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <exception>
+#include <variant>
 
 #include "clock/alarm/missed_alarms_win.h"
 #include "clock/alarm/scheduler.h"
 #include "clock/alarm/snooze.h"
 #include "clock/common/message_box.h"
 #include "clock/common/run_command.h"
+#include "clock/common/system_actions.h"
 
 namespace vistrel {
 
@@ -62,10 +64,27 @@ void TfrmVistrel::RunDueAlarms() {
 void TfrmVistrel::Announce(const AlarmAnnouncement& a) {
     ShowAnnouncement(a);
     try {
-        vistrel::RunCommand(a.item.action, option_);
+        CarryOut(ActionOf(a.item.action), option_);
     } catch (const std::exception& e) {
         ShowMessageBox(ActionFailedMessage(a.item.action, e.what()), MsgType::Warning);
     }
+}
+
+void TfrmVistrel::CarryOut(const AlarmAction& action, const TOptionItem& settings) {
+    struct Carrier {
+        TfrmVistrel& clock;
+        const TOptionItem& settings;
+        void operator()(const NoAction&) const {}
+        // The same adjustment as the menu's, with the settings the caller holds.
+        void operator()(const AdjustTimeAction&) const { clock.RunAdjustment(settings); }
+        void operator()(const EndSessionAction& end) const {
+            EndSessionNow(CurrentSystemActions(), end.flags);
+        }
+        void operator()(const StartProgramAction& start) const {
+            StartCommandLine(start.command_line);
+        }
+    };
+    std::visit(Carrier{*this, settings}, action);
 }
 
 void TfrmVistrel::ShowAnnouncement(const AlarmAnnouncement& a) {

@@ -224,7 +224,11 @@ void TfrmVistrel::AlarmViewCmd1() {
     std::optional<EditedAlarms> edited;
     {
         const OpenWindows::Scope editor(open_, OpenWindow::AlarmEditor);
-        edited = RunAlarmView(app_.hwnd(), {hwnd(), option_, sound_.get()}, given);
+        // "実行" runs the action with the settings as they were when the editor opened.
+        const auto carry_out = [this, settings = option_](const AlarmAction& action) {
+            CarryOut(action, settings);
+        };
+        edited = RunAlarmView(app_.hwnd(), {hwnd(), carry_out, sound_.get()}, given);
     }
     if (!edited) {
         // Cancel: the clock's list is as it was, with the snoozes made meanwhile, which wait

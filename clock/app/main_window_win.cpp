@@ -1,6 +1,5 @@
 #include "clock/app/main_window_win.h"
 
-#include <any>
 #include <exception>
 #include <utility>
 
@@ -80,10 +79,6 @@ void TfrmVistrel::FormCreate() {
     // than a window region. Without layered windows the region stays.
     if (set_layered_) painter_.SetShapeKey(kFaceShapeKey);
 
-    // The alarm action "時間合わせを実行" runs the same adjustment as the menu.
-    SetAdjustTimeHandler([this](const std::any& settings) {
-        RunAdjustment(std::any_cast<const TOptionItem&>(settings));
-    });
     screen_ = QueryScreenTraits();
     alarm_host_ = std::make_shared<AlarmHost>(
         AlarmHost{app_.hwnd(), [this](bool topmost) { app_.SetTopmost(topmost); },
@@ -122,7 +117,7 @@ void TfrmVistrel::FormCreate() {
     if (const auto nappo = NappoCommandLine(NappoMoment::StartUp, IsWindows95(), flags_.start_nappo,
                                             ProgramFolder())) {
         try {
-            vistrel::RunCommand(*nappo, option_);
+            StartCommandLine(*nappo);
         } catch (const std::exception& e) {
             ShowMessageBox(std::string("ｽｸﾘｰﾝｾｰﾊﾞｰﾏﾈｰｼﾞｬが起動できません。\r\nErrorMessage : ") +
                                e.what(),
@@ -292,7 +287,7 @@ void TfrmVistrel::EndNappo() {
         NappoCommandLine(NappoMoment::Exit, IsWindows95(), flags_.start_nappo, ProgramFolder());
     if (!nappo) return;
     try {
-        vistrel::RunCommand(*nappo, option_);
+        StartCommandLine(*nappo);
     } catch (const std::exception&) {
         // Ending the manager is best effort: the clock is going away.
     }
@@ -306,7 +301,6 @@ void TfrmVistrel::FormDestroy() {
     sound_.reset();
     alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
     StopLockPoll();
-    SetAdjustTimeHandler({});
     if (tray_) tray_->HideAtExit(kTrayRemovalWaitMs);
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);

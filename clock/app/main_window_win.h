@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "clock/alarm/alarm_action.h"
 #include "clock/alarm/alarm_item.h"
 #include "clock/alarm/alarm_sound_win.h"
 #include "clock/alarm/scheduler.h"
@@ -164,6 +165,9 @@ private:
     void UpdateWakeTimer(bool again = false);
     void RunDueAlarms();
     void Announce(const AlarmAnnouncement& announcement);
+    // An alarm's action, with the settings copy that a time adjustment runs with. Throws Error
+    // when a program cannot be started.
+    void CarryOut(const AlarmAction& action, const TOptionItem& settings);
     // Opens an announcement's window and runs its effect (no action, no sound).
     void ShowAnnouncement(const AlarmAnnouncement& announcement);
     void MCIStopCmd1();

@@ -10,6 +10,11 @@ namespace {
 constinit SystemActions* g_override = nullptr;
 } // namespace
 
+void EndSessionNow(SystemActions& system, unsigned flags) {
+    system.EnableShutdownPrivilege();
+    system.EndSession(flags);
+}
+
 SystemActions& CurrentSystemActions() {
     return g_override ? *g_override : detail::PlatformSystemActions();
 }

@@ -36,6 +36,10 @@ public:
     virtual void CancelWakeTimer() = 0;
 };
 
+// Ends the session the way flags say: enables the shutdown privilege first, then asks the system
+// (a refusal is not reported).
+void EndSessionNow(SystemActions& system, unsigned flags);
+
 // The actions in force: the system's own, or the stand-in a test installed.
 SystemActions& CurrentSystemActions();
 

@@ -14,6 +14,8 @@
 #include "clock/common/dialog_win.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/message_box.h"
+#include "clock/common/run_command.h"
+#include "clock/common/system_actions.h"
 #include "clock/common/vocabulary.h"
 #include "clock/common/wide_win.h"
 #include "clock/widgets/colour_button_win.h"
@@ -69,7 +71,7 @@ protected:
             SendMessageW(d.hwnd(), WM_COMMAND, MAKEWPARAM(ending, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(d.hwnd(), ending)));
         });
-        AlarmViewHost host{clock.get(), TOptionItem{}, nullptr};
+        AlarmViewHost host{clock.get(), carry_out, nullptr};
         auto edited = RunAlarmView(owner.get(), host, std::move(records));
         if (!edited) return std::nullopt;
         return std::move(edited->records);
@@ -105,6 +107,7 @@ protected:
     test_support::StandInWindow owner{0, 0, 1, 1, L"app", true};
     test_support::StandInWindow clock{300, 100, 133, 133, L"clock"};
     std::vector<std::string> boxes;
+    std::function<void(const AlarmAction&)> carry_out;
     FixedPicker picker;
     ColourPicker* previous_picker = nullptr;
 };
@@ -268,15 +271,20 @@ TEST_F(AlarmView, BrowsingStartsInItsFolderAndThenWhereTheLastFileWas) {
 }
 
 TEST_F(AlarmView, TryingAnActionRunsItNowAndReportsWhatCannotStart) {
-    test::RecordingSystemActions actions;
-    const test::ScopedSystemActions scoped(actions);
+    std::vector<AlarmAction> tried;
+    carry_out = [&tried](const AlarmAction& action) {
+        tried.push_back(action);
+        if (const auto* start = std::get_if<StartProgramAction>(&action))
+            StartCommandLine(start->command_line);
+    };
     Run({Daily(7, 0)}, [](HWND d) {
         Type(d, cmbAlarmAction, CommandNames[kCommandRestart]);
         Press(d, btnExecGo);
         Type(d, cmbAlarmAction, "Z:\\no\\such\\program.exe");
         Press(d, btnExecGo);
     });
-    EXPECT_NE(actions.calls, std::vector<std::string>{});
+    EXPECT_EQ(tried, (std::vector<AlarmAction>{EndSessionAction{kExitReboot},
+                                               StartProgramAction{"Z:\\no\\such\\program.exe"}}));
     EXPECT_EQ(boxes, std::vector<std::string>{"起動できません。"});
 }
 

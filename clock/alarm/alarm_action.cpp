@@ -1,0 +1,35 @@
+#include "clock/alarm/alarm_action.h"
+
+#include <algorithm>
+
+#include "clock/common/system_actions.h"
+#include "clock/common/vocabulary.h"
+
+namespace vistrel {
+
+namespace {
+template <class Names> int IndexIn(const Names& names, const std::string& text) {
+    const auto found = std::find(names.begin(), names.end(), text);
+    return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+}
+
+// The index of text in CommandNames (the built-in names while the list is not filled yet),
+// or -1 when it names no built-in action.
+int BuiltInIndex(const std::string& text) {
+    return CommandNames.empty() ? IndexIn(kBuiltInCommandNames, text) : IndexIn(CommandNames, text);
+}
+} // namespace
+
+AlarmAction ActionOf(const std::string& text) {
+    if (text.empty()) return NoAction{};
+    switch (BuiltInIndex(text)) {
+    case kCommandNone: return NoAction{};
+    case kCommandAdjustTime: return AdjustTimeAction{};
+    case kCommandShutdown: return EndSessionAction{kExitShutdown};
+    case kCommandPowerOff: return EndSessionAction{kExitShutdown | kExitPowerOff};
+    case kCommandRestart: return EndSessionAction{kExitReboot};
+    default: return StartProgramAction{text};
+    }
+}
+
+} // namespace vistrel
