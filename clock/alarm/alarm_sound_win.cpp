@@ -112,11 +112,7 @@ void AlarmSound::PlayFile(const std::string& path) {
     TfrmMCI* mine = nullptr;
     {
         // One report when it is over, not one for the old file's end and one for the new start.
-        struct Quiet {
-            bool& flag;
-            explicit Quiet(bool& f) : flag(f) { flag = true; }
-            ~Quiet() { flag = false; }
-        } quiet(quiet_);
+        const ReentryGuard::Scope swapping(swapping_);
         // The old holder's end clears the reference before the new one is stored. Pending
         // messages may start another file meanwhile: that one goes too.
         while (holder_) {
@@ -140,7 +136,9 @@ void AlarmSound::PlayFile(const std::string& path) {
 }
 
 void AlarmSound::Stop() {
-    if (!holder_) return;
+    // The holder's end lets messages run; a stop asked for meanwhile has nothing more to do.
+    const auto stopping = stopping_.Enter();
+    if (!stopping || !holder_) return;
     CloseHolder();
     ProcessMessages();
 }
@@ -156,7 +154,7 @@ void AlarmSound::HolderGone(TfrmMCI* holder) {
 }
 
 void AlarmSound::ReportState() {
-    if (quiet_ || reported_ == IsPlaying()) return;
+    if (swapping_.Busy() || reported_ == IsPlaying()) return;
     reported_ = IsPlaying();
     if (on_state_changed) on_state_changed(reported_);
 }

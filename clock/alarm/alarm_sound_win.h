@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "clock/common/reentry_guard.h"
+
 namespace vistrel {
 
 class TfrmMCI;
@@ -46,7 +48,8 @@ private:
     Beeper beep_;
     TfrmMCI* holder_ = nullptr;
     bool reported_ = false;
-    bool quiet_ = false; // inside Play: one report at its end
+    ReentryGuard swapping_; // inside Play: reports refused, one at its end
+    ReentryGuard stopping_; // inside Stop: a second stop is refused
 };
 
 } // namespace vistrel

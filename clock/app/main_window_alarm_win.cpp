@@ -125,7 +125,9 @@ void TfrmVistrel::KeepSnoozesMadeWhileEditing(AlarmList& edited) {
 }
 
 void TfrmVistrel::MCIStopCmd1() {
-    if (sound_ && sound_->IsPlaying()) {
+    // The holder's end lets messages run; a stop asked for meanwhile is refused.
+    const auto stopping = stopping_sound_.Enter();
+    if (stopping && sound_ && sound_->IsPlaying()) {
         sound_->Stop();
         ProcessMessages();
     }

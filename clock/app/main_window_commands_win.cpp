@@ -124,6 +124,9 @@ void TfrmVistrel::DoubleClickAction() {
 }
 
 void TfrmVistrel::EraseCmd1() {
+    // Its pauses let messages run: the tick stands still, and a second erase is refused.
+    const auto erasing = erasing_.Enter();
+    if (!erasing) return;
     StopTick();
     try {
         ProcessMessages();

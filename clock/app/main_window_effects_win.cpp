@@ -50,6 +50,8 @@ TOptionItem FlashedColours(TOptionItem o) {
 }
 
 void TfrmVistrel::FlashColours(int n) {
+    const auto running = effect_running_.Enter();
+    if (!running) return;
     // The rounds draw the live settings with their colours turned, without touching them: the
     // options dialog may change or restore the settings while the flash runs.
     struct Inverted {
@@ -69,6 +71,8 @@ void TfrmVistrel::FlashColours(int n) {
 }
 
 void TfrmVistrel::ShakeWindow(int n) {
+    const auto running = effect_running_.Enter();
+    if (!running) return;
     std::mt19937 random{std::random_device{}()};
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     const Rect home = Bounds();

@@ -12,8 +12,17 @@ constexpr UINT kLockPollMs = 100;
 LRESULT TfrmVistrel::LockBehaviour() {
     lock_mode_ = option_.Mode;
     if (lock_mode_ == 0) return HTNOWHERE; // mode 0 simply ignores the mouse
-    lock_busy_ = true;
-    StopLockPoll();
+    {
+        // A fade lets messages run: hit tests and the poll are refused meanwhile.
+        const ReentryGuard::Scope busy(lock_busy_);
+        StopLockPoll();
+        RunLockBehaviour();
+    }
+    StartLockPoll();
+    return HTNOWHERE;
+}
+
+void TfrmVistrel::RunLockBehaviour() {
     switch (lock_mode_) {
     case 1:
         if (option_.UseTrans && option_.SlowlyHide && option_.Trans >= 1) {
@@ -41,22 +50,19 @@ LRESULT TfrmVistrel::LockBehaviour() {
     }
     default: break;
     }
-    lock_busy_ = false;
-    StartLockPoll();
-    return HTNOWHERE;
 }
 
 void TfrmVistrel::LockPoll() {
-    if (lock_busy_) return;
+    if (lock_busy_.Busy()) return;
     switch (lock_mode_) {
-    case 1:
+    case 1: {
         if (!CursorOutside(Bounds())) return;
-        lock_busy_ = true;
+        const ReentryGuard::Scope busy(lock_busy_);
         ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
         StopLockPoll();
         if (option_.UseTrans && option_.SlowlyHide) FadeTo(1, option_.Trans);
-        lock_busy_ = false;
         break;
+    }
     case 2:
         Redraw(); // the hole follows the cursor
         if (!CursorOutside(Bounds())) return;

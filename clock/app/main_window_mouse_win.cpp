@@ -19,7 +19,7 @@ bool TfrmVistrel::LockAppliesNow() const {
 }
 
 LRESULT TfrmVistrel::OnNcHitTest(LPARAM lp) {
-    if (!ticking_ || lock_busy_) return HTNOWHERE;
+    if (!ticking_ || lock_busy_.Busy()) return HTNOWHERE;
     // A locked clock takes no mouse input; the behaviours that get it out of the cursor's way
     // answer here.
     if (LockAppliesNow()) return LockBehaviour();

@@ -99,6 +99,9 @@ void TfrmVistrel::FormCreate() {
     app_.on_activate = [] {}; // the text formats of this program are fixed; nothing to renew
     app_.on_deactivate = [this] { app_.SetTopmost(window_.StayOnTop); };
     app_.on_minimize = [this] {
+        // The minimise's own messages run here; a second minimise meanwhile is refused.
+        const auto minimizing = minimizing_.Enter();
+        if (!minimizing) return;
         minimized_ = true;
         app_.SetTaskbarButton(true);
         ProcessMessages();

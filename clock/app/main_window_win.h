@@ -23,6 +23,7 @@
 #include "clock/app/window_geometry.h"
 #include "clock/common/monitors_win.h"
 #include "clock/common/placement.h"
+#include "clock/common/reentry_guard.h"
 #include "clock/common/window_win.h"
 #include "clock/face/face_painter_win.h"
 #include "clock/options/options_host.h"
@@ -148,7 +149,8 @@ private:
 public:
     // Takes the options dialog's working copy as the live settings and refreshes the clock.
     void ApplyOptions(const TOptionItem& working) override;
-    // The effects an alarm plays on the clock, n + 1 rounds of at least 30 ms each.
+    // The effects an alarm plays on the clock, n + 1 rounds of at least 30 ms each. Their rounds
+    // let messages run; an effect asked for meanwhile (an alarm due in the tick) is refused.
     void FlashColours(int n);
     void ShakeWindow(int n);
 
@@ -174,6 +176,7 @@ private:
 
     // --- the lock behaviours (main_window_lock_win.cpp)
     LRESULT LockBehaviour();
+    void RunLockBehaviour();
     void LockPoll();
     void StartLockPoll();
     void StopLockPoll();
@@ -216,6 +219,11 @@ private:
     int options_page_ = 0;
     bool alarm_view_enabled_ = true; // the dialog's alarm switch enables the editor's command
     bool flash_inverted_ = false;    // the flash's rounds draw the colours inverted
+    // The places of the clock that let messages run, each refusing its own re-entry.
+    ReentryGuard effect_running_;
+    ReentryGuard erasing_;
+    ReentryGuard minimizing_;
+    ReentryGuard stopping_sound_;
 
     // moving and resizing
     // A drag is computed in screen coordinates from where it started, so that a mouse message
@@ -232,7 +240,7 @@ private:
 
     // lock behaviours: busy while one runs (hit tests and the poll keep out), the mode taken
     // when it started, the see-through hole, and the escape's rectangle to come back to
-    bool lock_busy_ = false;
+    ReentryGuard lock_busy_;
     int lock_mode_ = 0;
     bool lock_polling_ = false;
     bool hole_active_ = false;

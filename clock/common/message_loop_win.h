@@ -17,7 +17,8 @@ void UnregisterModelessDialog(HWND dialog);
 void DispatchOne(MSG& msg);
 
 // Runs every pending message. A quit request is put back for the main loop; true when one was
-// seen.
+// seen. A message run here may reach its caller again: every caller holds a ReentryGuard scope
+// of its own place (ARCHITECTURE.md, "Where messages run").
 bool ProcessMessages();
 
 // The program's main loop; returns the exit code of the quit request.

@@ -29,17 +29,6 @@ struct FacePainter::Frame {
 
 namespace {
 
-class ClearOnExit {
-public:
-    explicit ClearOnExit(bool& flag) : flag_(flag) {}
-    ~ClearOnExit() { flag_ = false; }
-    ClearOnExit(const ClearOnExit&) = delete;
-    ClearOnExit& operator=(const ClearOnExit&) = delete;
-
-private:
-    bool& flag_;
-};
-
 FaceGuard GuardOf(FaceLayer layer) {
     switch (layer) {
     case FaceLayer::AlarmMarks: return FaceGuard::AlarmMarks;
@@ -82,9 +71,11 @@ FacePainter::FacePainter() = default;
 
 FaceResult FacePainter::Render(const TOptionItem& options, const FaceRequest& request) {
     FaceResult result;
-    if (request.minimized || painting_) return result;
-    painting_ = true;
-    const ClearOnExit clear(painting_);
+    if (request.minimized) return result;
+    // A guard's error box lets messages run: a render asked for meanwhile (the tick, a paint)
+    // is refused.
+    const auto painting = painting_.Enter();
+    if (!painting) return result;
 
     const TOptionItem o = ClampedForDrawing(options);
     TextCanvas face_text(face_.dc()), shape_text(shape_.dc());

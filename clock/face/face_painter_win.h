@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "clock/common/handles_win.h"
+#include "clock/common/reentry_guard.h"
 #include "clock/face/dib_canvas_win.h"
 #include "clock/face/face_metrics.h"
 #include "clock/face/face_request.h"
@@ -60,7 +61,7 @@ public:
     // and closed after it.
     void SetBoxHooks(LayerGuards::BoxHooks hooks) { guards_.SetBoxHooks(std::move(hooks)); }
 
-    bool Painting() const { return painting_; }
+    bool Painting() const { return painting_.Busy(); }
     bool DateSide() const { return date_side_; }
     bool TimeSide() const { return time_side_; }
     const std::string& DateText() const { return date_text_; }
@@ -103,7 +104,7 @@ private:
     HRGN window_shape_ = nullptr;
     std::optional<COLORREF> shape_key_;
     UniqueRegion keyed_shape_;
-    bool painting_ = false;
+    ReentryGuard painting_;
     bool date_side_ = true;
     bool time_side_ = false;
     std::string date_text_, time_text_;

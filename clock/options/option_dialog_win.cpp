@@ -195,19 +195,19 @@ bool TfrmOption::PreTranslate(const MSG& msg) {
 }
 
 void TfrmOption::OnOK() {
-    if (nested_ > 0 || !IsWindowEnabled(Item(oid::btnOK))) return;
+    if (nested_.Busy() || !IsWindowEnabled(Item(oid::btnOK))) return;
     session_->Ok();
     End(IDOK);
 }
 
 void TfrmOption::OnCancel() {
-    if (nested_ > 0 || !IsWindowEnabled(Item(oid::btnCancel))) return;
+    if (nested_.Busy() || !IsWindowEnabled(Item(oid::btnCancel))) return;
     session_->Cancel();
     End(IDCANCEL);
 }
 
 void TfrmOption::OnClose() {
-    if (nested_ > 0) return;
+    if (nested_.Busy()) return;
     session_->CloseBox();
     End(IDCANCEL);
 }
@@ -249,18 +249,11 @@ void TfrmOption::PageCommand(int id, int code, HWND control) {
 
 void TfrmOption::RunNested(int id) {
     // These run message loops of their own; the dialog cannot close meanwhile.
-    ++nested_;
-    try {
-        if (id == oid::btnAlarmMsgPreview)
-            session_->PreviewAlarm(texts_.captions[kAlarmPreviewText]);
-        else
-            session_->RunCommand(id == oid::BitBtn1 ? SharedCommand::AlarmView
-                                                    : SharedCommand::SetTime);
-    } catch (...) {
-        --nested_;
-        throw;
-    }
-    --nested_;
+    const ReentryGuard::Scope nested(nested_);
+    if (id == oid::btnAlarmMsgPreview) session_->PreviewAlarm(texts_.captions[kAlarmPreviewText]);
+    else
+        session_->RunCommand(id == oid::BitBtn1 ? SharedCommand::AlarmView
+                                                : SharedCommand::SetTime);
 }
 
 void TfrmOption::ChangeFromControl(int code, HWND control) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "clock/common/dialog_win.h"
+#include "clock/common/reentry_guard.h"
 #include "clock/options/option_ids.h"
 #include "clock/options/option_texts.h"
 #include "clock/options/options_host.h"
@@ -87,7 +88,7 @@ private:
     std::array<std::unique_ptr<OptionPageWindow>, oid::kPageCount> pages_;
     std::unique_ptr<DialogControlSurface> surface_;
     std::unique_ptr<OptionsSession> session_;
-    int nested_ = 0;
+    ReentryGuard nested_; // a command's own loop runs: OK, Cancel and the close box are refused
 };
 
 } // namespace vistrel

@@ -10,18 +10,6 @@ namespace {
 
 constexpr int kPointerChoices = 6;
 
-// Clears the loading flag however the filling ends.
-class LoadingScope {
-public:
-    explicit LoadingScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~LoadingScope() { flag_ = false; }
-    LoadingScope(const LoadingScope&) = delete;
-    LoadingScope& operator=(const LoadingScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 } // namespace
 
 OptionsSession::OptionsSession(OptionsHost& host, ControlSurface& surface, const Platform& platform,
@@ -30,7 +18,7 @@ OptionsSession::OptionsSession(OptionsHost& host, ControlSurface& surface, const
       page_(page >= 0 && page < kOptionPageCount ? page : 0) {}
 
 void OptionsSession::Show() {
-    LoadingScope loading(loading_);
+    const ReentryGuard::Scope loading(loading_);
     original_ = working_;
     for (int page = 0; page < kOptionPageCount; ++page)
         Fill(PageBindings(page), working_, surface_);
@@ -39,7 +27,7 @@ void OptionsSession::Show() {
 }
 
 void OptionsSession::Change() {
-    if (loading_ || !open_) return;
+    if (loading_.Busy() || !open_) return;
     ReadControls();
     UpdateControlStates();
     host_.ApplyOptions(working_);
@@ -66,7 +54,7 @@ void OptionsSession::RefreshCommands() {
 void OptionsSession::LockChanged(bool locked) {
     if (!open_) return;
     {
-        LoadingScope loading(loading_);
+        const ReentryGuard::Scope loading(loading_);
         surface_.SetCheck(oid::chkLockUse, locked);
     }
     working_.Locked = locked;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "clock/common/reentry_guard.h"
 #include "clock/options/option_bindings.h"
 #include "clock/options/options_host.h"
 
@@ -65,7 +66,7 @@ private:
     int page_;
     int selected_layer_ = 0;
     std::vector<std::string> layer_names_;
-    bool loading_ = false;
+    ReentryGuard loading_; // filling the controls: the changes they report are refused
     bool open_ = true;
 };
 

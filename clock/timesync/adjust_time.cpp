@@ -3,21 +3,19 @@
 #include <exception>
 
 #include "clock/common/clock_source.h"
+#include "clock/common/reentry_guard.h"
 #include "clock/timesync/adjust_log_format.h"
 
 namespace vistrel {
 
 namespace {
 
-bool g_running = false;
-
-class RunningFlag {
-public:
-    RunningFlag() { g_running = true; }
-    ~RunningFlag() { g_running = false; }
-    RunningFlag(const RunningFlag&) = delete;
-    RunningFlag& operator=(const RunningFlag&) = delete;
-};
+// One adjustment at a time in the program: its waits let messages run, and the menu, the options
+// dialog and an alarm's action can all start one.
+ReentryGuard& Running() {
+    static ReentryGuard running;
+    return running;
+}
 
 // Steps 5 to 9: five echoes; gives the one-way delay estimate.
 DelayCorrection MeasureDelay(const std::string& address, AdjustLog& log, AdjustNetwork& network) {
@@ -94,12 +92,12 @@ void Adjust(const AdjustSettings& settings, AdjustLog& log, AdjustNetwork& netwo
 
 bool RunAdjustTime(AdjustSettings settings, AdjustLog& log, AdjustNetwork& network,
                    DialUpPlatform& dial_up, const ClockSetter& set_clock) {
-    if (g_running) return false;
-    RunningFlag running;
+    const auto running = Running().Enter();
+    if (!running) return false;
     Adjust(settings, log, network, dial_up, set_clock);
     return true;
 }
 
-bool AdjustTimeRunning() { return g_running; }
+bool AdjustTimeRunning() { return Running().Busy(); }
 
 } // namespace vistrel
