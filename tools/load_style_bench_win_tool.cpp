@@ -15,7 +15,7 @@
 #include "clock/face/face_painter_win.h"
 #include "clock/face/gdi_paint_win.h"
 #include "clock/face/load_style_win.h"
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 
 using namespace vistrel;
 

@@ -6,7 +6,7 @@
 #include "clock/common/file_in_use.h"
 #include "clock/common/file_io.h"
 #include "clock/common/message_box.h"
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "clock/settings/ini_file.h"
 
 namespace vistrel {

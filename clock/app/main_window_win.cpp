@@ -19,7 +19,7 @@
 #include "clock/common/vocabulary.h"
 #include "clock/face/colour_key_win.h"
 #include "clock/face/gdi_paint_win.h"
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "clock/settings/settings_file.h"
 
 namespace vistrel {

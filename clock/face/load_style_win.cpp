@@ -10,7 +10,7 @@
 #include "clock/common/shell_services.h"
 #include "clock/common/wide_win.h"
 #include "clock/face/load_style.h"
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "resources/resource.h"
 
 namespace vistrel {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "clock/common/file_io.h"
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "clock/settings/ini_file.h"
 #include "clock/settings/value_ranges.h"
 

@@ -9,7 +9,7 @@
 #include "clock/common/message_box.h"
 #include "clock/alarm/alarm_file.h"
 #include "clock/common/text_encoding.h"
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_shell.h"
 

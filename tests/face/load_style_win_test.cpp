@@ -9,7 +9,7 @@
 #include "clock/common/file_io.h"
 #include "clock/common/help.h"
 #include "clock/common/message_box.h"
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "resources/resource.h"
 #include "support/recorded_help.h"
 #include "support/scratch_folder.h"

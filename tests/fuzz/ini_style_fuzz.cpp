@@ -8,7 +8,7 @@
 #include <string>
 
 #include "clock/common/error.h"
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "clock/face/style_limits.h"
 #include "clock/app/window_geometry.h"
 #include "clock/settings/ini_file.h"

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "clock/face/style_limits.h"
 #include "clock/settings/ini_file.h"
 #include "clock/settings/settings_file.h"

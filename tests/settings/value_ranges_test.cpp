@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 #include "clock/settings/settings_file.h"
 #include "support/scratch_folder.h"
 

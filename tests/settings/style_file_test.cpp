@@ -1,4 +1,4 @@
-#include "clock/face/style_file.h"
+#include "clock/settings/style_file.h"
 
 #include <gtest/gtest.h>
 
