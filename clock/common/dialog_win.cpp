@@ -1,12 +1,12 @@
 #include "clock/common/dialog_win.h"
 
+#include "clock/common/control_state_win.h"
 #include "clock/common/error.h"
 #include "clock/common/message_loop_win.h"
 #include "clock/common/monitors_win.h"
 #include "clock/common/placement.h"
 #include "clock/common/program_icon_win.h"
 #include "clock/common/window_win.h"
-#include "clock/widgets/colour_button_win.h"
 
 namespace vistrel {
 
@@ -121,18 +121,19 @@ INT_PTR Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             OnCancel();
         } else {
             const HWND control = reinterpret_cast<HWND>(lp);
-            // A colour button's click opens its picker; the dialog hears of it only when the
-            // colour changed.
-            if (HIWORD(wp) == BN_CLICKED && IsColourButton(control) && !PickButtonColour(control)) {
-                return TRUE;
-            }
+            // A control of ours handles its own notification first (a colour button opens its
+            // picker, and the dialog hears of the click only when the colour changed).
+            if (control && SendMessageW(control, kReflectedCommand, wp, lp)) return TRUE;
             OnCommand(id, HIWORD(wp), control);
         }
         return TRUE;
     }
-    case WM_DRAWITEM:
-        if (DrawColourButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+    case WM_DRAWITEM: {
+        // A control of ours draws itself.
+        const HWND control = reinterpret_cast<const DRAWITEMSTRUCT*>(lp)->hwndItem;
+        if (control && SendMessageW(control, kReflectedDrawItem, wp, lp)) return TRUE;
         break;
+    }
     case WM_CLOSE: OnClose(); return TRUE;
     case WM_NOTIFY: {
         const std::optional<LRESULT> result = OnNotify(*reinterpret_cast<const NMHDR*>(lp));

@@ -37,8 +37,6 @@ protected:
             frame_.PageScroll(reinterpret_cast<HWND>(lp), LOWORD(wp));
             return TRUE;
         }
-        if (msg == WM_DRAWITEM && DrawPointerPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)))
-            return TRUE;
         return std::nullopt;
     }
 

@@ -1,8 +1,9 @@
 // The colour button: an owner-drawn push button (BS_OWNERDRAW in the template) that shows a
 // colour and lets the user pick another from a palette of swatches, with "その他の色..." for
 // the system's colour dialog. The colour lives with the button, so every dialog and page uses
-// it the same way: the Dialog base draws it (WM_DRAWITEM) and, on a click, opens the picker;
-// the dialog's OnCommand then sees BN_CLICKED from the button only when its colour changed.
+// it the same way: the button draws itself and, on a click, opens the picker (its dialog hands
+// it both, see control_state_win.h); the dialog's OnCommand then sees BN_CLICKED from the
+// button only when its colour changed.
 #pragma once
 
 #include <windows.h>
@@ -21,11 +22,6 @@ bool IsColourButton(HWND button);
 void SetButtonColour(HWND button, TColor colour);
 // The colour shown; 0 (black) for a button that is no colour button.
 TColor ButtonColour(HWND button);
-
-// The Dialog base's two calls. DrawColourButton is false for any other control.
-bool DrawColourButton(const DRAWITEMSTRUCT& item);
-// A click: opens the picker below the button; true when the colour changed.
-bool PickButtonColour(HWND button);
 
 // The picker: the palette and the system's colour dialog. Tests put a stand-in in place, so
 // that no test blocks on a modal menu or dialog.
