@@ -7,22 +7,11 @@
 
 namespace vistrel {
 
-bool TfrmVistrel::LockAppliesNow() const {
-    bool key_held = false;
-    switch (option_.TempKey) {
-    case 1: key_held = GetKeyState(VK_CONTROL) < 0; break;
-    case 2: key_held = GetKeyState(VK_SHIFT) < 0; break;
-    case 3: key_held = GetKeyState(VK_MENU) < 0; break;
-    default: break;
-    }
-    return LockApplies(option_.Locked, key_held);
-}
-
 LRESULT TfrmVistrel::OnNcHitTest(LPARAM lp) {
-    if (!ticking_ || lock_busy_.Busy()) return HTNOWHERE;
+    if (!ticking_ || lock_.Busy()) return HTNOWHERE;
     // A locked clock takes no mouse input; the behaviours that get it out of the cursor's way
     // answer here.
-    if (LockAppliesNow()) return LockBehaviour();
+    if (lock_.LockAppliesNow()) return lock_.LockBehaviour();
     POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     ScreenToClient(hwnd(), &p);
     RECT rc;

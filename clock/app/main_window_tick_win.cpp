@@ -62,8 +62,8 @@ void TfrmVistrel::Redraw() {
     request.time = FaceTimeAt(tick_.display.second >= 0 ? tick_.display.value : Now());
     request.alarms = marks_;
     request.minimized = minimized_;
-    request.hole_active = hole_active_;
-    if (hole_active_) request.cursor = CursorInClient(hwnd());
+    request.hole_active = lock_.HoleActive();
+    if (request.hole_active) request.cursor = CursorInClient(hwnd());
     request.weekday_after_date = WeekdayAfterDate;
     request.reset_fpu = ResetFpuEnabled();
     request.screen = screen_;

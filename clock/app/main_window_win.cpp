@@ -252,7 +252,8 @@ void TfrmVistrel::SaveSettings() {
     window_.PointY = r.top;
     window_.Size = Unscale(r.width(), DpiOf(hwnd()));
     std::optional<WindowPoint> home;
-    if (home_rect_) home = WindowPoint{home_rect_->left, home_rect_->top};
+    if (const auto& home_rect = lock_.HomeRect())
+        home = WindowPoint{home_rect->left, home_rect->top};
     try {
         vistrel::WriteSettings(ProgramFolder(), user_name_, option_, window_, home, unread_);
     } catch (const std::exception& e) {
@@ -303,7 +304,7 @@ void TfrmVistrel::FormDestroy() {
     StopTick();
     sound_.reset();
     alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
-    StopLockPoll();
+    lock_.StopLockPoll();
     if (tray_) tray_->HideAtExit(kTrayRemovalWaitMs);
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);
@@ -320,7 +321,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;
     case WM_TIMER:
         if (wp == kTickTimer) Timer1Timer();
-        if (wp == kLockPollTimer) LockPoll();
+        if (wp == ClockLock::kPollTimer) lock_.LockPoll();
         return 0;
     case kTrayMessage: OnTrayMessage(lp); return 0;
     case WM_MOUSEACTIVATE:

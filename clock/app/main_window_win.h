@@ -14,6 +14,8 @@
 #include "clock/alarm/wake_timer.h"
 #include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
+#include "clock/app/clock_lock_win.h"
+#include "clock/app/clock_surface_win.h"
 #include "clock/app/command_line.h"
 #include "clock/app/commands.h"
 #include "clock/app/file_commands.h"
@@ -39,10 +41,9 @@ TOptionItem FlashedColours(TOptionItem options);
 class TfrmOption;
 struct OptionsDialogSetup;
 
-class TfrmVistrel : public Window, public OptionsHost {
+class TfrmVistrel : public Window, public OptionsHost, private ClockSurface {
 public:
     static constexpr UINT_PTR kTickTimer = 1;
-    static constexpr UINT_PTR kLockPollTimer = 2;
     static constexpr UINT kTrayMessage = WM_APP + 1;
 
     TfrmVistrel(AppWindow& app, StartupFlags flags);
@@ -76,12 +77,19 @@ private:
     // The settings files (not the alarm file), with the window's place and size.
     void SaveSettings();
     std::string AlarmFile() const;
-    Rect Bounds() const;
-    void PlaceWindow(const Rect& r);
     void ApplyTranslucency();
+
+    // --- what the parts ask of the window (ClockSurface, main_window_win.cpp)
+    HWND Handle() const override { return hwnd(); }
+    const TOptionItem& Options() const override { return option_; }
+    Rect Bounds() const override;
+    void PlaceWindow(const Rect& r) override;
+    void KeepSize(int size) override { window_.Size = size; }
+    bool Layered() const override { return set_layered_ != nullptr; }
     // The window's alpha (0-255, clamped) with its colour key; alpha applies only when
     // translucency is on.
-    void SetLayeredAlpha(int alpha);
+    void SetLayeredAlpha(int alpha) override;
+    void RenewTopmost() override { app_.SetTopmost(window_.StayOnTop); }
 
     // --- the tick, the icon and the anchor (main_window_tick_win.cpp)
     void StartTick();
@@ -89,13 +97,13 @@ private:
     void ScheduleNextTick();
     void Timer1Timer();
     void UpdateTrayIcon();
-    void UpdateAnchor();
+    void UpdateAnchor() override;
     void OnDisplayChange(int width, int height);
     // Moved onto a monitor of another DPI: the same 96-DPI size there, around the same middle.
     void OnDpiChanged(int dpi);
     void OnTrayMessage(LPARAM lp);
     void OnPaint();
-    void Redraw();
+    void Redraw() override;
 
     // --- the mouse, the menu and the commands (main_window_mouse_win.cpp)
     LRESULT OnNcHitTest(LPARAM lp);
@@ -104,7 +112,6 @@ private:
     LRESULT OnMouseMove(WPARAM wp, LPARAM lp);
     LRESULT OnLButtonUp(WPARAM wp, LPARAM lp);
     bool OnSetCursor(LPARAM lp);
-    bool LockAppliesNow() const;
 
     // --- the menu and the commands (main_window_commands_win.cpp)
     // The program's open windows, the running time adjustment included.
@@ -174,15 +181,6 @@ private:
     void ShowAnnouncement(const AlarmAnnouncement& announcement);
     void MCIStopCmd1();
 
-    // --- the lock behaviours (main_window_lock_win.cpp)
-    LRESULT LockBehaviour();
-    void RunLockBehaviour();
-    void LockPoll();
-    void StartLockPoll();
-    void StopLockPoll();
-    void FadeTo(int from, int to);
-    bool CursorOutside(const Rect& r) const;
-
     using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
     AppWindow& app_;
@@ -238,13 +236,8 @@ private:
     POINT resize_start_{};
     Rect resize_start_rect_;
 
-    // lock behaviours: busy while one runs (hit tests and the poll keep out), the mode taken
-    // when it started, the see-through hole, and the escape's rectangle to come back to
-    ReentryGuard lock_busy_;
-    int lock_mode_ = 0;
-    bool lock_polling_ = false;
-    bool hole_active_ = false;
-    std::optional<Rect> home_rect_;
+    // the parts, one per concern
+    ClockLock lock_{*this};
 };
 
 } // namespace vistrel
