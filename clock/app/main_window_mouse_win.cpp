@@ -1,4 +1,4 @@
-// The mouse on the clock window: hit test, drag and resize.
+// The mouse on the clock window: hit test and cursor; the drag and resize are ClockDrag's.
 #include "clock/app/main_window_win.h"
 
 #include <windowsx.h>
@@ -29,71 +29,19 @@ LRESULT TfrmVistrel::OnNcHitTest(LPARAM lp) {
 }
 
 LRESULT TfrmVistrel::OnNcLButtonDown(WPARAM wp, LPARAM lp) {
-    Edge edge = Edge::None;
-    switch (wp) {
-    case HTLEFT: edge = Edge::Left; break;
-    case HTRIGHT: edge = Edge::Right; break;
-    case HTTOP: edge = Edge::Top; break;
-    case HTBOTTOM: edge = Edge::Bottom; break;
-    default: break;
-    }
-    if (wp != HTSIZE && (wp < HTLEFT || wp > HTBOTTOMRIGHT)) {
-        return Default(WM_NCLBUTTONDOWN, wp, lp);
-    }
-    resizing_ = true;
-    resize_edge_ = edge;
-    resize_start_ = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    resize_start_rect_ = Bounds();
-    SetCapture(hwnd());
+    if (!drag_.StartResize(wp, lp)) return Default(WM_NCLBUTTONDOWN, wp, lp);
     return 0;
 }
 
-namespace {
-POINT MessageScreenPoint() {
-    const DWORD pos = GetMessagePos();
-    return {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
-}
-} // namespace
-
-void TfrmVistrel::OnLButtonDown(LPARAM) {
-    drag_start_ = MessageScreenPoint();
-    const Rect b = Bounds();
-    drag_origin_ = {b.left, b.top};
-    dragging_ = true;
-    SetCapture(hwnd());
-}
+void TfrmVistrel::OnLButtonDown(LPARAM) { drag_.StartDrag(); }
 
 LRESULT TfrmVistrel::OnMouseMove(WPARAM wp, LPARAM lp) {
-    POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    if (resizing_) {
-        ClientToScreen(hwnd(), &p);
-        const int dpi = DpiOf(hwnd());
-        const ResizeResult r = ResizeStep(resize_start_rect_, resize_edge_, resize_start_.x,
-                                          resize_start_.y, p.x, p.y, Scale(kMinimumClockSize, dpi));
-        if (!r.accepted) return 0;
-        window_.Size = Unscale(r.rect.width(), dpi);
-        PlaceWindow(r.rect);
-        UpdateAnchor();
-        Redraw();
-        return 0;
-    }
-    if (dragging_ && (wp & MK_LBUTTON)) {
-        const POINT s = MessageScreenPoint();
-        const int x = drag_origin_.x + s.x - drag_start_.x;
-        const int y = drag_origin_.y + s.y - drag_start_.y;
-        const Rect b = Bounds();
-        if (x == b.left && y == b.top) return 0;
-        SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        UpdateAnchor();
-    }
+    drag_.Move(wp, lp);
     return 0;
 }
 
 LRESULT TfrmVistrel::OnLButtonUp(WPARAM, LPARAM) {
-    if (resizing_) Redraw();
-    resizing_ = false;
-    dragging_ = false;
-    ReleaseCapture();
+    drag_.End();
     return 0;
 }
 

@@ -14,6 +14,7 @@
 #include "clock/alarm/wake_timer.h"
 #include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
+#include "clock/app/clock_drag_win.h"
 #include "clock/app/clock_lock_win.h"
 #include "clock/app/clock_surface_win.h"
 #include "clock/app/command_line.h"
@@ -223,21 +224,9 @@ private:
     ReentryGuard minimizing_;
     ReentryGuard stopping_sound_;
 
-    // moving and resizing
-    // A drag is computed in screen coordinates from where it started, so that a mouse message
-    // that arrives before the system has caught up with the last move cannot lose a step.
-    POINT drag_start_{};
-    POINT drag_origin_{};
-    bool dragging_ = false;
-    bool resizing_ = false;
-    Edge resize_edge_ = Edge::None;
-    // A resize is computed from where it started, so that the centre does not drift by a
-    // rounding with every mouse move.
-    POINT resize_start_{};
-    Rect resize_start_rect_;
-
     // the parts, one per concern
     ClockLock lock_{*this};
+    ClockDrag drag_{*this};
 };
 
 } // namespace vistrel
