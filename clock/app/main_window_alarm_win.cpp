@@ -95,8 +95,8 @@ void TfrmVistrel::ShowAnnouncement(const AlarmAnnouncement& a) {
                            }(),
                            painter_.DateSide()};
     const AlarmShowContext context{alarm_host_, board, [this](AlarmEffect effect) {
-                                       if (effect == AlarmEffect::Flash) FlashColours(100);
-                                       if (effect == AlarmEffect::Shake) ShakeWindow(100);
+                                       if (effect == AlarmEffect::Flash) effects_.FlashColours(100);
+                                       if (effect == AlarmEffect::Shake) effects_.ShakeWindow(100);
                                    }};
     ShowAlarmWindow(a, AlarmWindowSettingsOf(option_), context);
 }

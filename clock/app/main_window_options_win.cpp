@@ -1,4 +1,4 @@
-// The options command, and the clock as the options dialog's host.
+// The options command, the clock as the options dialog's host, and taking over changed options.
 #include "clock/app/main_window_win.h"
 
 #include "clock/app/cursors_win.h"
@@ -8,6 +8,24 @@
 #include "clock/options/option_face_lists.h"
 
 namespace vistrel {
+
+void TfrmVistrel::ApplyOptions(const TOptionItem& working) {
+    const bool layered_changed = working.UseTrans != option_.UseTrans;
+    const bool lock_changed = working.Locked != option_.Locked;
+    option_ = working;
+    if (lock_changed) {
+        // The lock command toggles; start from the old state so it lands on the new one.
+        option_.Locked = !working.Locked;
+        LockCmd1();
+    }
+    if (layered_changed || option_.UseTrans) ApplyTranslucency();
+    UpdateTrayIcon();
+    Redraw();
+    UpdateWakeTimer(); // the alarm switch or the wake setting may have changed
+    POINT p;
+    GetCursorPos(&p);
+    if (WindowFromPoint(p) == hwnd()) SetCursor(CursorFor(option_.PointType));
+}
 
 OptionsDialogSetup TfrmVistrel::OptionsSetup() const {
     OptionsDialogSetup setup;

@@ -67,7 +67,7 @@ void TfrmVistrel::Redraw() {
     request.weekday_after_date = WeekdayAfterDate;
     request.reset_fpu = ResetFpuEnabled();
     request.screen = screen_;
-    if (flash_inverted_) painter_.RenderClock(hwnd(), FlashedColours(option_), request);
+    if (effects_.Flashed()) painter_.RenderClock(hwnd(), FlashedColours(option_), request);
     else painter_.RenderClock(hwnd(), option_, request);
 }
 

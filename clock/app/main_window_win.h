@@ -15,6 +15,7 @@
 #include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
 #include "clock/app/clock_drag_win.h"
+#include "clock/app/clock_effects_win.h"
 #include "clock/app/clock_lock_win.h"
 #include "clock/app/clock_surface_win.h"
 #include "clock/app/command_line.h"
@@ -34,10 +35,6 @@
 #include "clock/widgets/tray_icon_win.h"
 
 namespace vistrel {
-
-// The settings as a flash round shows them: the hour and minute hands' colours swapped, the
-// others inverted.
-TOptionItem FlashedColours(TOptionItem options);
 
 class TfrmOption;
 struct OptionsDialogSetup;
@@ -152,20 +149,10 @@ public:
     void RunCommand(SharedCommand command) override;
     void PreviewAlarm(const std::string& message) override;
 
-private:
-    // --- taking over options, and the attention effects (main_window_effects_win.cpp)
-public:
     // Takes the options dialog's working copy as the live settings and refreshes the clock.
     void ApplyOptions(const TOptionItem& working) override;
-    // The effects an alarm plays on the clock, n + 1 rounds of at least 30 ms each. Their rounds
-    // let messages run; an effect asked for meanwhile (an alarm due in the tick) is refused.
-    void FlashColours(int n);
-    void ShakeWindow(int n);
 
 private:
-    // Lets messages run and waits out the round; false when the program is closing.
-    bool PaceRound(DWORD& round_start);
-
     // --- alarms in the tick (main_window_alarm_win.cpp)
     void CatchUp();
     // The notice of alarms whose time passed unseen, when the settings ask for it.
@@ -217,9 +204,7 @@ private:
     TfrmOption* options_ = nullptr;
     int options_page_ = 0;
     bool alarm_view_enabled_ = true; // the dialog's alarm switch enables the editor's command
-    bool flash_inverted_ = false;    // the flash's rounds draw the colours inverted
     // The places of the clock that let messages run, each refusing its own re-entry.
-    ReentryGuard effect_running_;
     ReentryGuard erasing_;
     ReentryGuard minimizing_;
     ReentryGuard stopping_sound_;
@@ -227,6 +212,7 @@ private:
     // the parts, one per concern
     ClockLock lock_{*this};
     ClockDrag drag_{*this};
+    ClockEffects effects_{*this};
 };
 
 } // namespace vistrel
