@@ -102,10 +102,7 @@ void TfrmVistrel::OnTrayMessage(LPARAM lp) {
     }
 }
 
-void TfrmVistrel::UpdateAnchor() {
-    anchored_on_ = MonitorOfRect(Bounds()).bounds;
-    anchor_ = vistrel::UpdateAnchor(Bounds(), anchored_on_, anchor_);
-}
+void TfrmVistrel::UpdateAnchor() { anchor_.UpdateAnchor(); }
 
 void TfrmVistrel::OnDpiChanged(int dpi) {
     const Rect b = Bounds();
@@ -114,17 +111,6 @@ void TfrmVistrel::OnDpiChanged(int dpi) {
                             pixels, pixels));
     UpdateAnchor();
     Redraw();
-}
-
-void TfrmVistrel::OnDisplayChange(int width, int height) {
-    std::vector<Monitor> monitors = CurrentMonitors();
-    // The message carries the primary monitor's new size; the list may not show it yet.
-    Rect& primary = monitors.front().bounds;
-    primary = Rect::Sized(primary.left, primary.top, width, height);
-    const ScreenChange change = AfterScreensChanged(Bounds(), anchor_, anchored_on_, monitors);
-    PlaceWindow(change.clock);
-    anchored_on_ = change.screen;
-    anchor_ = vistrel::UpdateAnchor(change.clock, anchored_on_, anchor_);
 }
 
 } // namespace vistrel

@@ -340,7 +340,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (OnSetCursor(lp)) return TRUE;
         return Default(msg, wp, lp);
     case WM_COMMAND: ExecuteEnabled(static_cast<Command>(LOWORD(wp))); return 0;
-    case WM_DISPLAYCHANGE: OnDisplayChange(LOWORD(lp), HIWORD(lp)); return 0;
+    case WM_DISPLAYCHANGE: anchor_.OnDisplayChange(LOWORD(lp), HIWORD(lp)); return 0;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wp)); return 0;
     case WM_TIMECHANGE:
         // The system time was set: aim the tick at the new second boundary at once, and the

@@ -14,6 +14,7 @@
 #include "clock/alarm/wake_timer.h"
 #include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
+#include "clock/app/clock_anchor_win.h"
 #include "clock/app/clock_drag_win.h"
 #include "clock/app/clock_effects_win.h"
 #include "clock/app/clock_lock_win.h"
@@ -96,7 +97,6 @@ private:
     void Timer1Timer();
     void UpdateTrayIcon();
     void UpdateAnchor() override;
-    void OnDisplayChange(int width, int height);
     // Moved onto a monitor of another DPI: the same 96-DPI size there, around the same middle.
     void OnDpiChanged(int dpi);
     void OnTrayMessage(LPARAM lp);
@@ -188,8 +188,6 @@ private:
     SetLayeredFn set_layered_ = nullptr;
 
     TickState tick_;
-    Anchor anchor_;
-    Rect anchored_on_; // the bounds of the monitor the anchor was taken on
     bool minimized_ = false;
     bool ticking_ = false;
     bool created_ = false;            // the creation sequence has run to its end
@@ -213,6 +211,7 @@ private:
     ClockLock lock_{*this};
     ClockDrag drag_{*this};
     ClockEffects effects_{*this};
+    ClockAnchor anchor_{*this};
 };
 
 } // namespace vistrel
