@@ -2,7 +2,6 @@
 // is due: its sound, its window, the effect on the clock, and its action.
 #include "clock/app/main_window_win.h"
 
-#include <algorithm>
 #include <exception>
 #include <variant>
 
@@ -107,21 +106,12 @@ void TfrmVistrel::SnoozeAlarm(const TAlarmItem& fired) {
     SortAlarms(alarms_);
     // The editor's OK hands back its own copies; a snooze made meanwhile goes back in then.
     const bool editing = open_.IsOpen(OpenWindow::AlarmEditor);
-    if (editing) snoozed_while_editing_.push_back(snoozed);
+    if (editing) snoozes_.Add(snoozed);
     Redraw();
     UpdateWakeTimer();
     // Kept at once: a restart, or a crash, must not lose the message put off.
     if (!editing) SaveAlarms();
     MCIStopCmd1();
-}
-
-void TfrmVistrel::KeepSnoozesMadeWhileEditing(AlarmList& edited) {
-    for (const TAlarmItem& s : snoozed_while_editing_) {
-        // Those that have fired meanwhile are gone from the clock's list and stay gone.
-        if (std::find(alarms_.begin(), alarms_.end(), s) != alarms_.end()) edited.push_back(s);
-    }
-    snoozed_while_editing_.clear();
-    SortAlarms(edited);
 }
 
 void TfrmVistrel::MCIStopCmd1() {

@@ -236,14 +236,13 @@ void TfrmVistrel::AlarmViewCmd1() {
     if (!edited) {
         // Cancel: the clock's list is as it was, with the snoozes made meanwhile, which wait
         // for this save.
-        if (!snoozed_while_editing_.empty()) SaveAlarms();
-        snoozed_while_editing_.clear();
+        if (snoozes_.Drop()) SaveAlarms();
     }
     if (edited) {
         const TDateTime dealt_with = tick_.display.second >= 0 ? tick_.display.value : Now();
         MissedAlarms missed;
         AlarmList taken = TakeBackAlarms(given, std::move(*edited), dealt_with, &missed);
-        KeepSnoozesMadeWhileEditing(taken);
+        snoozes_.KeepSnoozesMadeWhileEditing(taken, alarms_);
         alarms_ = std::move(taken);
         SaveAll();
         ReportMissedAlarms(missed);

@@ -20,6 +20,7 @@
 #include "clock/app/clock_lock_win.h"
 #include "clock/app/clock_surface_win.h"
 #include "clock/app/command_line.h"
+#include "clock/app/editor_snoozes.h"
 #include "clock/app/commands.h"
 #include "clock/app/file_commands.h"
 #include "clock/app/open_windows.h"
@@ -134,7 +135,6 @@ private:
     void AlarmViewCmd1();
     // "あとで" on a notice: the fired record comes back after the snooze length.
     void SnoozeAlarm(const TAlarmItem& fired);
-    void KeepSnoozesMadeWhileEditing(AlarmList& edited);
 
     // --- the options dialog and the clock as its host (main_window_options_win.cpp)
     void OptionsCmd();
@@ -195,7 +195,6 @@ private:
     bool closing_ = false;            // saved, and on the way out
     bool set_time_available_ = false;
     OpenWindows open_; // what the menu, the double-click, the tray and the alarms may do
-    AlarmList snoozed_while_editing_; // put into the editor's list when it is taken back
     MissedAlarms missed_at_start_;
     WakeTimerKeeper wake_timer_;
     // The options dialog while it is open (it owns itself), and the page it opens with.
@@ -212,6 +211,7 @@ private:
     ClockDrag drag_{*this};
     ClockEffects effects_{*this};
     ClockAnchor anchor_{*this};
+    EditorSnoozes snoozes_; // put into the editor's list when it is taken back
 };
 
 } // namespace vistrel
