@@ -22,7 +22,7 @@ constexpr int kMostAlarmsInOneSecond = 10000;
 
 void TfrmVistrel::CatchUp() {
     MissedAlarms missed;
-    if (!CatchUpAlarms(alarms_, tick_.display.value, &missed)) return;
+    if (!CatchUpAlarms(alarms_, tick_.Display().value, &missed)) return;
     ReportMissedAlarms(missed);
     UpdateWakeTimer();
 }
@@ -47,7 +47,7 @@ void TfrmVistrel::RunDueAlarms() {
     const AlarmProcSettings settings{option_.AlarmUse, option_.MsgType, option_.Action};
     bool fired_any = false;
     for (int i = 0; i < kMostAlarmsInOneSecond; ++i) {
-        AlarmProcResult r = AlarmProc(alarms_, tick_.display.value, settings);
+        AlarmProcResult r = AlarmProc(alarms_, tick_.Display().value, settings);
         if (r.sound && sound_) sound_->Play(*r.sound);
         if (r.announce) Announce(*r.announce);
         if (!r.error.empty()) ShowMessageBox(r.error, MsgType::Plain);

@@ -127,7 +127,7 @@ void TfrmVistrel::EraseCmd1() {
     // Its pauses let messages run: the tick stands still, and a second erase is refused.
     const auto erasing = erasing_.Enter();
     if (!erasing) return;
-    StopTick();
+    tick_.StopTick();
     try {
         ProcessMessages();
         // Dropping the outline and repainting the whole square wipes what a driver left behind;
@@ -138,11 +138,11 @@ void TfrmVistrel::EraseCmd1() {
         ProcessMessages();
     } catch (...) {
         Redraw();
-        StartTick();
+        tick_.StartTick();
         throw;
     }
     Redraw();
-    StartTick();
+    tick_.StartTick();
 }
 
 void TfrmVistrel::MoveToCorner(Command command) {
@@ -239,7 +239,7 @@ void TfrmVistrel::AlarmViewCmd1() {
         if (snoozes_.Drop()) SaveAlarms();
     }
     if (edited) {
-        const TDateTime dealt_with = tick_.display.second >= 0 ? tick_.display.value : Now();
+        const TDateTime dealt_with = tick_.Display().second >= 0 ? tick_.Display().value : Now();
         MissedAlarms missed;
         AlarmList taken = TakeBackAlarms(given, std::move(*edited), dealt_with, &missed);
         snoozes_.KeepSnoozesMadeWhileEditing(taken, alarms_);

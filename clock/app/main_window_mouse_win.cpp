@@ -8,7 +8,7 @@
 namespace vistrel {
 
 LRESULT TfrmVistrel::OnNcHitTest(LPARAM lp) {
-    if (!ticking_ || lock_.Busy()) return HTNOWHERE;
+    if (!tick_.Ticking() || lock_.Busy()) return HTNOWHERE;
     // A locked clock takes no mouse input; the behaviours that get it out of the cursor's way
     // answer here.
     if (lock_.LockAppliesNow()) return lock_.LockBehaviour();

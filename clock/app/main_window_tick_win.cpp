@@ -1,4 +1,5 @@
-// The tick, the notification-area icon and the corner anchor of the clock window.
+// What the clock window does in its tick, its drawing, the notification-area icon, and the move
+// onto a monitor of another DPI.
 #include "clock/app/main_window_win.h"
 
 #include "clock/common/clock_source.h"
@@ -11,33 +12,10 @@
 
 namespace vistrel {
 
-namespace {
-// The local time advances in steps of about 15 ms; aiming a little past the second boundary
-// makes sure the new second is already there when the timer fires.
-constexpr int kTickMarginMs = 20;
-} // namespace
-
-void TfrmVistrel::StartTick() {
-    ticking_ = true;
-    ScheduleNextTick();
-}
-
-void TfrmVistrel::StopTick() {
-    ticking_ = false;
-    if (hwnd()) KillTimer(hwnd(), kTickTimer);
-}
-
-void TfrmVistrel::ScheduleNextTick() {
-    SetTimer(hwnd(), kTickTimer, static_cast<UINT>(MillisecondsToNextSecond(Now(), kTickMarginMs)),
-             nullptr);
-}
-
 void TfrmVistrel::Timer1Timer() {
-    if (ticking_) ScheduleNextTick();
-    const TDateTime now = Now();
     const SecondsShown shown{option_.SNeedle, option_.ColorChange,
                              option_.TimeChar && option_.TimeCharForm <= 2};
-    const TickResult r = RunTick(tick_, now, shown, minimized_);
+    const TickResult r = tick_.Run(shown, minimized_);
     if (!r.new_second) return;
     ResetFpu();
     // A notification area that was not ready at the start (or took too long) gets the icon now.
@@ -45,7 +23,7 @@ void TfrmVistrel::Timer1Timer() {
     if (r.catch_up) CatchUp();
     if (r.redraw) Redraw();
     const DateTextForm date_form{option_.DateCharForm, option_.WeekType, WeekdayAfterDate};
-    app_.SetTitle(minimized_ ? MinimizedTitle(tick_.display.value, date_form)
+    app_.SetTitle(minimized_ ? MinimizedTitle(tick_.Display().value, date_form)
                              : std::string("Vistrel"));
     RunDueAlarms();
 }
@@ -59,7 +37,7 @@ void TfrmVistrel::Redraw() {
     FaceRequest request;
     request.size = Bounds().width();
     // The face shows the time of the tick; before the first tick, the time now.
-    request.time = FaceTimeAt(tick_.display.second >= 0 ? tick_.display.value : Now());
+    request.time = FaceTimeAt(tick_.Display().second >= 0 ? tick_.Display().value : Now());
     request.alarms = marks_;
     request.minimized = minimized_;
     request.hole_active = lock_.HoleActive();

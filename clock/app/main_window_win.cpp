@@ -86,7 +86,7 @@ void TfrmVistrel::FormCreate() {
                   [this](const TAlarmItem& fired) { SnoozeAlarm(fired); }});
     sound_ = std::make_unique<AlarmSound>();
     // The tick stands still while one of the painter's error boxes is up.
-    painter_.SetBoxHooks({[this] { StopTick(); }, [this] { StartTick(); }});
+    painter_.SetBoxHooks({[this] { tick_.StopTick(); }, [this] { tick_.StartTick(); }});
     user_name_ = CurrentUserName();
     // A save killed half-way left its temporary file; the file it was replacing is whole.
     RemoveLeftoverSaves(ProgramFolder(), user_name_);
@@ -134,14 +134,14 @@ void TfrmVistrel::FormCreate() {
 
     tray_ = std::make_unique<TrayIcon>(hwnd(), 1, kTrayMessage);
     UpdateTrayIcon();
-    tick_.last_minute = 0;
+    tick_.ForgetLastMinute();
     UpdateAnchor();
     EnsureDataFolders();
     {
         UniqueModule ws2(LoadLibraryW(L"ws2_32.dll"));
         set_time_available_ = static_cast<bool>(ws2);
     }
-    StartTick();
+    tick_.StartTick();
 }
 
 void TfrmVistrel::LoadAlarmsAtStart() {
@@ -272,7 +272,7 @@ void TfrmVistrel::RequestClose() {
     }
     if (closing_) return; // a second request while the save's own box is up
     closing_ = true;
-    StopTick(); // no alarm fires after the save, so the files hold the list as it ends
+    tick_.StopTick(); // no alarm fires after the save, so the files hold the list as it ends
     FormClose();
     ShowWindow(hwnd(), SW_HIDE);
     if (tray_) tray_->HideAtExit(kTrayRemovalWaitMs);
@@ -301,7 +301,7 @@ void TfrmVistrel::FormDestroy() {
     // At the program's end the options dialog goes with the process: destroying a window with a
     // caption one by one can wait on the window manager.
     if (!closing_) CloseOptions();
-    StopTick();
+    tick_.StopTick();
     sound_.reset();
     alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
     lock_.StopLockPoll();
@@ -320,7 +320,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_TIMER:
-        if (wp == kTickTimer) Timer1Timer();
+        if (wp == ClockTick::kTimer) Timer1Timer();
         if (wp == ClockLock::kPollTimer) lock_.LockPoll();
         return 0;
     case kTrayMessage: OnTrayMessage(lp); return 0;
@@ -345,11 +345,11 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMECHANGE:
         // The system time was set: aim the tick at the new second boundary at once, and the
         // wake timer (kept in universal time) at the alarm's new moment.
-        if (ticking_) ScheduleNextTick();
+        if (tick_.Ticking()) tick_.ScheduleNextTick();
         UpdateWakeTimer(true);
         return 0;
     case WM_POWERBROADCAST:
-        if (wp == PBT_APMRESUMEAUTOMATIC && ticking_) Timer1Timer();
+        if (wp == PBT_APMRESUMEAUTOMATIC && tick_.Ticking()) Timer1Timer();
         if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) UpdateWakeTimer(true);
         return TRUE;
     case WM_CLOSE: RequestClose(); return 0;

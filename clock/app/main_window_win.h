@@ -19,6 +19,7 @@
 #include "clock/app/clock_effects_win.h"
 #include "clock/app/clock_lock_win.h"
 #include "clock/app/clock_surface_win.h"
+#include "clock/app/clock_tick_win.h"
 #include "clock/app/command_line.h"
 #include "clock/app/editor_snoozes.h"
 #include "clock/app/commands.h"
@@ -43,7 +44,6 @@ struct OptionsDialogSetup;
 
 class TfrmVistrel : public Window, public OptionsHost, private ClockSurface {
 public:
-    static constexpr UINT_PTR kTickTimer = 1;
     static constexpr UINT kTrayMessage = WM_APP + 1;
 
     TfrmVistrel(AppWindow& app, StartupFlags flags);
@@ -91,10 +91,7 @@ private:
     void SetLayeredAlpha(int alpha) override;
     void RenewTopmost() override { app_.SetTopmost(window_.StayOnTop); }
 
-    // --- the tick, the icon and the anchor (main_window_tick_win.cpp)
-    void StartTick();
-    void StopTick();
-    void ScheduleNextTick();
+    // --- the tick's work, the drawing and the icon (main_window_tick_win.cpp)
     void Timer1Timer();
     void UpdateTrayIcon();
     void UpdateAnchor() override;
@@ -187,9 +184,7 @@ private:
     std::vector<AlarmMarkSource> marks_; // reused between renders
     SetLayeredFn set_layered_ = nullptr;
 
-    TickState tick_;
     bool minimized_ = false;
-    bool ticking_ = false;
     bool created_ = false;            // the creation sequence has run to its end
     bool close_after_create_ = false; // a close came while the creation's boxes were up
     bool closing_ = false;            // saved, and on the way out
@@ -207,6 +202,7 @@ private:
     ReentryGuard stopping_sound_;
 
     // the parts, one per concern
+    ClockTick tick_{*this};
     ClockLock lock_{*this};
     ClockDrag drag_{*this};
     ClockEffects effects_{*this};
