@@ -17,7 +17,7 @@ namespace vistrel {
 class AlarmSound;
 
 struct AlarmViewHost {
-    HWND clock = nullptr;        // the editor opens beside it
+    HWND clock = nullptr; // the editor opens beside it
     // "実行": carries the action out now; throws when it cannot. Nothing: "実行" does nothing.
     std::function<void(const AlarmAction&)> carry_out;
     AlarmSound* sound = nullptr; // "再生" and "停止"; nothing: both do nothing
