@@ -24,9 +24,9 @@ static_assert(InNumberOrder(), "the text table runs in number order, each number
 std::span<const TextEntry> TextTable() { return kTable; }
 
 const TextEntry* FindText(int number) {
-    const auto found = std::lower_bound(
-        kTable.begin(), kTable.end(), number,
-        [](const TextEntry& e, int n) { return NumberOf(e.text) < n; });
+    const auto found =
+        std::lower_bound(kTable.begin(), kTable.end(), number,
+                         [](const TextEntry& e, int n) { return NumberOf(e.text) < n; });
     return found != kTable.end() && NumberOf(found->text) == number ? &*found : nullptr;
 }
 

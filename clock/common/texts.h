@@ -28,7 +28,8 @@ constexpr int NumberOf(Tx text) { return static_cast<int>(text); }
 constexpr std::string_view BuiltInText(Tx text) {
     switch (text) {
 #define VISTREL_TEXT(name, number, japanese)                                                       \
-    case Tx::name: return japanese;
+    case Tx::name:                                                                                 \
+        return japanese;
 #include "clock/common/text_table.inc"
 #undef VISTREL_TEXT
     }
