@@ -250,8 +250,22 @@ std::vector<OptionText> BuildTable() {
 std::string& Target(OptionTexts& texts, int id, int item) {
     if (item < 0) return texts.captions[id];
     std::vector<std::string>& list = texts.lists[id];
-    if (list.size() <= static_cast<std::size_t>(item)) list.resize(static_cast<std::size_t>(item) + 1);
+    if (list.size() <= static_cast<std::size_t>(item))
+        list.resize(static_cast<std::size_t>(item) + 1);
     return list[static_cast<std::size_t>(item)];
+}
+
+// The double-click list borrows the menu's captions: a list shows no access keys, so their
+// marks go ("&&" stays one "&").
+void DropAccessKeys(std::vector<std::string>& entries) {
+    for (std::string& entry : entries) {
+        std::string plain;
+        for (std::size_t i = 0; i < entry.size(); ++i) {
+            if (entry[i] == '&' && i + 1 < entry.size()) ++i;
+            plain += entry[i];
+        }
+        entry = std::move(plain);
+    }
 }
 
 } // namespace
@@ -268,6 +282,7 @@ OptionTexts BuiltInOptionTexts(TDateTime today) {
     for (const FixedText& entry : kFixedTexts) Target(texts, entry.id, entry.item) = entry.text;
     const auto weekdays = WeekTypeEntries(today);
     texts.lists[cmbWeekType].assign(weekdays.begin(), weekdays.end());
+    DropAccessKeys(texts.lists[cmbDblClickAction]);
     // The minute and second hands choose from the same styles.
     texts.lists[cmbMNeedleStyle] = texts.lists[cmbNeedleStyle];
     texts.lists[cmbSNeedleStyle] = texts.lists[cmbNeedleStyle];
@@ -284,6 +299,7 @@ void TranslateOptionTexts(const StringSource& library, OptionTexts& texts) {
                          }});
     }
     ApplyReplacements(library, table);
+    DropAccessKeys(texts.lists[cmbDblClickAction]);
     // The minute and second hands choose from the same styles.
     texts.lists[cmbMNeedleStyle] = texts.lists[cmbNeedleStyle];
     texts.lists[cmbSNeedleStyle] = texts.lists[cmbNeedleStyle];
