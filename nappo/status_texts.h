@@ -16,9 +16,11 @@ inline constexpr const char* kHookFailed =
 // A programmer's message, the same in every language.
 inline constexpr char kTickError[] = "GetLastTickCount Error";
 
-std::string OnOffText(bool active);                   // "オン" / "オフ"
-std::string WaitMinutesText(std::int64_t waiting_ms); // whole minutes
-std::string ModeText(bool hook_mode);    // "ﾌｯｸ" / "ｷｰﾎﾞｰﾄﾞｲﾍﾞﾝﾄ"
-std::string StateText(SaverState state); // "" for Unknown
+// The values' texts, from the window's texts (or, without them, the library opened for the one
+// text).
+std::string OnOffText(bool active, const vistrel::TextBook& texts = {});      // "オン" / "オフ"
+std::string WaitMinutesText(std::int64_t waiting_ms);                         // whole minutes
+std::string ModeText(bool hook_mode, const vistrel::TextBook& texts = {});    // "ﾌｯｸ" / ...
+std::string StateText(SaverState state, const vistrel::TextBook& texts = {}); // "" for Unknown
 
 } // namespace nappo

@@ -59,6 +59,13 @@ void StatusWindow::CreateControls() {
                             L"MS UI Gothic"));
     const HWND icon = AddControl(L"STATIC", "", SS_ICON, kIdIcon, 14, 8, 32, 32);
     SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(NappoIcon(32)), 0);
+    // The values' texts are taken once: the state is shown every second.
+    for (const bool on : {false, true}) {
+        on_off_[on] = OnOffText(on, texts);
+        modes_[on] = ModeText(on, texts);
+    }
+    states_[0] = StateText(SaverState::Stopped, texts);
+    states_[1] = StateText(SaverState::Started, texts);
     AddControl(L"STATIC", texts(vistrel::Tx::NappoTitleLine), SS_LEFT, -1, 54, 16, 276, 16);
     int y = 48;
     for (const Row& row : kRows) {
@@ -101,14 +108,14 @@ std::string StatusWindow::Text(int id) const {
 void StatusWindow::ShowIdle(std::uint32_t idle_ms) { SetText(kIdIdle, std::to_string(idle_ms)); }
 
 void StatusWindow::ShowSettings(bool active, std::int64_t waiting_ms) {
-    SetText(kIdSaver, OnOffText(active));
+    SetText(kIdSaver, on_off_[active]);
     SetText(kIdWait, WaitMinutesText(waiting_ms));
 }
 
-void StatusWindow::ShowMode(bool hook_mode) { SetText(kIdMode, ModeText(hook_mode)); }
+void StatusWindow::ShowMode(bool hook_mode) { SetText(kIdMode, modes_[hook_mode]); }
 
 void StatusWindow::ShowState(SaverState state) {
-    if (state != SaverState::Unknown) SetText(kIdState, StateText(state));
+    if (state != SaverState::Unknown) SetText(kIdState, states_[state == SaverState::Started]);
 }
 
 void StatusWindow::CentreOnScreen() {
