@@ -2,7 +2,7 @@
 NATIVE := build/native
 WIN    := build/win
 
-.PHONY: run test deps native win prefix clean gallery bench dist
+.PHONY: run test deps native win prefix clean gallery bench dist lang-check
 
 run: win prefix
 	tools/run_clock.sh
@@ -38,3 +38,9 @@ bench: win prefix
 # The release package: build/dist/Vistrel-<version>-win64.zip.
 dist: win
 	tools/make_dist.sh
+
+# The translators' check of a translation file against the program's texts:
+# `make lang-check LANG_FILE=lang/fr.txt` (lang/en.txt when not given).
+LANG_FILE ?= lang/en.txt
+lang-check: native
+	$(NATIVE)/lang_check $(LANG_FILE)

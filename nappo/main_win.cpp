@@ -55,7 +55,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             return 0;
         case EntryKind::End: return 0;
         case EntryKind::WarnOnly:
-            vistrel::ShowMessageBox(kWindows95Only, vistrel::MsgType::Warning);
+            vistrel::ShowMessageBox(vistrel::Tr(vistrel::Tx::NappoWindows95Only),
+                                    vistrel::MsgType::Warning);
             return 0;
         case EntryKind::Run: return RunManager();
         }

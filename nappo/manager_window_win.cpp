@@ -29,7 +29,7 @@ void TfrmNappo::FormCreate() {
     if (use_dll_) {
         if (!system_.SetHook(hwnd())) {
             // Without the watch there is nothing to measure: the manager stays idle until ended.
-            ShowMessageBox(kHookFailed, vistrel::MsgType::Plain);
+            ShowMessageBox(vistrel::Tr(vistrel::Tx::NappoHookFailed), vistrel::MsgType::Plain);
             return;
         }
         status_.ShowMode(true);

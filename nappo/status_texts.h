@@ -1,31 +1,26 @@
-// Every text of the status window, in one place, and the values it shows as text.
+// The values the status window shows as text (its texts are in the program's one table).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "clock/common/texts.h"
 #include "nappo/idle_watch.h"
 
 namespace nappo {
 
-inline constexpr char kStatusCaption[] = "スクリーンセーバーマネージャ";
-inline constexpr char kTitleLine[] = "ｽｸﾘｰﾝｾｰﾊﾞｰﾏﾈｰｼﾞｬ  for Windows95 Version 2.00 ";
-inline constexpr char kIdleLabel[] = "ｼｽﾃﾑ待機時間：";
-inline constexpr char kIdleUnit[] = "ミリ秒";
-inline constexpr char kSaverLabel[] = "ｽｸﾘｰﾝｾｰﾊﾞｰ機能：";
-inline constexpr char kWaitLabel[] = "ｽｸﾘｰﾝｾｰﾊﾞｰの待ち時間：";
-inline constexpr char kWaitUnit[] = "分";
-inline constexpr char kModeLabel[] = "監視モード：";
-inline constexpr char kOkButton[] = "OK";
-inline constexpr char kCloseButton[] = "終了(&C)";
-
-inline constexpr char kHookFailed[] = "HOOKできなかった";
+// The built-in text of the box shown when the hook cannot be set (the box itself shows the
+// language library's text).
+inline constexpr const char* kHookFailed =
+    vistrel::BuiltInText(vistrel::Tx::NappoHookFailed).data();
+// A programmer's message, the same in every language.
 inline constexpr char kTickError[] = "GetLastTickCount Error";
-inline constexpr char kWindows95Only[] = "このﾌﾟﾛｸﾞﾗﾑは Windows95 用です。";
 
-std::string OnOffText(bool active);                   // "オン" / "オフ"
-std::string WaitMinutesText(std::int64_t waiting_ms); // whole minutes
-std::string ModeText(bool hook_mode);    // "ﾌｯｸ" / "ｷｰﾎﾞｰﾄﾞｲﾍﾞﾝﾄ"
-std::string StateText(SaverState state); // "" for Unknown
+// The values' texts, from the window's texts (or, without them, the library opened for the one
+// text).
+std::string OnOffText(bool active, const vistrel::TextBook& texts = {});      // "オン" / "オフ"
+std::string WaitMinutesText(std::int64_t waiting_ms);                         // whole minutes
+std::string ModeText(bool hook_mode, const vistrel::TextBook& texts = {});    // "ﾌｯｸ" / ...
+std::string StateText(SaverState state, const vistrel::TextBook& texts = {}); // "" for Unknown
 
 } // namespace nappo

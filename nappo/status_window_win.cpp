@@ -1,5 +1,8 @@
 #include "nappo/status_window_win.h"
 
+#include <optional>
+
+#include "clock/common/texts.h"
 #include "clock/common/wide_win.h"
 #include "nappo/status_texts.h"
 #include "resources/resource.h"
@@ -14,15 +17,15 @@ constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // One row of a label, its value and the value's unit.
 struct Row {
-    const char* label;
+    vistrel::Tx label;
     int value_id;
-    const char* unit;
+    std::optional<vistrel::Tx> unit;
 };
-constexpr Row kRows[] = {
-    {kIdleLabel, StatusWindow::kIdIdle, kIdleUnit},
-    {kSaverLabel, StatusWindow::kIdSaver, ""},
-    {kWaitLabel, StatusWindow::kIdWait, kWaitUnit},
-    {kModeLabel, StatusWindow::kIdMode, ""},
+const Row kRows[] = {
+    {vistrel::Tx::NappoIdle, StatusWindow::kIdIdle, vistrel::Tx::NappoIdleUnit},
+    {vistrel::Tx::NappoSaver, StatusWindow::kIdSaver, std::nullopt},
+    {vistrel::Tx::NappoWait, StatusWindow::kIdWait, vistrel::Tx::NappoWaitUnit},
+    {vistrel::Tx::NappoMode, StatusWindow::kIdMode, std::nullopt},
 };
 
 // The manager's own icon at a size; shared icons belong to the system, nothing frees them.
@@ -36,7 +39,8 @@ void StatusWindow::Create(HWND owner) {
     RegisterClassOnce(kStatusClass);
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle);
-    CreateOf(kStatusClass, kFrameExStyle, vistrel::Widen(kStatusCaption).c_str(), kFrameStyle, 0, 0,
+    CreateOf(kStatusClass, kFrameExStyle,
+             vistrel::Widen(vistrel::Tr(vistrel::Tx::NappoCaption)).c_str(), kFrameStyle, 0, 0,
              frame.right - frame.left, frame.bottom - frame.top, owner);
     CreateControls();
     // The manager's own icon, in the title bar and wherever the system lists the window.
@@ -49,23 +53,33 @@ void StatusWindow::Create(HWND owner) {
 }
 
 void StatusWindow::CreateControls() {
+    const vistrel::TextBook texts;
     font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                             L"MS UI Gothic"));
     const HWND icon = AddControl(L"STATIC", "", SS_ICON, kIdIcon, 14, 8, 32, 32);
     SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(NappoIcon(32)), 0);
-    AddControl(L"STATIC", kTitleLine, SS_LEFT, -1, 54, 16, 276, 16);
+    // The values' texts are taken once: the state is shown every second.
+    for (const bool on : {false, true}) {
+        on_off_[on] = OnOffText(on, texts);
+        modes_[on] = ModeText(on, texts);
+    }
+    states_[0] = StateText(SaverState::Stopped, texts);
+    states_[1] = StateText(SaverState::Started, texts);
+    AddControl(L"STATIC", texts(vistrel::Tx::NappoTitleLine), SS_LEFT, -1, 54, 16, 276, 16);
     int y = 48;
     for (const Row& row : kRows) {
-        AddControl(L"STATIC", row.label, SS_LEFT, -1, 24, y, 150, 16);
+        AddControl(L"STATIC", texts(row.label), SS_LEFT, -1, 24, y, 150, 16);
         AddControl(L"STATIC", "", SS_RIGHT, row.value_id, 188, y, 76, 16);
-        AddControl(L"STATIC", row.unit, SS_LEFT, -1, 270, y, 50, 16);
+        AddControl(L"STATIC", row.unit ? texts(*row.unit) : std::string(), SS_LEFT, -1, 270, y, 50,
+                   16);
         y += 22;
     }
     AddControl(L"STATIC", "", SS_CENTER, kIdState, 14, y + 4, 316, 16);
-    AddControl(L"BUTTON", kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kIdOk, 83, 166, 84,
-               26);
-    AddControl(L"BUTTON", kCloseButton, BS_PUSHBUTTON | WS_TABSTOP, kIdClose, 177, 166, 84, 26);
+    AddControl(L"BUTTON", texts(vistrel::Tx::NappoOK), BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
+               kIdOk, 83, 166, 84, 26);
+    AddControl(L"BUTTON", texts(vistrel::Tx::NappoClose), BS_PUSHBUTTON | WS_TABSTOP, kIdClose, 177,
+               166, 84, 26);
 }
 
 HWND StatusWindow::AddControl(const wchar_t* kind, const std::string& text, DWORD style, int id,
@@ -94,14 +108,14 @@ std::string StatusWindow::Text(int id) const {
 void StatusWindow::ShowIdle(std::uint32_t idle_ms) { SetText(kIdIdle, std::to_string(idle_ms)); }
 
 void StatusWindow::ShowSettings(bool active, std::int64_t waiting_ms) {
-    SetText(kIdSaver, OnOffText(active));
+    SetText(kIdSaver, on_off_[active]);
     SetText(kIdWait, WaitMinutesText(waiting_ms));
 }
 
-void StatusWindow::ShowMode(bool hook_mode) { SetText(kIdMode, ModeText(hook_mode)); }
+void StatusWindow::ShowMode(bool hook_mode) { SetText(kIdMode, modes_[hook_mode]); }
 
 void StatusWindow::ShowState(SaverState state) {
-    if (state != SaverState::Unknown) SetText(kIdState, StateText(state));
+    if (state != SaverState::Unknown) SetText(kIdState, states_[state == SaverState::Started]);
 }
 
 void StatusWindow::CentreOnScreen() {

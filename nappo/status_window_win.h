@@ -57,6 +57,7 @@ private:
 
     std::function<void()> on_end_;
     vistrel::UniqueFont font_;
+    std::string on_off_[2], modes_[2], states_[2]; // by off/on, events/hook, stopped/started
 };
 
 } // namespace nappo

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "clock/common/date_time.h"
+#include "clock/common/texts.h"
 #include "clock/timesync/adjust_log_format.h"
 #include "clock/timesync/sntp_info_win.h"
 
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     for (const std::string& line :
          {std::string("Pinging 192.0.2.10"), std::string("    Buffer size = 32bytes"),
           std::string("Reply 12 ms"), std::string("Reply 11 ms"), std::string("Success 2 times"),
-          std::string("応答時間 11ms です"), std::string("Server connecting..."),
+          vistrel::TrFill(vistrel::Tx::LogReplyTime, {"11"}), std::string("Server connecting..."),
           "Server = " + vistrel::FormatLogTime(server), "Local  = " + vistrel::FormatLogTime(local),
           std::string(), vistrel::FormatClockChange(server, local)}) {
         log->AddInfoLine(line);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "clock/common/language.h"
+#include "clock/common/texts.h"
 #include "clock/common/language_win.h"
 #include "clock/common/wide_win.h"
 
@@ -33,9 +33,7 @@ void TfrmAlarmBoard::FormCreate() {
                  kClientHeight);
     PopupMenu1_.reset(CreatePopupMenu());
     AppendMenuW(PopupMenu1_.get(), MF_STRING, kSnoozeCommand, SnoozeCaption().c_str());
-    AppendMenuW(PopupMenu1_.get(), MF_STRING, kCloseItem, L"閉じる(&C)");
-    const TextReplacement texts[] = {MenuCaption(kCloseTextNumber, PopupMenu1_.get(), kCloseItem)};
-    ApplyLanguage(texts);
+    AppendMenuW(PopupMenu1_.get(), MF_STRING, kCloseItem, Widen(Tr(Tx::NoticeClose)).c_str());
 }
 
 void TfrmAlarmBoard::FormShow(const BoardPlace& place) {

@@ -25,7 +25,6 @@ public:
     static constexpr int kBorder = 2; // Panel2's border width
     static constexpr UINT_PTR kScrollTimer = 2;
     static constexpr UINT kCloseItem = 1; // mnuClose
-    static constexpr int kCloseTextNumber = 620;
 
     // Creates and shows the board; it closes after `times` passes (0: from its menu only) and
     // frees itself. `speed` is "Speed", 1 (fastest) to 6.

@@ -15,8 +15,8 @@ namespace vistrel {
 
 namespace {
 
-constexpr int kFirstKindFormatNumber = 400;
-constexpr int kWeekdayNamesNumber = 322;
+constexpr Tx kKindFormatTexts[] = {Tx::ViewFormatTimer, Tx::ViewFormatHourly, Tx::ViewFormatDaily,
+                                   Tx::ViewFormatWeekly, Tx::ViewFormatMonthly};
 constexpr std::size_t kWeekdayNameBytes = 3;
 constexpr std::size_t kLongestCharacterBytes = 4;
 constexpr int kLastDayOfMonth = 31;
@@ -94,12 +94,11 @@ std::array<std::string, 7> WeekdayNamesFromText(std::string_view text) {
 
 std::vector<TextReplacement> AlarmEditorTextReplacements(AlarmEditorTexts& texts) {
     std::vector<TextReplacement> table;
-    table.push_back({kWeekdayNamesNumber, [&texts](const std::string& text) {
+    table.push_back({NumberOf(Tx::ViewWeekdayNames), [&texts](const std::string& text) {
                          texts.weekday_names = WeekdayNamesFromText(text);
                      }});
     for (std::size_t kind = 0; kind < texts.kind_formats.size(); ++kind) {
-        table.push_back(
-            ReplaceInto(kFirstKindFormatNumber + static_cast<int>(kind), texts.kind_formats[kind]));
+        table.push_back(ReplaceInto(kKindFormatTexts[kind], texts.kind_formats[kind]));
     }
     return table;
 }

@@ -17,20 +17,28 @@
 #include "clock/alarm/alarm_item.h"
 #include "clock/alarm/scheduler.h"
 #include "clock/common/language.h"
+#include "clock/common/texts.h"
 #include "clock/common/vocabulary.h"
 
 namespace vistrel {
+
+// The seven weekday names of the library's one text, three Shift-JIS bytes each (a character
+// that does not fit starts the next name), blanks trimmed.
+std::array<std::string, 7> WeekdayNamesFromText(std::string_view text);
 
 // The texts the editor shows besides the records: the set-time format of each kind (its first
 // "xxx" stands for the weekday or the day of month), the weekday names of the weekday list,
 // the next time's format, and the first items of the action and sound lists.
 struct AlarmEditorTexts {
     std::array<std::string, 5> kind_formats = {
-        "\"ﾀｲﾏｰ \"hh\"時 \"nn\"分\"",       "\"毎時 \"nn\"分\"",
-        "\"毎日 \"hh\"時 \"nn\"分\"",       "\"毎週 xxx曜 \"hh\"時 \"nn\"分\"",
-        "\"毎月 xxx日 \"hh\"時 \"nn\"分\"",
+        std::string(BuiltInText(Tx::ViewFormatTimer)),
+        std::string(BuiltInText(Tx::ViewFormatHourly)),
+        std::string(BuiltInText(Tx::ViewFormatDaily)),
+        std::string(BuiltInText(Tx::ViewFormatWeekly)),
+        std::string(BuiltInText(Tx::ViewFormatMonthly)),
     };
-    std::array<std::string, 7> weekday_names = {"日", "月", "火", "水", "木", "金", "土"};
+    std::array<std::string, 7> weekday_names =
+        WeekdayNamesFromText(BuiltInText(Tx::ViewWeekdayNames));
     std::string next_time_format{kBuiltInAlarmDateTimeFormat};
     std::string first_action{kBuiltInCommandNames[kCommandNone]}; // the action list's item 0
     std::string first_sound{kBuiltInSoundNames[0]}; // the sound list's item 0, for an empty sound
@@ -42,9 +50,6 @@ AlarmEditorTexts CurrentAlarmEditorTexts();
 // The language library's numbers for the kind formats and the weekday names, into texts; the
 // dialog adds them to its own table.
 std::vector<TextReplacement> AlarmEditorTextReplacements(AlarmEditorTexts& texts);
-// The seven weekday names of the library's one text, three Shift-JIS bytes each (a character
-// that does not fit starts the next name), blanks trimmed.
-std::array<std::string, 7> WeekdayNamesFromText(std::string_view text);
 
 // The action list's entries: the action names, without turning the power off where only the NT
 // family can do it.

@@ -6,6 +6,7 @@
 #include "clock/common/file_in_use.h"
 #include "clock/common/file_io.h"
 #include "clock/common/text_encoding.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -27,47 +28,23 @@ template <class F> void ForEachLine(std::string_view text, F&& f) {
     }
 }
 
-std::string InUseMessage(const std::string& path) {
-    return "ｱﾗｰﾑ情報ﾌｧｲﾙの保存に失敗しました。\r\n" + path + "\r\n" + "は他のﾌﾟﾛｸﾞﾗﾑで使用中です。";
-}
+std::string InUseMessage(const std::string& path) { return TrFill(Tx::AlarmSaveInUse, {path}); }
 
 // The designed text, then the cause and what to do about it, as a failed settings save says.
 std::string WriteFailedMessage(const std::string& path, const FileError& e) {
-    return "ｱﾗｰﾑ情報ﾌｧｲﾙ:" + path + "\r\n" + "の出力に失敗しました。\r\n" +
-           FileFailureAdvice(e.failure(), e.code());
+    return TrFill(Tx::AlarmSaveFailed, {path, FileFailureAdvice(e.failure(), e.code())});
 }
 
 std::string RecoveryMessage(const std::string& backup_name, const std::string& error) {
-    return "アラーム情報の取得に失敗しました。\r\n"
-           "アラーム情報を破棄します。\r\n"
-           "現在のアラーム情報は「" +
-           backup_name +
-           "」に退避します。\r\n"
-           "「" +
-           backup_name +
-           "」内の日付の書式を「yyyy/mm/dd hh:mm:ss」に編集してください。\r\n"
-           "ErrorMessage : " +
-           error;
+    return TrFill(Tx::AlarmRecovered, {backup_name, error});
 }
 
 std::string NoBackupMessage(const std::string& path, const std::string& why,
                             const std::string& error) {
-    return "アラーム情報の取得に失敗しました。\r\n"
-           "「Default.bak」に退避できなかったため、アラーム情報ファイル\r\n" +
-           path + "\r\nはそのまま残し、書き換えません。" + why +
-           "\r\n"
-           "ErrorMessage : " +
-           error;
+    return TrFill(Tx::AlarmNoBackup, {path, why, error});
 }
 
-constexpr const char* kKeptUnread =
-    "\r\nアラームなしで動きます。このファイルはそのまま残し、書き換えません。";
-
-std::string Utf16Message(const std::string& path) {
-    return "アラーム情報ファイル「" + path +
-           "」は文字コードが UTF-16 のため読み込めません。\r\n"
-           "Shift-JIS か UTF-8 で保存し直してください。";
-}
+std::string Utf16Message(const std::string& path) { return TrFill(Tx::AlarmUtf16, {path}); }
 
 // The bytes of an alarm file, or the Japanese reason why there are none. Missing gives "".
 struct AlarmBytes {
@@ -164,8 +141,7 @@ AlarmRecovery RecoverAlarmFile(const std::string& failed_path, const std::string
     }
     const auto backup = BackupPathFor(failed.bytes);
     if (!backup) {
-        r.message =
-            NoBackupMessage(failed_path, "\r\n退避先の名前が残っていません。", error_message);
+        r.message = NoBackupMessage(failed_path, Tr(Tx::AlarmNoBackupName), error_message);
         return r;
     }
     try {
@@ -185,7 +161,8 @@ AlarmStartup LoadAlarmFileAtStartup(const std::string& path, AlarmList& list,
     AlarmStartup startup;
     const AlarmBytes file = ReadAlarmBytes(path);
     if (!file.bytes) {
-        startup.notices.push_back({file.failure + kKeptUnread, AlarmFileNotice::Warning});
+        startup.notices.push_back(
+            {file.failure + Tr(Tx::AlarmKeptUnread), AlarmFileNotice::Warning});
         startup.keep_file = true;
         return startup;
     }

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "clock/common/text_encoding.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -66,12 +67,12 @@ struct FieldPlace {
 // The field's number as a user counts (from 1) and what the field holds, as the file's
 // description calls it.
 std::string FieldName(std::size_t field) {
-    static constexpr const char* kNames[] = {
-        "予備",       "種類",         "予備",     "マーク",          "色",
-        "設定時刻",   "日",           "曜日",     "次回の時刻",      "メッセージ",
-        "文字サイズ", "実行する動作", "サウンド", "事前に鳴らす秒数"};
-    const std::string name = field < std::size(kNames) ? kNames[field] : "";
-    return std::to_string(field + 1) + " 番目の項目（" + name + "）";
+    static constexpr Tx kNames[] = {Tx::FieldSpare,   Tx::FieldKind,         Tx::FieldSpare,
+                                    Tx::FieldMark,    Tx::FieldColour,       Tx::FieldSetTime,
+                                    Tx::FieldDay,     Tx::FieldWeekday,      Tx::FieldNextTime,
+                                    Tx::FieldMessage, Tx::FieldFontSize,     Tx::FieldAction,
+                                    Tx::FieldSound,   Tx::FieldBeforeSeconds};
+    return field < std::size(kNames) ? Tr(kNames[field]) : std::string();
 }
 
 // A field as a message shows it: a long one is cut, so that the box stays readable.
@@ -85,9 +86,9 @@ std::string Shown(std::string_view field) {
 // what it should hold, so that the line can be mended in a text editor.
 [[noreturn]] void ThrowBadField(const FieldPlace& at, std::string_view field,
                                 const std::string& expected, std::string warning = {}) {
-    throw AlarmFileError("アラーム情報ファイル「" + at.path + "」の " +
-                             std::to_string(at.line_number) + " 行目、" + FieldName(at.field) +
-                             "「" + Shown(field) + "」を読み取れません。\r\n" + expected,
+    throw AlarmFileError(TrFill(Tx::AlarmBadField, {at.path, std::to_string(at.line_number),
+                                                    std::to_string(at.field + 1),
+                                                    FieldName(at.field), Shown(field), expected}),
                          std::move(warning));
 }
 
@@ -99,8 +100,7 @@ std::int64_t ParseInteger(std::string_view field, std::int64_t lo, std::int64_t 
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < lo || value > hi) {
         ThrowBadField(at, field,
-                      std::to_string(lo) + " から " + std::to_string(hi) +
-                          " までの整数を書いてください。");
+                      TrFill(Tx::AlarmIntegerRange, {std::to_string(lo), std::to_string(hi)}));
     }
     return value;
 }
@@ -119,9 +119,8 @@ std::uint32_t ParseColour(std::string_view field, const FieldPlace& at) {
 TDateTime ParseDateTime(std::string_view field, bool warn, const FieldPlace& at) {
     if (auto t = TextToDateTime(field)) return *t;
     std::string warning;
-    if (warn) warning = at.path + "の日付時刻文字列が不正です。" + "\r\n" + std::string(field);
-    ThrowBadField(at, field, "日付時刻は「yyyy/mm/dd hh:mm:ss」の形で書いてください。",
-                  std::move(warning));
+    if (warn) warning = TrFill(Tx::AlarmBadDate, {at.path, field});
+    ThrowBadField(at, field, Tr(Tx::AlarmDateForm), std::move(warning));
 }
 
 // A line break inside a field would split the record in two on the next read.
@@ -183,10 +182,8 @@ TAlarmItem ParseAlarmLine(std::string_view line, const AlarmLineOptions& options
     const std::vector<std::string> f =
         current ? SplitAlarmFields(line, kCurrentFields) : SplitLegacyFields(line);
     if (f.size() < kRequiredFields) {
-        throw AlarmFileError(
-            "アラーム情報ファイル「" + path + "」の " + std::to_string(line_number) +
-            " 行目は項目が " + std::to_string(f.size()) + " 個しかありません。\r\n" +
-            "1 行に 13 個（または 14 個）の項目をコンマで区切って書いてください。");
+        throw AlarmFileError(TrFill(Tx::AlarmTooFewFields,
+                                    {path, std::to_string(line_number), std::to_string(f.size())}));
     }
     const auto at = [&](std::size_t field) { return FieldPlace{path, line_number, field}; };
     TAlarmItem a;

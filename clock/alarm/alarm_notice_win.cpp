@@ -7,7 +7,7 @@
 #include "clock/common/colour.h"
 #include "clock/common/colour_win.h"
 #include "clock/common/error.h"
-#include "clock/common/language.h"
+#include "clock/common/texts.h"
 #include "clock/common/message_loop_win.h"
 #include "clock/common/monitors_win.h"
 #include "clock/common/placement.h"
@@ -78,19 +78,9 @@ HWND AlarmNotice::Owner() const {
     return host ? host->app_window : nullptr;
 }
 
-std::wstring AlarmNotice::SnoozeCaption() {
-    std::string text = "あとで(&S)";
-    const TextReplacement texts[] = {ReplaceInto(kSnoozeTextNumber, text)};
-    ApplyLanguage(texts);
-    return Widen(text);
-}
+std::wstring AlarmNotice::SnoozeCaption() { return Widen(Tr(Tx::NoticeSnooze)); }
 
-std::wstring AlarmNotice::CloseCaption() {
-    std::string text = "閉じる(&C)";
-    const TextReplacement texts[] = {ReplaceInto(kCloseTextNumber, text)};
-    ApplyLanguage(texts);
-    return Widen(text);
-}
+std::wstring AlarmNotice::CloseCaption() { return Widen(Tr(Tx::NoticeClose)); }
 
 UniqueMenu AlarmNotice::NoticeMenu() {
     UniqueMenu menu(CreatePopupMenu());

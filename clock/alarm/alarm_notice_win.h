@@ -39,8 +39,6 @@ public:
     // The command of "あとで" on every notice (a button or a menu entry), and of closing it.
     static constexpr UINT kSnoozeCommand = 0x7E01;
     static constexpr UINT kCloseCommand = 0x7E02;
-    static constexpr int kSnoozeTextNumber = 908;
-    static constexpr int kCloseTextNumber = 620;
 
     // The notification window behind a handle; nothing for any other window.
     static AlarmNotice* FromHandle(HWND hwnd);

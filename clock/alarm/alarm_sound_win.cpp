@@ -7,15 +7,14 @@
 #include "clock/alarm/alarm_sound_choice.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/message_box.h"
+#include "clock/common/texts.h"
 #include "clock/common/wide_win.h"
 #include "clock/common/window_win.h"
 
 namespace vistrel {
 
 namespace {
-void ReportUnplayable() {
-    ShowMessageBox("このファイルは再生できません。", MsgType::Warning, MsgButtons::Ok);
-}
+void ReportUnplayable() { ShowMessageBox(Tr(Tx::MsgCannotPlay), MsgType::Warning, MsgButtons::Ok); }
 } // namespace
 
 // The hidden window that holds one media file's device and hears when its playback ends.

@@ -42,11 +42,6 @@ using namespace aid;
 constexpr SIZE kDesignClient = {470, 308};
 constexpr SIZE kSmallestDrag = {472, 350};
 
-constexpr const char* kSoundFilter =
-    "ｻｳﾝﾄﾞﾌｧｲﾙ (*.wav;*.mid;*.rmi;*.mp3)|*.wav;*.mid;*.rmi;*.midi;*.mp3;*.wma|"
-    "MIDI ﾌｧｲﾙ (*.mid;*.rmi;*.midi)|*.mid;*.rmi;*.midi|ｵｰﾃﾞｨｵﾌｧｲﾙ (*.wav)|*.wav|"
-    "ﾋﾞﾃﾞｵﾌｧｲﾙ (*.avi)|*.avi|ﾑｰﾋﾞｰﾌｧｲﾙ (*.mpeg;*.mpg)|*.mpeg;*.mpg";
-
 const std::vector<AnchoredControl> kLayout = [] {
     std::vector<AnchoredControl> layout = {{sgrdView, kStretchWidth | kStretchHeight},
                                            {edtMessage, kAnchorBottom | kStretchWidth},
@@ -79,10 +74,17 @@ std::string WindowsMediaFolder() {
     return (n > 0 && n < MAX_PATH ? Narrow(folder) : std::string("C:\\Windows")) + "\\Media\\";
 }
 
-// The texts the library may replace besides the controls' captions.
+// The grid's headers and the kind list's entries.
+constexpr std::array kHeaderTexts = {Tx::ViewColumnMark,   Tx::ViewColumnSetTime,
+                                     Tx::ViewColumnNext,   Tx::ViewColumnMessage,
+                                     Tx::ViewColumnAction, Tx::ViewColumnSound};
+constexpr std::array kKindTexts = {Tx::ViewKindTimer, Tx::ViewKindHourly, Tx::ViewKindDaily,
+                                   Tx::ViewKindWeekly, Tx::ViewKindMonthly};
+
+// The texts the dialog shows besides the controls' captions.
 struct ViewTexts {
-    std::array<std::string, 6> headers = {"ﾏｰｸ", "設定時刻", "次回", "ﾒｯｾｰｼﾞ", "ｱｸｼｮﾝ", "ｻｳﾝﾄﾞ"};
-    std::array<std::string, 5> kinds = {"ﾀｲﾏｰ(1回のみ)", "毎時", "毎日", "毎週", "毎月"};
+    std::array<std::string, 6> headers;
+    std::array<std::string, 5> kinds;
 };
 
 class TfrmAlarmView final : public Dialog {
@@ -149,40 +151,44 @@ private:
 AlarmEditorTexts TfrmAlarmView::TranslatedTexts() {
     AlarmEditorTexts texts = CurrentAlarmEditorTexts();
     std::vector<TextReplacement> table = AlarmEditorTextReplacements(texts);
-    for (std::size_t c = 0; c < 5; ++c) {
-        table.push_back(ReplaceInto(309 + static_cast<int>(c), view_texts_.headers[c]));
-        table.push_back(ReplaceInto(315 + static_cast<int>(c), view_texts_.kinds[c]));
-    }
-    ApplyLanguage(table);
+    for (std::size_t c = 0; c < kHeaderTexts.size(); ++c)
+        table.push_back(ReplaceInto(kHeaderTexts[c], view_texts_.headers[c]));
+    for (std::size_t c = 0; c < kKindTexts.size(); ++c)
+        table.push_back(ReplaceInto(kKindTexts[c], view_texts_.kinds[c]));
+    ApplyTexts(table);
     return texts;
 }
 
 void TfrmAlarmView::FormCreate() {
     const std::array texts = {
-        WindowCaption(304, hwnd()),
-        ControlText(305, hwnd(), IDOK),
-        ControlText(306, hwnd(), IDCANCEL),
-        ControlText(307, hwnd(), btnViewHelp),
-        ControlText(308, hwnd(), btnDelete),
-        ControlText(314, hwnd(), lblType),
-        ControlText(320, hwnd(), lblDay),
-        ControlText(321, hwnd(), lblWeek),
-        ControlText(323, hwnd(), lblHour),
-        ControlText(324, hwnd(), lblMin),
-        ControlText(325, hwnd(), lblMessage),
-        ControlText(326, hwnd(), lblExec),
-        ControlText(331, hwnd(), lblSound),
-        ControlText(339, hwnd(), lblBeforeSec),
-        ControlText(340, hwnd(), rgrpSymbol),
-        ControlText(341, hwnd(), rbtnSymbolNone),
-        ControlText(342, hwnd(), rbtnSymbolEdge),
-        ControlText(343, hwnd(), rbtnSymbolCircle),
-        ControlText(344, hwnd(), lblSymbolColor),
-        ControlText(345, hwnd(), lblFontSize),
-        ControlText(346, hwnd(), btnExecSelect),
-        ControlText(346, hwnd(), btnSoundSelect),
+        WindowCaption(Tx::ViewCaption, hwnd()),
+        ControlText(Tx::ViewOK, hwnd(), IDOK),
+        ControlText(Tx::ViewCancel, hwnd(), IDCANCEL),
+        ControlText(Tx::ViewHelp, hwnd(), btnViewHelp),
+        ControlText(Tx::ViewDelete, hwnd(), btnDelete),
+        ControlText(Tx::ViewDeleteAll, hwnd(), btnAllDelete),
+        ControlText(Tx::ViewType, hwnd(), lblType),
+        ControlText(Tx::ViewDay, hwnd(), lblDay),
+        ControlText(Tx::ViewWeekday, hwnd(), lblWeek),
+        ControlText(Tx::ViewHour, hwnd(), lblHour),
+        ControlText(Tx::ViewMinute, hwnd(), lblMin),
+        ControlText(Tx::ViewMessage, hwnd(), lblMessage),
+        ControlText(Tx::ViewAction, hwnd(), lblExec),
+        ControlText(Tx::ViewSound, hwnd(), lblSound),
+        ControlText(Tx::ViewSecondsBefore, hwnd(), lblBeforeSec),
+        ControlText(Tx::ViewMark, hwnd(), rgrpSymbol),
+        ControlText(Tx::ViewMarkNone, hwnd(), rbtnSymbolNone),
+        ControlText(Tx::ViewMarkEdge, hwnd(), rbtnSymbolEdge),
+        ControlText(Tx::ViewMarkCircle, hwnd(), rbtnSymbolCircle),
+        ControlText(Tx::ViewMarkColour, hwnd(), lblSymbolColor),
+        ControlText(Tx::ViewFontSize, hwnd(), lblFontSize),
+        ControlText(Tx::ViewBrowse, hwnd(), btnExecSelect),
+        ControlText(Tx::ViewRun, hwnd(), btnExecGo),
+        ControlText(Tx::ViewBrowse, hwnd(), btnSoundSelect),
+        ControlText(Tx::ViewPlay, hwnd(), btnSoundPlay),
+        ControlText(Tx::ViewStop, hwnd(), btnSoundStop),
     };
-    ApplyLanguage(texts);
+    ApplyTexts(texts);
     SetupSpinEdit(hwnd(), sedtDay, 1, 31);
     SetupSpinEdit(hwnd(), sedtHour, -1, 24);
     SetupSpinEdit(hwnd(), sedtMin, -1, 60);
@@ -468,8 +474,8 @@ void TfrmAlarmView::btnExecSelectClick() {
 }
 
 void TfrmAlarmView::btnSoundSelectClick() {
-    const auto chosen =
-        CurrentShellServices().ChooseFileToOpen({sound_folder_, "", kSoundFilter}, hwnd());
+    const auto chosen = CurrentShellServices().ChooseFileToOpen(
+        {sound_folder_, "", Tr(Tx::ViewSoundFilter)}, hwnd());
     if (!chosen) return;
     sound_folder_ = FolderOf(*chosen);
     SetText(cmbSound, *chosen);
@@ -480,7 +486,7 @@ void TfrmAlarmView::btnExecGoClick() {
     try {
         if (host_.carry_out) host_.carry_out(ActionOf(Text(cmbAlarmAction)));
     } catch (const std::exception&) {
-        ShowMessageBox("起動できません。", MsgType::Warning);
+        ShowMessageBox(Tr(Tx::MsgCannotStart), MsgType::Warning);
     }
 }
 

@@ -5,7 +5,6 @@
 namespace vistrel {
 
 namespace {
-constexpr int kFirstTextNumber = 901;
 
 std::string OneLine(std::string text) {
     for (char& c : text) {
@@ -16,13 +15,13 @@ std::string OneLine(std::string text) {
 } // namespace
 
 std::vector<TextReplacement> MissedAlarmTextReplacements(MissedAlarmTexts& texts) {
-    return {ReplaceInto(kFirstTextNumber, texts.title),
-            ReplaceInto(kFirstTextNumber + 1, texts.intro),
-            ReplaceInto(kFirstTextNumber + 2, texts.no_message)};
+    return {ReplaceInto(Tx::MissedTitle, texts.title), ReplaceInto(Tx::MissedIntro, texts.intro),
+            ReplaceInto(Tx::MissedNoMessage, texts.no_message),
+            ReplaceInto(Tx::MissedCount, texts.count)};
 }
 
 std::string MissedAlarmsTitle(std::size_t count, const MissedAlarmTexts& texts) {
-    return texts.title + " (" + std::to_string(count) + "件)";
+    return Fill(texts.count, {texts.title, std::to_string(count)});
 }
 
 std::string MissedAlarmsText(const MissedAlarms& missed, const MissedAlarmTexts& texts,

@@ -9,15 +9,16 @@
 
 #include "clock/alarm/scheduler.h"
 #include "clock/common/language.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
-// The notice's texts; the language library can replace them (numbers 901 to 903).
+// The notice's texts, as the language library has them.
 struct MissedAlarmTexts {
-    std::string title = "見逃したアラーム";
-    std::string intro = "時計が動いていない間に、次のアラームの時刻が過ぎました。"
-                        "音とアクションは実行していません。";
-    std::string no_message = "(ﾒｯｾｰｼﾞなし)";
+    std::string title{BuiltInText(Tx::MissedTitle)};
+    std::string intro{BuiltInText(Tx::MissedIntro)};
+    std::string no_message{BuiltInText(Tx::MissedNoMessage)};
+    std::string count{BuiltInText(Tx::MissedCount)}; // "%1 (%2件)": the title and the count
 };
 std::vector<TextReplacement> MissedAlarmTextReplacements(MissedAlarmTexts& texts);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "clock/alarm/date_math.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -278,7 +279,7 @@ AlarmAnnouncement AnnouncementOf(TAlarmItem item, int msg_type, int action) {
 }
 
 std::string ActionFailedMessage(const std::string& action, const std::string& error) {
-    return action + "\r\n\r\n" + "が起動できません。" + "\r\n" + "ErrorMessage : " + error;
+    return TrFill(Tx::MsgActionFailed, {action, error});
 }
 
 } // namespace vistrel

@@ -53,53 +53,53 @@ Command DoubleClickCommand(int action) {
 
 namespace {
 using K = MenuKind;
-constexpr MenuEntry Item(Command c, int number, const char* caption) {
-    return {K::Item, c, number, caption};
+constexpr MenuEntry Item(Command c, Tx text) {
+    return {K::Item, c, OriginalNumber(text), BuiltInText(text).data(), text};
 }
-constexpr MenuEntry Sub(int number, const char* caption) {
-    return {K::Submenu, kCmdNone, number, caption};
+constexpr MenuEntry Sub(Tx text) {
+    return {K::Submenu, kCmdNone, OriginalNumber(text), BuiltInText(text).data(), text};
 }
-constexpr MenuEntry kEnd{K::EndSubmenu, kCmdNone, 0, ""};
-constexpr MenuEntry kLine{K::Separator, kCmdNone, 0, ""};
+constexpr MenuEntry kEnd{K::EndSubmenu, kCmdNone, 0, "", Tx{}};
+constexpr MenuEntry kLine{K::Separator, kCmdNone, 0, "", Tx{}};
 
 constexpr std::array kPopupMenu = {
-    Item(kCmdOptions, 1, "ｵﾌﾟｼｮﾝ(&O)..."),
-    Item(kCmdAlarmView, 2, "ｱﾗｰﾑ･ﾀｲﾏｰの設定..."),
-    Item(kCmdErase, 3, "残像を消す"),
-    Item(kCmdTop, 4, "常に手前に表示"),
-    Item(kCmdLock, 5, "ﾛｯｸ(&L)"),
-    Sub(0, "ｽﾀｲﾙﾃﾞｰﾀ"),
-    Item(kCmdLoadStyle, 0, "開く..."),
-    Item(kCmdSaveStyle, 0, "名前をつけて保存..."),
-    Item(kCmdOpenStyleDir, 0, "ﾌｫﾙﾀﾞを開く"),
+    Item(kCmdOptions, Tx::MenuOptions),
+    Item(kCmdAlarmView, Tx::MenuAlarmView),
+    Item(kCmdErase, Tx::MenuErase),
+    Item(kCmdTop, Tx::MenuTop),
+    Item(kCmdLock, Tx::MenuLock),
+    Sub(Tx::MenuStyle),
+    Item(kCmdLoadStyle, Tx::MenuStyleOpen),
+    Item(kCmdSaveStyle, Tx::MenuStyleSaveAs),
+    Item(kCmdOpenStyleDir, Tx::MenuStyleFolder),
     kEnd,
-    Sub(0, "ｱﾗｰﾑ情報"),
-    Item(kCmdLoadAlarm, 0, "開く..."),
-    Item(kCmdAddAlarm, 0, "追加読み込み"),
-    Item(kCmdSaveAlarm, 0, "名前をつけて保存..."),
-    kEnd,
-    kLine,
-    Sub(6, "移動"),
-    Item(kCmdMoveTopRight, 16, "右上"),
-    Item(kCmdMoveBottomRight, 17, "右下"),
-    Item(kCmdMoveTopLeft, 18, "左上"),
-    Item(kCmdMoveBottomLeft, 19, "左下"),
-    Item(kCmdMoveCenter, 20, "中央"),
-    kEnd,
-    Item(kCmdMinimize, 7, "最小化(&N)"),
-    Item(kCmdSetTime, 8, "時間を設定"),
-    Item(kCmdStopSound, 11, "ｱﾗｰﾑｻｳﾝﾄﾞの停止"),
-    Sub(0, "ﾂｰﾙ"),
-    Item(kCmdStartScreenSaver, 9, "ｽｸﾘｰﾝｾｰﾊﾞｰ起動"),
-    Item(kCmdStartupRegister, 10, "ｽﾀｰﾄｱｯﾌﾟへ登録"),
-    Item(kCmdStartupUnregister, 0, "ｽﾀｰﾄｱｯﾌﾟの登録解除"),
-    Item(kCmdTimeDateSettings, 12, "日付と時刻の設定..."),
+    Sub(Tx::MenuAlarmFile),
+    Item(kCmdLoadAlarm, Tx::MenuAlarmOpen),
+    Item(kCmdAddAlarm, Tx::MenuAlarmAdd),
+    Item(kCmdSaveAlarm, Tx::MenuAlarmSaveAs),
     kEnd,
     kLine,
-    Item(kCmdHelp, 13, "ﾍﾙﾌﾟ(&H)..."),
-    Item(kCmdAbout, 14, "ﾊﾞｰｼﾞｮﾝ情報(&A)..."),
+    Sub(Tx::MenuMove),
+    Item(kCmdMoveTopRight, Tx::MenuTopRight),
+    Item(kCmdMoveBottomRight, Tx::MenuBottomRight),
+    Item(kCmdMoveTopLeft, Tx::MenuTopLeft),
+    Item(kCmdMoveBottomLeft, Tx::MenuBottomLeft),
+    Item(kCmdMoveCenter, Tx::MenuCenter),
+    kEnd,
+    Item(kCmdMinimize, Tx::MenuMinimize),
+    Item(kCmdSetTime, Tx::MenuSetTime),
+    Item(kCmdStopSound, Tx::MenuStopSound),
+    Sub(Tx::MenuTools),
+    Item(kCmdStartScreenSaver, Tx::MenuStartScreenSaver),
+    Item(kCmdStartupRegister, Tx::MenuStartupRegister),
+    Item(kCmdStartupUnregister, Tx::MenuStartupUnregister),
+    Item(kCmdTimeDateSettings, Tx::MenuTimeDateSettings),
+    kEnd,
     kLine,
-    Item(kCmdExit, 15, "終了(&X)"),
+    Item(kCmdHelp, Tx::MenuHelp),
+    Item(kCmdAbout, Tx::MenuAbout),
+    kLine,
+    Item(kCmdExit, Tx::MenuExit),
 };
 } // namespace
 

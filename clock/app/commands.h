@@ -6,6 +6,7 @@
 #include <span>
 
 #include "clock/app/open_windows.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -72,9 +73,15 @@ enum class MenuKind { Item, Separator, Submenu, EndSubmenu };
 struct MenuEntry {
     MenuKind kind;
     Command command;     // items only
-    int text_number;     // the language library's number of the caption; 0 for none
+    int text_number;     // the caption's number in the first libraries (1-20); 0 for the rest
     const char* caption; // the built-in caption
+    Tx text;             // the caption's text (not for separators and submenu ends)
 };
+
+// A text's number when it is one of the first libraries' numbers, else 0.
+constexpr int OriginalNumber(Tx text) {
+    return NumberOf(text) < kFirstAddedText ? NumberOf(text) : 0;
+}
 
 // Every entry in its order; a submenu's entries follow it up to its EndSubmenu.
 std::span<const MenuEntry> PopupMenuTable();

@@ -6,6 +6,7 @@
 #include "clock/common/file_in_use.h"
 #include "clock/common/file_io.h"
 #include "clock/common/message_box.h"
+#include "clock/common/texts.h"
 #include "clock/settings/style_file.h"
 #include "clock/settings/ini_file.h"
 
@@ -20,8 +21,6 @@ MsgType BoxFor(AlarmFileNotice notice) {
     default: return MsgType::Plain;
     }
 }
-
-constexpr const char* kAlarmsKept = "\r\n現在のアラーム情報は変わりません。";
 
 void TakeFolderOf(const std::string& path, std::string& folder) {
     const std::string chosen = FolderOf(path);
@@ -45,14 +44,12 @@ std::string FolderOf(const std::string& path) {
 
 bool MayWriteChosenFile(const std::string& path) {
     if (!FileExists(path)) return true;
-    const std::string question =
-        path + "\r\n" + "このファイルはすでに存在します。" + "\r\n" + "\r\n" + "上書きしますか？";
+    const std::string question = TrFill(Tx::MsgOverwriteAsk, {path});
     if (ShowMessageBox(question, MsgType::Information, MsgButtons::YesNo) != MsgResult::Yes) {
         return false;
     }
     if (FileInUse(path)) {
-        ShowMessageBox(path + "\r\n" + "このファイルは他のプログラムで使用中です。",
-                       MsgType::Warning);
+        ShowMessageBox(TrFill(Tx::MsgFileInUse, {path}), MsgType::Warning);
         return false;
     }
     return true;
@@ -80,9 +77,8 @@ bool LoadAlarms(AlarmLoad how, AlarmList& alarms, std::string& folder,
     const auto path = CurrentShellServices().ChooseFileToOpen(AlarmFileRequest(folder), owner);
     if (!path) return false;
     if (how == AlarmLoad::Replace && !alarms.empty() &&
-        ShowMessageBox("現在のアラーム情報を破棄して、データファイルを読み込みます。\r\n"
-                       "よろしいですか",
-                       MsgType::Information, MsgButtons::YesNo) != MsgResult::Yes) {
+        ShowMessageBox(Tr(Tx::MsgReplaceAlarmsAsk), MsgType::Information, MsgButtons::YesNo) !=
+            MsgResult::Yes) {
         return false;
     }
     // The whole file is read before the list is touched: a file that cannot be read leaves the
@@ -92,10 +88,10 @@ bool LoadAlarms(AlarmLoad how, AlarmList& alarms, std::string& folder,
         LoadAlarmFile(*path, read, options);
     } catch (const AlarmFileError& e) {
         if (!e.warning().empty()) ShowMessageBox(e.warning(), MsgType::Warning);
-        ShowMessageBox(e.what() + std::string(kAlarmsKept), MsgType::Warning);
+        ShowMessageBox(e.what() + Tr(Tx::MsgAlarmsKept), MsgType::Warning);
         return false;
     } catch (const std::exception& e) {
-        ShowMessageBox(e.what() + std::string(kAlarmsKept), MsgType::Warning);
+        ShowMessageBox(e.what() + Tr(Tx::MsgAlarmsKept), MsgType::Warning);
         return false;
     }
     alarms = std::move(read);

@@ -16,6 +16,7 @@
 #include "clock/common/program_icon_win.h"
 #include "clock/common/run_command.h"
 #include "clock/common/system_info.h"
+#include "clock/common/texts.h"
 #include "clock/common/vocabulary.h"
 #include "clock/face/colour_key_win.h"
 #include "clock/face/gdi_paint_win.h"
@@ -122,9 +123,7 @@ void TfrmVistrel::FormCreate() {
         try {
             StartCommandLine(*nappo);
         } catch (const std::exception& e) {
-            ShowMessageBox(std::string("ｽｸﾘｰﾝｾｰﾊﾞｰﾏﾈｰｼﾞｬが起動できません。\r\nErrorMessage : ") +
-                               e.what(),
-                           MsgType::Warning);
+            ShowMessageBox(TrFill(Tx::MsgNappoFailed, {e.what()}), MsgType::Warning);
             flags_.start_nappo = false;
         }
     }
@@ -188,11 +187,7 @@ void TfrmVistrel::EnsureDataFolders() {
     for (const char* name : {"style", "alarm"}) {
         const std::string path = ProgramFolder() + name;
         if (MakeDirectory(path)) continue;
-        ShowMessageBox("フォルダ「" + path +
-                           "」を作成できませんでした。\r\n"
-                           "プログラムのフォルダに書き込めるか、同じ名前のファイルがないかを"
-                           "確かめてください。\r\nこのフォルダを使わずに動きます。",
-                       MsgType::Warning);
+        ShowMessageBox(TrFill(Tx::MsgFolderNotMade, {path}), MsgType::Warning);
     }
 }
 

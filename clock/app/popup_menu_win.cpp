@@ -4,24 +4,29 @@
 
 namespace vistrel {
 
+namespace {
+bool HasCaption(const MenuEntry& e) {
+    return e.kind == MenuKind::Item || e.kind == MenuKind::Submenu;
+}
+} // namespace
+
 MenuTexts::MenuTexts() {
     for (const MenuEntry& e : PopupMenuTable()) {
-        if (e.text_number > 0) numbered[static_cast<size_t>(e.text_number)] = e.caption;
+        if (HasCaption(e)) captions[e.text] = BuiltInText(e.text);
     }
 }
 
 std::vector<TextReplacement> MenuTexts::Replacements() {
     std::vector<TextReplacement> out;
     for (const MenuEntry& e : PopupMenuTable()) {
-        if (e.text_number > 0) {
-            out.push_back(ReplaceInto(e.text_number, numbered[static_cast<size_t>(e.text_number)]));
-        }
+        if (HasCaption(e)) out.push_back(ReplaceInto(e.text, captions[e.text]));
     }
     return out;
 }
 
 std::string MenuTexts::CaptionOf(const MenuEntry& e) const {
-    return e.text_number > 0 ? numbered[static_cast<size_t>(e.text_number)] : e.caption;
+    const auto found = captions.find(e.text);
+    return HasCaption(e) && found != captions.end() ? found->second : std::string();
 }
 
 UniqueMenu BuildPopupMenu(const MenuTexts& texts, const CommandFacts& facts) {

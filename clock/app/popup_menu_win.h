@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,9 +14,9 @@
 
 namespace vistrel {
 
-// The captions of the table's entries, the numbered ones replaceable by the language library.
+// The captions of the table's entries, as the language library has them.
 struct MenuTexts {
-    std::array<std::string, 21> numbered{}; // by the library's number; index 0 is unused
+    std::map<Tx, std::string> captions;
     MenuTexts();
     // The replacements InitVocabulary applies from the language library.
     std::vector<TextReplacement> Replacements();

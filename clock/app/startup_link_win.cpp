@@ -9,6 +9,7 @@
 
 #include "clock/common/file_io.h"
 #include "clock/common/message_box.h"
+#include "clock/common/texts.h"
 #include "clock/common/wide_win.h"
 
 namespace vistrel {
@@ -131,30 +132,30 @@ std::optional<ShellLinkInfo> ReadShellLink(const std::string& path) {
 }
 
 void StartUpRegCmd() {
-    if (ShowMessageBox("Vistrel をスタートアップへ登録します。", MsgType::Information,
-                       MsgButtons::OkCancel) != MsgResult::Ok) {
+    if (ShowMessageBox(Tr(Tx::MsgStartupAsk), MsgType::Information, MsgButtons::OkCancel) !=
+        MsgResult::Ok) {
         return;
     }
     const std::string link = StartupLinkPath();
     const ShellLinkInfo info{RunningProgram(), "Vistrel",
                              WithoutTrailingSeparator(ProgramFolder())};
     if (!link.empty() && WriteShellLink(link, info)) {
-        ShowMessageBox("登録しました。", MsgType::Information);
+        ShowMessageBox(Tr(Tx::MsgStartupDone), MsgType::Information);
     } else {
-        ShowMessageBox("スタートアップへ登録できませんでした。", MsgType::Error);
+        ShowMessageBox(Tr(Tx::MsgStartupFailed), MsgType::Error);
     }
 }
 
 void StartUpRelCmd() {
-    if (ShowMessageBox("スタートアップの登録を解除します。", MsgType::Information,
-                       MsgButtons::OkCancel) != MsgResult::Ok) {
+    if (ShowMessageBox(Tr(Tx::MsgUnregisterAsk), MsgType::Information, MsgButtons::OkCancel) !=
+        MsgResult::Ok) {
         return;
     }
     const std::string link = StartupLinkPath();
     if (!link.empty() && DeleteFileW(Widen(link).c_str())) {
-        ShowMessageBox("登録解除しました。", MsgType::Information);
+        ShowMessageBox(Tr(Tx::MsgUnregisterDone), MsgType::Information);
     } else {
-        ShowMessageBox("スタートアップの登録解除ができませんでした。", MsgType::Error);
+        ShowMessageBox(Tr(Tx::MsgUnregisterFailed), MsgType::Error);
     }
 }
 

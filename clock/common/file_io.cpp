@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "clock/common/texts.h"
+
 namespace vistrel {
 
 namespace detail {
@@ -57,34 +59,23 @@ std::string FileFailureAdvice(FileFailure failure, unsigned long code) {
     std::string advice;
     switch (failure) {
     case FileFailure::None: break;
-    case FileFailure::Missing: advice = "ファイルが見つかりません。"; break;
-    case FileFailure::InUse:
-        advice = "ほかのプログラムがこのファイルを使用中です。そのプログラムを閉じてから"
-                 "やり直してください。";
-        break;
-    case FileFailure::NoPermission:
-        advice = "このファイルまたはフォルダへのアクセスが許可されていません。読み取り専用に"
-                 "なっていないか、書き込める場所かを確かめてください。";
-        break;
-    case FileFailure::DiskFull:
-        advice = "ディスクの空き容量が足りません。不要なファイルを削除してからやり直してください。";
-        break;
-    case FileFailure::TooLarge:
-        advice = "ファイルが大きすぎます。この種類のファイルとは考えられません。";
-        break;
-    case FileFailure::Other: advice = "ファイルを扱えませんでした。"; break;
+    case FileFailure::Missing: advice = Tr(Tx::FileMissing); break;
+    case FileFailure::InUse: advice = Tr(Tx::FileInUse); break;
+    case FileFailure::NoPermission: advice = Tr(Tx::FileNoPermission); break;
+    case FileFailure::DiskFull: advice = Tr(Tx::FileDiskFull); break;
+    case FileFailure::TooLarge: advice = Tr(Tx::FileTooLarge); break;
+    case FileFailure::Other: advice = Tr(Tx::FileOther); break;
     }
-    if (code != 0) advice += "（エラー " + std::to_string(code) + "）";
+    if (code != 0) advice += TrFill(Tx::FileErrorCode, {std::to_string(code)});
     return advice;
 }
 
 std::string ReadFailureText(const std::string& path, const FileRead& read) {
-    return "「" + path + "」を読み込めませんでした。\r\n" +
-           FileFailureAdvice(read.failure, read.code);
+    return TrFill(Tx::FileNotRead, {path, FileFailureAdvice(read.failure, read.code)});
 }
 
 std::string WriteFailureText(const std::string& path, FileFailure failure, unsigned long code) {
-    return "「" + path + "」に書き込めませんでした。\r\n" + FileFailureAdvice(failure, code);
+    return TrFill(Tx::FileNotWritten, {path, FileFailureAdvice(failure, code)});
 }
 
 void UnreadFiles::Add(const std::string& path) {

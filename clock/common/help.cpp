@@ -4,6 +4,7 @@
 
 #include "clock/common/file_io.h"
 #include "clock/common/message_box.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -40,18 +41,13 @@ void ShowHelp(int context) {
     const std::string path = HelpPagePath(context);
     if (path.empty()) return;
     if (!FileExists(path)) {
-        ShowMessageBox("ヘルプのページが見つかりません。\r\n" + path +
-                           "\r\nプログラムのフォルダにある help フォルダを確かめてください。",
-                       MsgType::Warning);
+        ShowMessageBox(TrFill(Tx::MsgHelpMissing, {path}), MsgType::Warning);
         return;
     }
     const bool opened = TestOpener() ? TestOpener()(path) : detail::OpenInBrowser(path);
     // Without a browser the user can still read the page: say where it is, whole.
     if (!opened) {
-        ShowMessageBox("ヘルプのページを開けませんでした。\r\n"
-                       "ブラウザで次のファイルを開いてください。\r\n" +
-                           path,
-                       MsgType::Warning);
+        ShowMessageBox(TrFill(Tx::MsgHelpNotOpened, {path}), MsgType::Warning);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "clock/common/texts.h"
+
 namespace vistrel {
 
 namespace {
@@ -17,7 +19,7 @@ TextReplacement ReplaceInto(int number, std::string& target) {
 
 void ApplyReplacements(const StringSource& source, std::span<const TextReplacement> table) {
     for (const TextReplacement& entry : table) {
-        if (entry.assign) entry.assign(source.Text(entry.number));
+        if (entry.assign) entry.assign(TextFrom(&source, entry.number));
     }
 }
 

@@ -28,7 +28,8 @@ struct TextReplacement {
 TextReplacement ReplaceInto(int number, std::string& target);
 
 // Assigns every entry of the table, in its order, from the source. A number the source lacks
-// assigns an empty text: that is what such a library asks for.
+// assigns an empty text (that is what such a library asks for), except for the texts added
+// since the first libraries, which keep their built-in text (texts.h).
 void ApplyReplacements(const StringSource& source, std::span<const TextReplacement> table);
 
 // Opens the language library; nothing when there is none.

@@ -63,6 +63,16 @@ TextReplacement MenuCaption(int number, HMENU menu, UINT item_id) {
             }};
 }
 
+TextReplacement ControlText(Tx text, HWND dialog, int control_id) {
+    return ControlText(NumberOf(text), dialog, control_id);
+}
+TextReplacement WindowCaption(Tx text, HWND window) {
+    return WindowCaption(NumberOf(text), window);
+}
+TextReplacement MenuCaption(Tx text, HMENU menu, UINT item_id) {
+    return MenuCaption(NumberOf(text), menu, item_id);
+}
+
 namespace detail {
 std::unique_ptr<StringSource> OpenPlatformLanguageLibrary() { return LanguageLibrary::Open(); }
 } // namespace detail

@@ -8,6 +8,7 @@
 
 #include "clock/common/handles_win.h"
 #include "clock/common/language.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -32,5 +33,8 @@ private:
 TextReplacement ControlText(int number, HWND dialog, int control_id);
 TextReplacement WindowCaption(int number, HWND window);
 TextReplacement MenuCaption(int number, HMENU menu, UINT item_id);
+TextReplacement ControlText(Tx text, HWND dialog, int control_id);
+TextReplacement WindowCaption(Tx text, HWND window);
+TextReplacement MenuCaption(Tx text, HMENU menu, UINT item_id);
 
 } // namespace vistrel

@@ -12,13 +12,6 @@ bool WeekdayAfterDate = true;
 
 namespace {
 
-// String numbers in the language library.
-constexpr int kWeekdayFlagNumber = 130;
-constexpr int kAlarmTimeFormatNumber = 352;
-constexpr int kAlarmDateTimeFormatNumber = 353;
-constexpr int kFirstCommandNumber = 481;
-constexpr int kFirstSoundNumber = 491;
-
 template <std::size_t N>
 std::vector<std::string> ToList(const std::array<std::string_view, N>& names) {
     return {names.begin(), names.end()};
@@ -51,17 +44,17 @@ void InitVocabulary(std::span<const TextReplacement> window_texts) {
     CommandNames = ToList(kBuiltInCommandNames);
 
     std::vector<TextReplacement> table(window_texts.begin(), window_texts.end());
-    table.push_back({kWeekdayFlagNumber, [](const std::string& text) {
+    table.push_back({NumberOf(Tx::WeekdayAfterDateFlag), [](const std::string& text) {
                          WeekdayAfterDate = WeekdayFlagFromText(text, WeekdayAfterDate);
                      }});
     for (std::size_t i = 0; i < CommandNames.size(); ++i) {
-        table.push_back(ReplaceInto(kFirstCommandNumber + static_cast<int>(i), CommandNames[i]));
+        table.push_back(ReplaceInto(kCommandTexts[i], CommandNames[i]));
     }
     for (std::size_t i = 0; i < SoundNames.size(); ++i) {
-        table.push_back(ReplaceInto(kFirstSoundNumber + static_cast<int>(i), SoundNames[i]));
+        table.push_back(ReplaceInto(kSoundTexts[i], SoundNames[i]));
     }
-    table.push_back(ReplaceInto(kAlarmTimeFormatNumber, AlarmTimeFormat));
-    table.push_back(ReplaceInto(kAlarmDateTimeFormatNumber, AlarmDateTimeFormat));
+    table.push_back(ReplaceInto(Tx::AlarmTimeFormat, AlarmTimeFormat));
+    table.push_back(ReplaceInto(Tx::AlarmDateTimeFormat, AlarmDateTimeFormat));
     ApplyLanguage(table);
 }
 

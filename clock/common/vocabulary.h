@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "clock/common/language.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -22,15 +23,23 @@ enum CommandIndex : int {
     kCommandRestart = 4,
 };
 
+inline constexpr std::array kCommandTexts = {Tx::CommandNone, Tx::CommandAdjustTime,
+                                             Tx::CommandShutdown, Tx::CommandPowerOff,
+                                             Tx::CommandRestart};
+inline constexpr std::array kSoundTexts = {Tx::SoundNone,    Tx::SoundBeep,
+                                           Tx::SoundError,   Tx::SoundWarning,
+                                           Tx::SoundInformation, Tx::SoundQuestion};
 inline constexpr std::array<std::string_view, 5> kBuiltInCommandNames = {
-    "(なし)", "時間合わせを実行", "Windowsを終了", "Windowsを終了後、電源を切る", "Windowsを再起動",
+    BuiltInText(kCommandTexts[0]), BuiltInText(kCommandTexts[1]), BuiltInText(kCommandTexts[2]),
+    BuiltInText(kCommandTexts[3]), BuiltInText(kCommandTexts[4]),
 };
 inline constexpr std::array<std::string_view, 6> kBuiltInSoundNames = {
-    "(なし)",           "一般の警告音",     "システムエラー",
-    "メッセージ(警告)", "メッセージ(情報)", "メッセージ(問い合わせ)",
+    BuiltInText(kSoundTexts[0]), BuiltInText(kSoundTexts[1]), BuiltInText(kSoundTexts[2]),
+    BuiltInText(kSoundTexts[3]), BuiltInText(kSoundTexts[4]), BuiltInText(kSoundTexts[5]),
 };
-inline constexpr std::string_view kBuiltInAlarmTimeFormat = "hh\"時\" nn\"分\"";
-inline constexpr std::string_view kBuiltInAlarmDateTimeFormat = "ddddd hh\"時\" nn\"分\"";
+inline constexpr std::string_view kBuiltInAlarmTimeFormat = BuiltInText(Tx::AlarmTimeFormat);
+inline constexpr std::string_view kBuiltInAlarmDateTimeFormat =
+    BuiltInText(Tx::AlarmDateTimeFormat);
 
 // The five action names (kCommandNone ... kCommandRestart) and the six sound names.
 extern std::vector<std::string> CommandNames;

@@ -3,32 +3,31 @@
 #include <exception>
 
 #include "clock/common/message_box.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
 namespace {
 
-constexpr const char* kIgnoreFromNowOn = "\r\n以後このエラーを無視します。";
-
-const char* GuardLead(FaceGuard guard) {
+Tx GuardLead(FaceGuard guard) {
     switch (guard) {
-    case FaceGuard::Hands: return "針の描画でエラーが発生しました。";
-    case FaceGuard::Numerals: return "文字盤の描画でエラーが発生しました。";
-    case FaceGuard::Date: return "日付の描画でエラーが発生しました。";
-    case FaceGuard::Ticks: return "メモリの描画でエラーが発生しました。";
-    case FaceGuard::AlarmMarks: return "アラームマークの描画でエラーが発生しました。";
-    case FaceGuard::Frame: return "枠の描画でエラーが発生しました。";
-    case FaceGuard::Time: return "時刻の描画でエラーが発生しました。";
-    case FaceGuard::ShapeScan: return "リージョンの作成でエラーが発生しました。";
-    case FaceGuard::Hole: return "ホール機能でエラーが発生しました。";
+    case FaceGuard::Hands: return Tx::DrawHandsFailed;
+    case FaceGuard::Numerals: return Tx::DrawNumeralsFailed;
+    case FaceGuard::Date: return Tx::DrawDateFailed;
+    case FaceGuard::Ticks: return Tx::DrawTicksFailed;
+    case FaceGuard::AlarmMarks: return Tx::DrawMarksFailed;
+    case FaceGuard::Frame: return Tx::DrawFrameFailed;
+    case FaceGuard::Time: return Tx::DrawTimeFailed;
+    case FaceGuard::ShapeScan: return Tx::DrawShapeFailed;
+    case FaceGuard::Hole: return Tx::DrawHoleFailed;
     }
-    return "";
+    return Tx::DrawHandsFailed;
 }
 
 } // namespace
 
 std::string GuardMessage(FaceGuard guard, const std::string& error_text) {
-    std::string text = std::string(GuardLead(guard)) + kIgnoreFromNowOn;
+    std::string text = Tr(GuardLead(guard)) + Tr(Tx::DrawIgnoreFromNowOn);
     if (guard == FaceGuard::Hole) text += "\r\nErrorMessage : " + error_text;
     return text;
 }

@@ -1,5 +1,7 @@
 #include "clock/face/load_style.h"
 
+#include "clock/common/texts.h"
+
 namespace vistrel {
 
 std::string StyleVersionText(int style_ver) {
@@ -16,8 +18,7 @@ std::string StyleVersionText(int style_ver) {
 }
 
 std::string NewerStyleMessage(int style_ver) {
-    return "このスタイルデータは Vistrel Ver " + StyleVersionText(style_ver) +
-           " 以降で正常に表示できます。";
+    return TrFill(Tx::MsgNewerStyle, {StyleVersionText(style_ver)});
 }
 
 std::string FolderWithSeparator(const std::string& folder) {

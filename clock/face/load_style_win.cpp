@@ -1,11 +1,14 @@
 #include "clock/face/load_style_win.h"
 
+#include <array>
+
 #include <algorithm>
 
 #include "clock/common/monitors_win.h"
 #include "clock/common/dialog_win.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/help.h"
+#include "clock/common/language_win.h"
 #include "clock/common/message_box.h"
 #include "clock/common/shell_services.h"
 #include "clock/common/wide_win.h"
@@ -30,6 +33,15 @@ public:
 
 protected:
     bool OnInit() override {
+        const std::array texts = {
+            WindowCaption(Tx::StyleCaption, hwnd()),
+            ControlText(Tx::StylePlace, hwnd(), IDC_LOAD_STYLE_PLACE),
+            ControlText(Tx::StyleFolder, hwnd(), IDC_LOAD_STYLE_FOLDER),
+            ControlText(Tx::StyleOK, hwnd(), IDOK),
+            ControlText(Tx::StyleCancel, hwnd(), IDC_LOAD_STYLE_CANCEL),
+            ControlText(Tx::StyleHelp, hwnd(), IDCANCEL),
+        };
+        ApplyTexts(texts);
         SetWindowPos(hwnd(), nullptr, 0, 0, Scale(kWidth), Scale(kHeight),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         PlaceNearClockWindow(host_.clock);
@@ -88,7 +100,7 @@ private:
     }
 
     void btnFolderChangeClick() {
-        const auto chosen = CurrentShellServices().ChooseFolder("ﾌｫﾙﾀﾞを選択して下さい。",
+        const auto chosen = CurrentShellServices().ChooseFolder(Tr(Tx::MsgChooseFolder),
                                                                 BrowserSelection(folder_), hwnd());
         if (!chosen) return;
         const std::string folder = FolderWithSeparator(*chosen);

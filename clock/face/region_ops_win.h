@@ -37,7 +37,7 @@ UniqueRegion RegionFromRunsInGroups(const RunList& runs, std::vector<RECT>& buff
 
 // Scans any bitmap: pixels that differ from the bottom left one form the region. Images of
 // 1 and 4 bits per pixel are compared as 8-bit palette indices, 8 and 24 bits as they stand,
-// everything else as 24-bit colours. Throws Error(kBadShapeMessage) for more than 101 runs in
+// everything else as 24-bit colours. Throws an Error (Tx::DrawBadShape) for more than 101 runs in
 // a row.
 UniqueRegion BitmapToRegion(HBITMAP bitmap);
 

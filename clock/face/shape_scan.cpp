@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "clock/common/error.h"
+#include "clock/common/texts.h"
 #include "clock/face/face_metrics.h"
 
 namespace vistrel {
@@ -35,7 +36,7 @@ void ScanRow(const std::uint8_t* row, int width, int y, std::uint8_t bg, RunList
     const std::uint8_t* p = row;
     int runs = 0;
     while (p < end) {
-        if (runs >= kMaxRunsPerRow) throw Error(kBadShapeMessage);
+        if (runs >= kMaxRunsPerRow) throw Error(Tr(Tx::DrawBadShape));
         p = SkipBackground(p, end, bg);
         if (p == end) return;
         const std::uint8_t* const start = p;

@@ -26,11 +26,10 @@ struct RunList {
 };
 
 // A row may hold 101 runs; a row still holding pixels to examine after its 101st run is more
-// than a region of the face can reasonably be and fails with this text.
+// than a region of the face can reasonably be and fails.
 inline constexpr int kMaxRunsPerRow = 101;
-inline constexpr const char* kBadShapeMessage = "ﾋﾞｯﾄﾏｯﾌﾟの形状が不適です";
 
-// Throws Error(kBadShapeMessage) for a row with too many runs.
+// Throws an Error (the text Tx::DrawBadShape) for a row with too many runs.
 RunList ScanMaskRuns(const MaskView& mask);
 // The same into `out`, whose storage is reused: a renderer that keeps one RunList between
 // renders scans without allocating. `out` holds only the new runs afterwards, also on failure

@@ -9,6 +9,7 @@
 #include "clock/common/language_win.h"
 #include "clock/common/wide_win.h"
 #include "resources/resource.h"
+#include "resources/version.rh"
 
 namespace vistrel {
 
@@ -36,8 +37,17 @@ protected:
 
 private:
     void FormCreate() {
-        const std::array texts = {WindowCaption(601, hwnd())};
-        ApplyLanguage(texts);
+        std::string version;
+        const std::array texts = {
+            WindowCaption(Tx::AboutCaption, hwnd()),
+            ReplaceInto(Tx::AboutVersion, version),
+            ControlText(Tx::AboutNappo, hwnd(), IDC_ABOUT_NAPPO),
+            ControlText(Tx::AboutHomepage, hwnd(), IDC_ABOUT_HOMEPAGE),
+            ControlText(Tx::AboutOK, hwnd(), IDOK),
+        };
+        ApplyTexts(texts);
+        SetDlgItemTextW(hwnd(), IDC_ABOUT_VERSION,
+                        Widen(Fill(version, {VISTREL_VERSION_TEXT})).c_str());
         const std::wstring link = L"<a>" + Widen(AboutLinkAddress()) + L"</a>";
         SetDlgItemTextW(hwnd(), IDC_ABOUT_LINK, link.c_str());
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "clock/common/texts.h"
 #include "clock/face/face_texts.h"
 
 namespace vistrel {
@@ -22,7 +23,7 @@ std::vector<std::string> FontList(std::span<const EnumeratedFont> fonts) {
 }
 
 std::array<std::string, 6> WeekTypeEntries(TDateTime today) {
-    std::array<std::string, 6> entries{"(なし)"};
+    std::array<std::string, 6> entries{std::string(BuiltInText(Tx::OptWeekdayNone))};
     const int day = DayOfWeek(today);
     for (int style = 1; style <= 5; ++style)
         entries[static_cast<std::size_t>(style)] = WeekdayName(style, day);

@@ -28,7 +28,7 @@ bool ListedFont(const EnumeratedFont& font);
 // once for each of its character sets: a face is listed once, where it first qualifies.
 std::vector<std::string> FontList(std::span<const EnumeratedFont> fonts);
 
-// The entries of the weekday box: "(なし)", then the weekday of `today` in the five name styles.
+// The entries of the weekday box: "none", then the weekday of `today` in the five name styles.
 std::array<std::string, 6> WeekTypeEntries(TDateTime today);
 
 // Gradations need more than 15 bits per pixel.

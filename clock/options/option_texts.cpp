@@ -11,250 +11,261 @@ using namespace oid;
 
 constexpr int kCaption = -1;
 
-// The fifteen hand styles; the library has entries for the first thirteen (56 to 68).
-const char* const kHandStyles[] = {
-    "ﾉｰﾏﾙ(3D)",     "ﾉｰﾏﾙ(ﾌﾗｯﾄ)",      "ﾉｰﾏﾙ(ｴﾝﾌﾟﾃｨ)",   "ｽｸｴｱ(3D)",         "ｽｸｴｱ(ﾌﾗｯﾄ)",
-    "ｽｸｴｱ(ｴﾝﾌﾟﾃｨ)", "ﾀﾞｲﾔﾓﾝﾄﾞ(3D)",    "ﾀﾞｲﾔﾓﾝﾄﾞ(ﾌﾗｯﾄ)", "ﾀﾞｲﾔﾓﾝﾄﾞ(ｴﾝﾌﾟﾃｨ)", "ﾉｰﾏﾙ(ｼﾝﾌﾟﾙ)",
-    "ｽｸｴｱ(ｼﾝﾌﾟﾙ)",  "ﾀﾞｲﾔﾓﾝﾄﾞ(ｼﾝﾌﾟﾙ)", "ｱﾛｰ(ｼﾝﾌﾟﾙ)",     "ﾄﾗｲｱﾝｸﾞﾙ(ｼﾝﾌﾟﾙ)",  "菱形(ｼﾝﾌﾟﾙ)",
+// The fifteen hand styles.
+constexpr Tx kHandStyles[] = {
+    Tx::OptHandStyle0,  Tx::OptHandStyle1,  Tx::OptHandStyle2,  Tx::OptHandStyle3,
+    Tx::OptHandStyle4,  Tx::OptHandStyle5,  Tx::OptHandStyle6,  Tx::OptHandStyle7,
+    Tx::OptHandStyle8,  Tx::OptHandStyle9,  Tx::OptHandStyle10, Tx::OptHandStyle11,
+    Tx::OptHandStyle12, Tx::OptHandStyle13, Tx::OptHandStyle14,
 };
-constexpr int kFirstHandStyleText = 56, kLastHandStyleText = 68;
+
+// Texts that are the same in every language: formats, key names, arrows.
+struct FixedText {
+    int id;
+    int item;
+    const char* text;
+};
+constexpr FixedText kFixedTexts[] = {
+    {lblB2, kCaption, "-->"},
+    {lblBS2, kCaption, "-->"},
+    {cmbDateForm, 0, "yyyy/m/d"},
+    {cmbDateForm, 1, "yy/m/d"},
+    {cmbDateForm, 2, "m/d"},
+    {cmbDateForm, 3, "d"},
+    {cmbDateForm, 4, "m/d/yyyy"},
+    {cmbDateForm, 5, "m/d/yy"},
+    {cmbDateForm, 6, "d/m/yyyy"},
+    {cmbDateForm, 7, "d/m/yy"},
+    {cmbDateForm, 8, "d/m"},
+    {cmbTimeForm, 0, "H:mm:ss"},
+    {cmbTimeForm, 1, "h:mm:ss AM"},
+    {cmbTimeForm, 2, "AM h:mm:ss"},
+    {cmbTimeForm, 3, "H:mm"},
+    {cmbTimeForm, 4, "h:mm AM"},
+    {cmbTimeForm, 5, "AM h:mm"},
+    {lbl52, kCaption, "-->"},
+    {lblT2, kCaption, "-->"},
+    {rbtnTempKeyCtrl, kCaption, "Ctrl"},
+    {rbtnTempKeyShift, kCaption, "Shift"},
+    {rbtnTempKeyAlt, kCaption, "Alt"},
+    {PointerLabel(1), kCaption, "Type1"},
+    {PointerLabel(2), kCaption, "Type2"},
+    {PointerLabel(3), kCaption, "Type3"},
+    {PointerLabel(4), kCaption, "Type4"},
+    {PointerLabel(5), kCaption, "Type5"},
+};
 
 std::vector<OptionText> BuildTable() {
     std::vector<OptionText> t = {
-        {kOptionsWindowText, kCaption, "オプション", 501},
-        {btnOK, kCaption, "OK", 502},
-        {btnCancel, kCaption, "ｷｬﾝｾﾙ", 503},
-        {btnHelp, kCaption, "ﾍﾙﾌﾟ", 504},
+        {kOptionsWindowText, kCaption, Tx::OptCaption},
+        {btnOK, kCaption, Tx::OptOK},
+        {btnCancel, kCaption, Tx::OptCancel},
+        {btnHelp, kCaption, Tx::OptHelp},
         // 全般
-        {PageBase(0), kCaption, "全般", 32},
-        {lblDSPOrder, kCaption, "表示順序", 33},
-        {lstDspOrder, 0, "ｱﾗｰﾑﾏｰｸ", 34},
-        {lstDspOrder, 1, "針", 35},
-        {lstDspOrder, 2, "ﾒﾓﾘ", 36},
-        {lstDspOrder, 3, "数字(文字盤)", 37},
-        {lstDspOrder, 4, "日付", 38},
-        {lstDspOrder, 5, "枠", 0},
-        {lstDspOrder, 6, "時刻", 0},
-        {btnDSPOrderUp, kCaption, "前面へ", 39},
-        {btnDSPOrderDown, kCaption, "背面へ", 40},
-        {chkShowTray, kCaption, "ﾄﾚｲにｱｲｺﾝを表示する", 41},
-        {chkUseTrans, kCaption, "透明度を指定する", 42},
-        {lblTrans, kCaption, "透明度", 43},
-        {lblDblClickAction, kCaption, "ﾀﾞﾌﾞﾙｸﾘｯｸの動作", 44},
-        {cmbDblClickAction, 0, "残像を消す", 3},
-        {cmbDblClickAction, 1, "ｽｸﾘｰﾝｾｰﾊﾞｰ起動", 45},
-        {cmbDblClickAction, 2, "時間を設定", 8},
-        {cmbDblClickAction, 3, "ｱﾗｰﾑｻｳﾝﾄﾞの停止", 11},
-        {cmbDblClickAction, 4, "ｱﾗｰﾑ･ﾀｲﾏｰの設定", 46},
-        {chkMultiUser, kCaption, "ﾏﾙﾁﾕｰｻﾞｰ機能を使う", 0},
+        {PageBase(0), kCaption, Tx::OptGeneralTab},
+        {lblDSPOrder, kCaption, Tx::OptDisplayOrder},
+        {lstDspOrder, 0, Tx::OptLayerAlarmMarks},
+        {lstDspOrder, 1, Tx::OptLayerHands},
+        {lstDspOrder, 2, Tx::OptLayerTicks},
+        {lstDspOrder, 3, Tx::OptLayerNumerals},
+        {lstDspOrder, 4, Tx::OptLayerDate},
+        {lstDspOrder, 5, Tx::OptLayerFrame},
+        {lstDspOrder, 6, Tx::OptLayerTime},
+        {btnDSPOrderUp, kCaption, Tx::OptOrderUp},
+        {btnDSPOrderDown, kCaption, Tx::OptOrderDown},
+        {chkShowTray, kCaption, Tx::OptShowTray},
+        {chkUseTrans, kCaption, Tx::OptUseTrans},
+        {lblTrans, kCaption, Tx::OptTrans},
+        {lblDblClickAction, kCaption, Tx::OptDblClickAction},
+        {cmbDblClickAction, 0, Tx::MenuErase},
+        {cmbDblClickAction, 1, Tx::OptDblClickScreenSaver},
+        {cmbDblClickAction, 2, Tx::MenuSetTime},
+        {cmbDblClickAction, 3, Tx::MenuStopSound},
+        {cmbDblClickAction, 4, Tx::OptDblClickAlarmView},
+        {chkMultiUser, kCaption, Tx::OptMultiUser},
         // 針
-        {PageBase(1), kCaption, "針", 48},
-        {chkSNeedle, kCaption, "秒針を表示", 49},
-        {lblNeedleWidth, kCaption, "太さ", 50},
-        {lblHNeedleW, kCaption, "時", 51},
-        {lblMNeedleW, kCaption, "分", 52},
-        {lblSNeedleW, kCaption, "秒", 53},
-        {lblNeedleStyle, kCaption, "ｽﾀｲﾙ", 55},
+        {PageBase(1), kCaption, Tx::OptHandsTab},
+        {chkSNeedle, kCaption, Tx::OptSecondHand},
+        {lblNeedleWidth, kCaption, Tx::OptHandWidth},
+        {lblHNeedleW, kCaption, Tx::OptHourHand},
+        {lblMNeedleW, kCaption, Tx::OptMinuteHand},
+        {lblSNeedleW, kCaption, Tx::OptSecondHandWidth},
+        {lblNeedleStyle, kCaption, Tx::OptHandStyle},
     };
-    for (int n = 0; n < 15; ++n) t.push_back({cmbNeedleStyle, n, kHandStyles[n], 0});
+    for (int n = 0; n < 15; ++n) t.push_back({cmbNeedleStyle, n, kHandStyles[n]});
     const std::vector<OptionText> rest = {
-        {lblNeedleLen, kCaption, "長さ", 69},
-        {lblNeedleColor, kCaption, "色", 70},
-        {lblNeedleFrameColor, kCaption, "縁の色", 71},
-        {chkSepNeedleStyle, kCaption, "個別に設定する", 0},
-        {lblHNeedleStyle, kCaption, "時", 0},
-        {lblMNeedleStyle, kCaption, "分", 0},
-        {lblSNeedleStyle, kCaption, "秒", 0},
+        {lblNeedleLen, kCaption, Tx::OptHandLength},
+        {lblNeedleColor, kCaption, Tx::OptHandColour},
+        {lblNeedleFrameColor, kCaption, Tx::OptHandEdgeColour},
+        {chkSepNeedleStyle, kCaption, Tx::OptSeparateHandStyles},
+        {lblHNeedleStyle, kCaption, Tx::OptHourHandStyle},
+        {lblMNeedleStyle, kCaption, Tx::OptMinuteHandStyle},
+        {lblSNeedleStyle, kCaption, Tx::OptSecondHandStyle},
         // 数字
-        {PageBase(2), kCaption, "数字", 80},
-        {chkMojiBan, kCaption, "数字を表示", 81},
-        {chkMojiBanAll, kCaption, "すべて表示", 82},
-        {grpMojiBanType, kCaption, "ｽﾀｲﾙ", 83},
-        {rbtnNormal, kCaption, "ﾉｰﾏﾙ(1,2...12)", 84},
-        {rbtnArabia, kCaption, "ﾛｰﾏ(Ⅰ,Ⅱ...)", 85},
-        {rbtnMarutuki, kCaption, "丸付(①,②...⑫)", 0},
-        {rbtn13_24, kCaption, "ﾉｰﾏﾙ(13,14...24)", 0},
-        {grpMojiBanFont, kCaption, "ﾌｫﾝﾄ", 86},
-        {chkMojiBanBold, kCaption, "太字", 87},
-        {chkMojiBanItalic, kCaption, "斜体", 88},
-        {chkMojiBanPitch, kCaption, "ﾋﾟｯﾁ", 89},
-        {lblB1F, kCaption, "ｻｲｽﾞ", 90},
-        {chkGuradeshon, kCaption, "ｸﾞﾗﾃﾞｰｼｮﾝ", 91},
-        {lblMojiBanPos, kCaption, "位置", 92},
-        {chkMojiBanShadow, kCaption, "影", 93},
-        {lblB1, kCaption, "色", 94},
-        {lblB2, kCaption, "-->", 0},
-        {lblBS2, kCaption, "-->", 0},
+        {PageBase(2), kCaption, Tx::OptNumeralsTab},
+        {chkMojiBan, kCaption, Tx::OptShowNumerals},
+        {chkMojiBanAll, kCaption, Tx::OptAllNumerals},
+        {grpMojiBanType, kCaption, Tx::OptNumeralStyle},
+        {rbtnNormal, kCaption, Tx::OptNumeralsNormal},
+        {rbtnArabia, kCaption, Tx::OptNumeralsRoman},
+        {rbtnMarutuki, kCaption, Tx::OptNumeralsCircled},
+        {rbtn13_24, kCaption, Tx::OptNumerals13To24},
+        {grpMojiBanFont, kCaption, Tx::OptNumeralFont},
+        {chkMojiBanBold, kCaption, Tx::OptNumeralBold},
+        {chkMojiBanItalic, kCaption, Tx::OptNumeralItalic},
+        {chkMojiBanPitch, kCaption, Tx::OptNumeralPitch},
+        {lblB1F, kCaption, Tx::OptNumeralSize},
+        {chkGuradeshon, kCaption, Tx::OptNumeralGradation},
+        {lblMojiBanPos, kCaption, Tx::OptNumeralPosition},
+        {chkMojiBanShadow, kCaption, Tx::OptNumeralShadow},
+        {lblB1, kCaption, Tx::OptNumeralColour},
         // 日付
-        {PageBase(3), kCaption, "日付", 112},
-        {chkDateChar, kCaption, "日付を表示", 113},
-        {lblDateForm, kCaption, "書式", 114},
-        {lblWT, kCaption, "曜日", 115},
-        {cmbWeekType, 0, "(なし)", 116},
-        {grpDateCharPos, kCaption, "位置", 117},
-        {rbtnDateCharPosAMPM, kCaption, "午前・午後", 118},
-        {rbtnDateCharPosNeedle, kCaption, "時針の反対", 119},
-        {rbtnDateCharPosUp, kCaption, "上", 120},
-        {rbtnDateCharPosBottom, kCaption, "下", 121},
-        {lblDateCharPosIn, kCaption, "内", 122},
-        {lblDateCharPosOut, kCaption, "外", 123},
-        {grpDateCharFont, kCaption, "ﾌｫﾝﾄ", 124},
-        {chkDateCharBold, kCaption, "太字", 125},
-        {chkDateCharItalic, kCaption, "斜体", 126},
-        {lblDateCharSize, kCaption, "ｻｲｽﾞ", 127},
-        {chkDateCharShadow, kCaption, "影", 128},
-        {lblD, kCaption, "色", 129},
-        {cmbDateForm, 0, "yyyy/m/d", 0},
-        {cmbDateForm, 1, "yy/m/d", 0},
-        {cmbDateForm, 2, "m/d", 0},
-        {cmbDateForm, 3, "d", 0},
-        {cmbDateForm, 4, "m/d/yyyy", 0},
-        {cmbDateForm, 5, "m/d/yy", 0},
-        {cmbDateForm, 6, "d/m/yyyy", 0},
-        {cmbDateForm, 7, "d/m/yy", 0},
-        {cmbDateForm, 8, "d/m", 0},
+        {PageBase(3), kCaption, Tx::OptDateTab},
+        {chkDateChar, kCaption, Tx::OptShowDate},
+        {lblDateForm, kCaption, Tx::OptDateFormat},
+        {lblWT, kCaption, Tx::OptWeekday},
+        {cmbWeekType, 0, Tx::OptWeekdayNone},
+        {grpDateCharPos, kCaption, Tx::OptDatePosition},
+        {rbtnDateCharPosAMPM, kCaption, Tx::OptDateAmPm},
+        {rbtnDateCharPosNeedle, kCaption, Tx::OptDateOppositeHour},
+        {rbtnDateCharPosUp, kCaption, Tx::OptDateTop},
+        {rbtnDateCharPosBottom, kCaption, Tx::OptDateBottom},
+        {lblDateCharPosIn, kCaption, Tx::OptDateInner},
+        {lblDateCharPosOut, kCaption, Tx::OptDateOuter},
+        {grpDateCharFont, kCaption, Tx::OptDateFont},
+        {chkDateCharBold, kCaption, Tx::OptDateBold},
+        {chkDateCharItalic, kCaption, Tx::OptDateItalic},
+        {lblDateCharSize, kCaption, Tx::OptDateSize},
+        {chkDateCharShadow, kCaption, Tx::OptDateShadow},
+        {lblD, kCaption, Tx::OptDateColour},
         // 時刻: the library has no block for this page.
-        {PageBase(4), kCaption, "時刻", 0},
-        {chkTimeChar, kCaption, "時刻を表示", 0},
-        {lblTimeForm, kCaption, "書式", 0},
-        {cmbTimeForm, 0, "H:mm:ss", 0},
-        {cmbTimeForm, 1, "h:mm:ss AM", 0},
-        {cmbTimeForm, 2, "AM h:mm:ss", 0},
-        {cmbTimeForm, 3, "H:mm", 0},
-        {cmbTimeForm, 4, "h:mm AM", 0},
-        {cmbTimeForm, 5, "AM h:mm", 0},
-        {GroupBox2, kCaption, "ﾌｫﾝﾄ", 0},
-        {chkTimeCharBold, kCaption, "太字", 0},
-        {chkTimeCharItalic, kCaption, "斜体", 0},
-        {lblTimeCharSize, kCaption, "ｻｲｽﾞ", 0},
-        {chkTimeCharShadow, kCaption, "影", 0},
-        {lblTime, kCaption, "色", 0},
-        {grpTimeCharPos, kCaption, "位置", 0},
-        {rbtnTimeCharPosDateRev, kCaption, "日付の反対", 0},
-        {rbtnTimeCharPosUp, kCaption, "上", 0},
-        {rbtnTimeCharPosBottom, kCaption, "下", 0},
-        {lblTimeCharPosIn, kCaption, "内", 0},
-        {lblTimeCharPosOut, kCaption, "外", 0},
+        {PageBase(4), kCaption, Tx::OptTimeTab},
+        {chkTimeChar, kCaption, Tx::OptShowTime},
+        {lblTimeForm, kCaption, Tx::OptTimeFormat},
+        {GroupBox2, kCaption, Tx::OptTimeFont},
+        {chkTimeCharBold, kCaption, Tx::OptTimeBold},
+        {chkTimeCharItalic, kCaption, Tx::OptTimeItalic},
+        {lblTimeCharSize, kCaption, Tx::OptTimeSize},
+        {chkTimeCharShadow, kCaption, Tx::OptTimeShadow},
+        {lblTime, kCaption, Tx::OptTimeColour},
+        {grpTimeCharPos, kCaption, Tx::OptTimePosition},
+        {rbtnTimeCharPosDateRev, kCaption, Tx::OptTimeOppositeDate},
+        {rbtnTimeCharPosUp, kCaption, Tx::OptTimeTop},
+        {rbtnTimeCharPosBottom, kCaption, Tx::OptTimeBottom},
+        {lblTimeCharPosIn, kCaption, Tx::OptTimeInner},
+        {lblTimeCharPosOut, kCaption, Tx::OptTimeOuter},
         // ﾒﾓﾘ
-        {PageBase(5), kCaption, "ﾒﾓﾘ", 144},
-        {chkMajorThick, kCaption, "メモリを表示", 145},
-        {chkMinorThick, kCaption, "分メモリを表示", 146},
-        {lblThickPosI, kCaption, "位置", 150},
-        {lblThick5Size, kCaption, "5分", 151},
-        {lblThickSize, kCaption, "分", 152},
-        {lblDialSize, kCaption, "ｻｲｽﾞ", 153},
-        {lblDialColor, kCaption, "色", 154},
-        {chkThickColorChange, kCaption, "秒の色を変える", 155},
-        {chkThickGuradeshon, kCaption, "ｸﾞﾗﾃﾞｰｼｮﾝ", 156},
-        {lstThickStyle, 0, "ｻｰｸﾙ(3D)", 160},
-        {lstThickStyle, 1, "ｽｸｴｱ(3D)", 161},
-        {lstThickStyle, 2, "ｻｰｸﾙ(ｼﾝﾌﾟﾙ)", 162},
-        {lstThickStyle, 3, "ｽｸｴｱ(ｼﾝﾌﾟﾙ)", 163},
-        {lbl52, kCaption, "-->", 0},
-        {lblT2, kCaption, "-->", 0},
+        {PageBase(5), kCaption, Tx::OptTicksTab},
+        {chkMajorThick, kCaption, Tx::OptShowTicks},
+        {chkMinorThick, kCaption, Tx::OptShowMinuteTicks},
+        {lblThickPosI, kCaption, Tx::OptTickPosition},
+        {lblThick5Size, kCaption, Tx::OptTickFiveMinutes},
+        {lblThickSize, kCaption, Tx::OptTickMinutes},
+        {lblDialSize, kCaption, Tx::OptTickSize},
+        {lblDialColor, kCaption, Tx::OptTickColour},
+        {chkThickColorChange, kCaption, Tx::OptTickSecondColour},
+        {chkThickGuradeshon, kCaption, Tx::OptTickGradation},
+        {lstThickStyle, 0, Tx::OptTickCircle3D},
+        {lstThickStyle, 1, Tx::OptTickSquare3D},
+        {lstThickStyle, 2, Tx::OptTickCircleSimple},
+        {lstThickStyle, 3, Tx::OptTickSquareSimple},
         // 枠: no library block either.
-        {PageBase(6), kCaption, "枠", 0},
-        {chkFrame, kCaption, "枠を表示", 0},
-        {lstFrameStyle, 0, "ｻｰｸﾙ", 0},
-        {lstFrameStyle, 1, "ｽｸｴｱ", 0},
-        {lstFrameStyle, 2, "八角形", 0},
-        {lblFramePos, kCaption, "位置", 0},
-        {lblFrameWidth, kCaption, "太さ", 0},
-        {lblFrame, kCaption, "色", 0},
-        {lblFrameE, kCaption, "縁の色", 0},
+        {PageBase(6), kCaption, Tx::OptFrameTab},
+        {chkFrame, kCaption, Tx::OptShowFrame},
+        {lstFrameStyle, 0, Tx::OptFrameCircle},
+        {lstFrameStyle, 1, Tx::OptFrameSquare},
+        {lstFrameStyle, 2, Tx::OptFrameOctagon},
+        {lblFramePos, kCaption, Tx::OptFramePosition},
+        {lblFrameWidth, kCaption, Tx::OptFrameWidth},
+        {lblFrame, kCaption, Tx::OptFrameColour},
+        {lblFrameE, kCaption, Tx::OptFrameEdgeColour},
         // ﾛｯｸ
-        {PageBase(7), kCaption, "ﾛｯｸ", 176},
-        {chkLockUse, kCaption, "ﾛｯｸを使用する", 177},
-        {rbtnLockNormal, kCaption, "完全ﾛｯｸ", 178},
-        {rbtnLockHide, kCaption, "隠れる", 179},
-        {rbtnLockHole, kCaption, "ﾎｰﾙ", 180},
-        {lblLockHoleSizeT, kCaption, "ｻｲｽﾞ", 181},
-        {rbtnLockEscape, kCaption, "逃げる", 182},
-        {lblLockEscapeSpeed, kCaption, "ｽﾋﾟｰﾄﾞ", 183},
-        {rgrpLockTempKey, kCaption, "ﾛｯｸ解除ｷｰ ", 184},
-        {rbtnTempKeyNone, kCaption, "(なし)", 185},
-        {rbtnTempKeyCtrl, kCaption, "Ctrl", 0},
-        {rbtnTempKeyShift, kCaption, "Shift", 0},
-        {rbtnTempKeyAlt, kCaption, "Alt", 0},
-        {chkSlowlyHide, kCaption, "スーッと隠れる", 0},
-        {lblLockEscapeSpeedEarly, kCaption, "速", 0},
-        {lblLockEscapeSpeedSlow, kCaption, "遅", 0},
+        {PageBase(7), kCaption, Tx::OptLockTab},
+        {chkLockUse, kCaption, Tx::OptUseLock},
+        {rbtnLockNormal, kCaption, Tx::OptLockFull},
+        {rbtnLockHide, kCaption, Tx::OptLockHide},
+        {rbtnLockHole, kCaption, Tx::OptLockHole},
+        {lblLockHoleSizeT, kCaption, Tx::OptLockHoleSize},
+        {rbtnLockEscape, kCaption, Tx::OptLockEscape},
+        {lblLockEscapeSpeed, kCaption, Tx::OptLockEscapeSpeed},
+        {rgrpLockTempKey, kCaption, Tx::OptLockTempKey},
+        {rbtnTempKeyNone, kCaption, Tx::OptLockTempKeyNone},
+        {chkSlowlyHide, kCaption, Tx::OptSlowlyHide},
+        {lblLockEscapeSpeedEarly, kCaption, Tx::OptLockSpeedFast},
+        {lblLockEscapeSpeedSlow, kCaption, Tx::OptLockSpeedSlow},
         // ﾎﾟｲﾝﾀ
-        {PageBase(8), kCaption, "ﾎﾟｲﾝﾀ", 208},
-        {Label1, kCaption, "", 209},
-        {PointerLabel(0), kCaption, "通常", 0},
-        {PointerLabel(1), kCaption, "Type1", 0},
-        {PointerLabel(2), kCaption, "Type2", 0},
-        {PointerLabel(3), kCaption, "Type3", 0},
-        {PointerLabel(4), kCaption, "Type4", 0},
-        {PointerLabel(5), kCaption, "Type5", 0},
+        {PageBase(8), kCaption, Tx::OptPointerTab},
+        {Label1, kCaption, Tx::OptPointerNote},
+        {PointerLabel(0), kCaption, Tx::OptPointerNormal},
         // ｱﾗｰﾑ
-        {PageBase(9), kCaption, "ｱﾗｰﾑ", 240},
-        {chkAlarmUse, kCaption, "ｱﾗｰﾑを使用する", 241},
-        {grpAlarmAction, kCaption, "動作", 242},
-        {rbtnAlarmActionNone, kCaption, "なし", 243},
-        {rbtnAlarmActionFlash, kCaption, "ﾌﾗｯｼｭ", 244},
-        {rbtnAlarmActionVibration, kCaption, "ﾊﾞｲﾌﾞ", 245},
-        {grpAlarmMark, kCaption, "ﾏｰｸ", 246},
-        {rbtnSymbolJoinNone, kCaption, "なし", 247},
-        {rbtnSymbolJoinM, kCaption, "分針", 248},
-        {rbtnSymbolJoinH, kCaption, "時針", 249},
-        {lblMRange, kCaption, "分前", 250},
-        {lblHRange, kCaption, "時間前", 251},
-        {grpAlarmStyle, kCaption, "ｽﾀｲﾙ", 252},
-        {rbtnAlarmMsgNormal, kCaption, "ﾉｰﾏﾙ", 253},
-        {rbtnAlarmMsgSimple, kCaption, "ｼﾝﾌﾟﾙ", 254},
-        {rbtnAlarmMsgBoard, kCaption, "掲示板", 255},
-        {lblAlarmMsgInterval, kCaption, "分間表示", 256},
-        {lblAlarmMsgTimes, kCaption, "回表示", 257},
-        {lblAlarmMsgSpeed, kCaption, "ｽﾋﾟｰﾄﾞ ", 258},
-        {lblAlarmMsgSpeedEarly, kCaption, "速", 259},
-        {lblAlarmMsgSpeedSlow, kCaption, "遅", 260},
-        {BitBtn1, kCaption, "ｱﾗｰﾑ･ﾀｲﾏｰの設定...", 261},
-        {btnAlarmMsgPreview, kCaption, "ﾌﾟﾚﾋﾞｭｰ", 262},
-        {chkReportMissed, kCaption, "見逃したアラームを知らせる", 904},
-        {chkWakeUp, kCaption, "スリープ中でもアラームで起こす", 905},
-        {lblSnooze, kCaption, "「あとで」は", 906},
-        {lblSnoozeUnit, kCaption, "分後", 907},
-        {kAlarmPreviewText, kCaption, "ｱﾗｰﾑﾒｯｾｰｼﾞのﾌﾟﾚﾋﾞｭｰ", 263},
+        {PageBase(9), kCaption, Tx::OptAlarmTab},
+        {chkAlarmUse, kCaption, Tx::OptUseAlarm},
+        {grpAlarmAction, kCaption, Tx::OptAlarmAction},
+        {rbtnAlarmActionNone, kCaption, Tx::OptAlarmActionNone},
+        {rbtnAlarmActionFlash, kCaption, Tx::OptAlarmActionFlash},
+        {rbtnAlarmActionVibration, kCaption, Tx::OptAlarmActionShake},
+        {grpAlarmMark, kCaption, Tx::OptAlarmMark},
+        {rbtnSymbolJoinNone, kCaption, Tx::OptAlarmMarkNone},
+        {rbtnSymbolJoinM, kCaption, Tx::OptAlarmMarkMinute},
+        {rbtnSymbolJoinH, kCaption, Tx::OptAlarmMarkHour},
+        {lblMRange, kCaption, Tx::OptAlarmMinutesBefore},
+        {lblHRange, kCaption, Tx::OptAlarmHoursBefore},
+        {grpAlarmStyle, kCaption, Tx::OptAlarmStyle},
+        {rbtnAlarmMsgNormal, kCaption, Tx::OptAlarmStyleNormal},
+        {rbtnAlarmMsgSimple, kCaption, Tx::OptAlarmStyleSimple},
+        {rbtnAlarmMsgBoard, kCaption, Tx::OptAlarmStyleBoard},
+        {lblAlarmMsgInterval, kCaption, Tx::OptAlarmShowMinutes},
+        {lblAlarmMsgTimes, kCaption, Tx::OptAlarmShowTimes},
+        {lblAlarmMsgSpeed, kCaption, Tx::OptAlarmSpeed},
+        {lblAlarmMsgSpeedEarly, kCaption, Tx::OptAlarmSpeedFast},
+        {lblAlarmMsgSpeedSlow, kCaption, Tx::OptAlarmSpeedSlow},
+        {BitBtn1, kCaption, Tx::OptAlarmEditor},
+        {btnAlarmMsgPreview, kCaption, Tx::OptAlarmPreview},
+        {chkReportMissed, kCaption, Tx::OptReportMissed},
+        {chkWakeUp, kCaption, Tx::OptWakeUp},
+        {lblSnooze, kCaption, Tx::OptSnooze},
+        {lblSnoozeUnit, kCaption, Tx::OptSnoozeUnit},
+        {kAlarmPreviewText, kCaption, Tx::OptAlarmPreviewMessage},
         // 時間合わせ
-        {PageBase(10), kCaption, "時間合わせ", 281},
-        {lblNTPServer, kCaption, "ｻｰﾊﾞｰ", 282},
-        {lblTimeOut, kCaption, "ﾀｲﾑｱｳﾄ", 283},
-        {lblTimeOutSec, kCaption, "秒", 284},
-        {grpRasConn, kCaption, "ﾀﾞｲﾔﾙｱｯﾌﾟ接続", 285},
-        {chkAutoDial, kCaption, "自動接続", 286},
-        {chkAutoHangUp, kCaption, "自動切断", 287},
-        {chkErrorHangUp, kCaption, "失敗時でも切断", 288},
-        {btnTimeZone, kCaption, "ﾀｲﾑｿﾞｰﾝの設定", 289},
-        {btnSetTime, kCaption, "時間を設定", 290},
-        {Label3, kCaption, "ﾘｽﾄのｻｰﾊﾞｰは参考に登録したものです。", 0},
-        {Label4, kCaption, "失敗するときは他のｻｰﾊﾞｰを試してください。", 0},
-        {chkShowResult, kCaption, "実行状態を表示する", 0},
-        {chkOnlyResultMsg, kCaption, "結果のみ表示する", 0},
-        {chkAutoSetTime, kCaption, "ﾀﾞｲﾔﾙｱｯﾌﾟ接続中に自動実行", 0},
+        {PageBase(10), kCaption, Tx::OptTimeSyncTab},
+        {lblNTPServer, kCaption, Tx::OptServer},
+        {lblTimeOut, kCaption, Tx::OptTimeout},
+        {lblTimeOutSec, kCaption, Tx::OptTimeoutSeconds},
+        {grpRasConn, kCaption, Tx::OptDialUp},
+        {chkAutoDial, kCaption, Tx::OptAutoDial},
+        {chkAutoHangUp, kCaption, Tx::OptAutoHangUp},
+        {chkErrorHangUp, kCaption, Tx::OptErrorHangUp},
+        {btnTimeZone, kCaption, Tx::OptTimeZone},
+        {btnSetTime, kCaption, Tx::OptSetTime},
+        {Label3, kCaption, Tx::OptServerNote1},
+        {Label4, kCaption, Tx::OptServerNote2},
+        {chkShowResult, kCaption, Tx::OptShowResult},
+        {chkOnlyResultMsg, kCaption, Tx::OptOnlyResult},
+        {chkAutoSetTime, kCaption, Tx::OptAutoSetTime},
     };
     t.insert(t.end(), rest.begin(), rest.end());
     return t;
 }
 
-std::string& Target(OptionTexts& texts, const OptionText& entry) {
-    if (entry.item < 0) return texts.captions[entry.id];
-    std::vector<std::string>& list = texts.lists[entry.id];
-    if (list.size() <= static_cast<std::size_t>(entry.item))
-        list.resize(static_cast<std::size_t>(entry.item) + 1);
-    return list[static_cast<std::size_t>(entry.item)];
+std::string& Target(OptionTexts& texts, int id, int item) {
+    if (item < 0) return texts.captions[id];
+    std::vector<std::string>& list = texts.lists[id];
+    if (list.size() <= static_cast<std::size_t>(item))
+        list.resize(static_cast<std::size_t>(item) + 1);
+    return list[static_cast<std::size_t>(item)];
 }
 
-// The library's hand-style entries replace the whole list. It has none for the last two
-// styles: they keep their built-in entries, or a hand drawn in one of them would show no
-// selection and lose its style at the first change.
-void AddHandStyleText(std::vector<std::string>& list, int number, const std::string& text) {
-    if (number == kFirstHandStyleText) list.clear();
-    list.push_back(text);
-    if (number != kLastHandStyleText) return;
-    for (std::size_t k = list.size(); k < std::size(kHandStyles); ++k)
-        list.push_back(kHandStyles[k]);
+// The double-click list borrows the menu's captions: a list shows no access keys, so their
+// marks go ("&&" stays one "&").
+void DropAccessKeys(std::vector<std::string>& entries) {
+    for (std::string& entry : entries) {
+        std::string plain;
+        for (std::size_t i = 0; i < entry.size(); ++i) {
+            if (entry[i] == '&' && i + 1 < entry.size()) ++i;
+            plain += entry[i];
+        }
+        entry = std::move(plain);
+    }
 }
 
 } // namespace
@@ -266,9 +277,12 @@ const std::vector<OptionText>& OptionTextTable() {
 
 OptionTexts BuiltInOptionTexts(TDateTime today) {
     OptionTexts texts;
-    for (const OptionText& entry : OptionTextTable()) Target(texts, entry) = entry.text;
+    for (const OptionText& entry : OptionTextTable())
+        Target(texts, entry.id, entry.item) = BuiltInText(entry.text);
+    for (const FixedText& entry : kFixedTexts) Target(texts, entry.id, entry.item) = entry.text;
     const auto weekdays = WeekTypeEntries(today);
     texts.lists[cmbWeekType].assign(weekdays.begin(), weekdays.end());
+    DropAccessKeys(texts.lists[cmbDblClickAction]);
     // The minute and second hands choose from the same styles.
     texts.lists[cmbMNeedleStyle] = texts.lists[cmbNeedleStyle];
     texts.lists[cmbSNeedleStyle] = texts.lists[cmbNeedleStyle];
@@ -278,21 +292,17 @@ OptionTexts BuiltInOptionTexts(TDateTime today) {
 void TranslateOptionTexts(const StringSource& library, OptionTexts& texts) {
     std::vector<TextReplacement> table;
     for (const OptionText& entry : OptionTextTable()) {
-        if (entry.lang == 0) continue;
         // The target is found when the text arrives: a reference taken now could be moved by
         // a list that grows later.
-        table.push_back({entry.lang, [&texts, entry](const std::string& text) {
-                             Target(texts, entry) = text;
+        table.push_back({NumberOf(entry.text), [&texts, entry](const std::string& text) {
+                             Target(texts, entry.id, entry.item) = text;
                          }});
-        if (entry.id == lblNeedleStyle) {
-            for (int n = kFirstHandStyleText; n <= kLastHandStyleText; ++n) {
-                table.push_back({n, [&texts, n](const std::string& text) {
-                                     AddHandStyleText(texts.lists[cmbNeedleStyle], n, text);
-                                 }});
-            }
-        }
     }
     ApplyReplacements(library, table);
+    DropAccessKeys(texts.lists[cmbDblClickAction]);
+    // The minute and second hands choose from the same styles.
+    texts.lists[cmbMNeedleStyle] = texts.lists[cmbNeedleStyle];
+    texts.lists[cmbSNeedleStyle] = texts.lists[cmbNeedleStyle];
 }
 
 std::string LayerName(const OptionTexts& texts, int code) {

@@ -10,6 +10,7 @@
 
 #include "clock/common/date_time.h"
 #include "clock/common/language.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -19,15 +20,14 @@ inline constexpr int kOptionsWindowText = 1900;
 inline constexpr int kAlarmPreviewText = 1903;
 
 // One text: the caption of control `id` (item -1; a page's tab is the page's block number
-// oid::PageBase(page)), or entry `item` of list `id`. lang 0: the library never replaces it.
+// oid::PageBase(page)), or entry `item` of list `id`.
 struct OptionText {
     int id;
     int item;
-    const char* text;
-    int lang;
+    Tx text;
 };
 
-// Every built-in text, in the order the library's numbers replace them.
+// Every text the language library may replace (formats and key names stay as they are).
 const std::vector<OptionText>& OptionTextTable();
 
 // The texts the dialog shows, built from the table and then translated.
@@ -39,8 +39,7 @@ struct OptionTexts {
 // The built-in texts, with the weekday box holding "(なし)" and `today`'s weekday names.
 OptionTexts BuiltInOptionTexts(TDateTime today);
 
-// Replaces the texts from a language library, in the table's order. The hand-style list is
-// emptied first and then holds the library's thirteen entries and the last two built-in ones.
+// Replaces the texts from a language library, in the table's order.
 void TranslateOptionTexts(const StringSource& library, OptionTexts& texts);
 
 // The layer list's entry for a layer code (0..6); empty for any other code.

@@ -7,6 +7,7 @@
 
 #include "clock/common/error.h"
 #include "clock/common/file_io.h"
+#include "clock/common/texts.h"
 #include "clock/common/text_encoding.h"
 
 namespace vistrel {
@@ -99,9 +100,7 @@ void IniFile::Parse(std::string_view bytes) {
         return;
     }
     if (bytes.substr(0, kUtf16BeBom.size()) == kUtf16BeBom) {
-        load_failure_ = "「" + path_ +
-                        "」を読み込めませんでした。\r\n文字コード UTF-16 (ビッグエンディアン) の"
-                        "ファイルは読めません。Shift-JIS か UTF-8 で保存し直してください。";
+        load_failure_ = TrFill(Tx::IniUtf16BigEndian, {path_});
         return;
     }
     if (bytes.substr(0, kUtf16LeBom.size()) == kUtf16LeBom) {
@@ -283,20 +282,18 @@ std::int32_t IniFile::ReadColor(std::string_view section, std::string_view key,
 void IniFile::CheckWritable(std::string_view section, std::string_view key,
                             std::string_view value) const {
     const auto refuse = [&](const std::string& why) {
-        throw Error("「" + path_ + "」の [" + std::string(section) + "] " + std::string(key) +
-                    " を書き込めません。\r\n" + why);
+        throw Error(TrFill(Tx::IniNotWritable, {path_, section, key, why}));
     };
-    if (LoadFailed())
-        throw Error(load_failure_ + "\r\n読み込めなかったファイルには書き込みません。");
+    if (LoadFailed()) throw Error(load_failure_ + Tr(Tx::IniUnreadNotWritten));
     if (section.empty() || Trim(section) != section || section.find(']') != section.npos ||
         HasLineBreak(section)) {
-        refuse("セクション名が正しくありません。");
+        refuse(Tr(Tx::IniBadSection));
     }
     if (key.empty() || Trim(key) != key || key.find('=') != key.npos || key.front() == '[' ||
         key.front() == ';' || HasLineBreak(key)) {
-        refuse("キー名が正しくありません。");
+        refuse(Tr(Tx::IniBadKey));
     }
-    if (HasLineBreak(value)) refuse("値に改行が含まれています。");
+    if (HasLineBreak(value)) refuse(Tr(Tx::IniLineBreak));
 }
 
 std::optional<std::string> IniFile::EncodedLine(const std::string& text) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "clock/common/file_io.h"
+#include "clock/common/texts.h"
 #include "clock/settings/style_file.h"
 #include "clock/settings/ini_file.h"
 #include "clock/settings/value_ranges.h"
@@ -57,8 +58,7 @@ bool Covers(const Rect& a, long long x, long long y) {
 
 // The text shown once when a settings file could not be read.
 std::string UnreadSettingsText(const IniFile& ini) {
-    return ini.LoadFailure() +
-           "\r\n既定の設定で動きます。このファイルはそのまま残し、終了するときにも書き換えません。";
+    return ini.LoadFailure() + Tr(Tx::SettingsUnread);
 }
 
 void ReadDisplay(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& o,

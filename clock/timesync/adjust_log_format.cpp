@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "clock/common/texts.h"
+
 namespace vistrel {
 
 namespace {
@@ -29,8 +31,8 @@ std::string FormatLogTime(TDateTime t) {
 
 std::string FormatClockChange(TDateTime server, TDateTime local) {
     const std::int64_t diff = ToMilliseconds(server) - ToMilliseconds(local);
-    if (diff > 0) return FormatTimeOfDay(diff) + " 時間を進めました";
-    return FormatTimeOfDay(-diff) + " 時間を戻しました";
+    if (diff > 0) return TrFill(Tx::LogAdvanced, {FormatTimeOfDay(diff)});
+    return TrFill(Tx::LogPutBack, {FormatTimeOfDay(-diff)});
 }
 
 DelayCorrection OneWayDelay(int average_round_trip_ms) {

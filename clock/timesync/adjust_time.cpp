@@ -4,6 +4,7 @@
 
 #include "clock/common/clock_source.h"
 #include "clock/common/reentry_guard.h"
+#include "clock/common/texts.h"
 #include "clock/timesync/adjust_log_format.h"
 
 namespace vistrel {
@@ -26,9 +27,9 @@ DelayCorrection MeasureDelay(const std::string& address, AdjustLog& log, AdjustN
         network.ProcessMessages();
         log.AddInfoLine(tally.Count(network.PingOnce(address)));
     }
-    if (tally.Replies() == 0) log.AddInfoLine("ｻｰﾊﾞｰの応答がありません");
+    if (tally.Replies() == 0) log.AddInfoLine(Tr(Tx::LogNoReply));
     log.AddInfoLine("Success " + std::to_string(tally.Replies()) + " times");
-    log.AddInfoLine("応答時間 " + std::to_string(tally.AverageMs()) + "ms です");
+    log.AddInfoLine(TrFill(Tx::LogReplyTime, {std::to_string(tally.AverageMs())}));
     return OneWayDelay(tally.AverageMs());
 }
 
@@ -48,7 +49,7 @@ void Adjust(const AdjustSettings& settings, AdjustLog& log, AdjustNetwork& netwo
 
     const ConnectOutcome connection = ConnectStep(dial_up, settings.dial_up);
     if (!connection.ok) {
-        log.AddInfoLine("ﾀﾞｲﾔﾙｱｯﾌﾟ接続に失敗しました。");
+        log.AddInfoLine(Tr(Tx::LogDialFailed));
         log.FinishInfo();
         return;
     }
@@ -65,7 +66,7 @@ void Adjust(const AdjustSettings& settings, AdjustLog& log, AdjustNetwork& netwo
     log.AddInfoLine("Server connecting...");
     const TDateTime server_time = AskServer(address, settings, network);
     if (server_time == 0) {
-        log.AddInfoLine("NTPｻｰﾊﾞｰから時刻の取得に失敗しました。");
+        log.AddInfoLine(Tr(Tx::LogNtpFailed));
         log.FinishInfo();
         HangUpStep(dial_up, settings.dial_up, connection.connected_by_this_run, true);
         return;

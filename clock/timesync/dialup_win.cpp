@@ -9,6 +9,7 @@
 #include "clock/common/handles_win.h"
 #include "clock/common/message_box.h"
 #include "clock/common/system_info.h"
+#include "clock/common/texts.h"
 
 namespace vistrel {
 
@@ -49,7 +50,7 @@ int RasConnectionCount(const DialUpNotice& notice) {
     const UniqueModule ras = LoadRasLibrary();
     const RasEnumConnectionsFn enumerate = ras ? FindRasEnum(ras.get()) : nullptr;
     if (!enumerate) {
-        notice("rasapi32.dll が ロードできませんでした。", MB_ICONWARNING | MB_OK);
+        notice(Tr(Tx::MsgRasMissing), MB_ICONWARNING | MB_OK);
         return 0;
     }
     std::vector<RASCONNA> connections(kMaxConnections);

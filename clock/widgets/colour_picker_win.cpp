@@ -9,6 +9,7 @@
 
 #include "clock/common/colour_win.h"
 #include "clock/common/handles_win.h"
+#include "clock/common/texts.h"
 #include "clock/common/wide_win.h"
 #include "clock/widgets/colour_button_win.h"
 
@@ -22,39 +23,39 @@ namespace {
 
 struct Swatch {
     TColor colour;
-    const char* name;
+    Tx name;
 };
 
 constexpr TColor System(int index) { return static_cast<TColor>(0xFF000000u | unsigned(index)); }
 
 constexpr std::array<Swatch, 16> kBasic = {{
-    {0x000000, "黒"},
-    {0x000080, "ﾏﾙｰﾝ"},
-    {0x008000, "緑"},
-    {0x008080, "ｵﾘｰﾌﾞ"},
-    {0x800000, "紺"},
-    {0x800080, "紫"},
-    {0x808000, "青緑"},
-    {0x808080, "灰色"},
-    {0xC0C0C0, "銀色"},
-    {0x0000FF, "赤"},
-    {0x00FF00, "ﾗｲﾑ"},
-    {0x00FFFF, "黄"},
-    {0xFF0000, "青"},
-    {0xFF00FF, "赤紫"},
-    {0xFFFF00, "水色"},
-    {0xFFFFFF, "白"},
+    {0x000000, Tx::ColourBlack},
+    {0x000080, Tx::ColourMaroon},
+    {0x008000, Tx::ColourGreen},
+    {0x008080, Tx::ColourOlive},
+    {0x800000, Tx::ColourNavy},
+    {0x800080, Tx::ColourPurple},
+    {0x808000, Tx::ColourTeal},
+    {0x808080, Tx::ColourGrey},
+    {0xC0C0C0, Tx::ColourSilver},
+    {0x0000FF, Tx::ColourRed},
+    {0x00FF00, Tx::ColourLime},
+    {0x00FFFF, Tx::ColourYellow},
+    {0xFF0000, Tx::ColourBlue},
+    {0xFF00FF, Tx::ColourFuchsia},
+    {0xFFFF00, Tx::ColourAqua},
+    {0xFFFFFF, Tx::ColourWhite},
 }};
 
 const std::array<Swatch, 8> kSystem = {{
-    {System(COLOR_WINDOW), "ｳｨﾝﾄﾞｳの背景"},
-    {System(COLOR_WINDOWTEXT), "ｳｨﾝﾄﾞｳの文字"},
-    {System(COLOR_BTNFACE), "ﾎﾞﾀﾝの表面"},
-    {System(COLOR_BTNTEXT), "ﾎﾞﾀﾝの文字"},
-    {System(COLOR_HIGHLIGHT), "選択項目の背景"},
-    {System(COLOR_HIGHLIGHTTEXT), "選択項目の文字"},
-    {System(COLOR_INFOBK), "ﾂｰﾙﾁｯﾌﾟの背景"},
-    {System(COLOR_DESKTOP), "ﾃﾞｽｸﾄｯﾌﾟ"},
+    {System(COLOR_WINDOW), Tx::ColourWindow},
+    {System(COLOR_WINDOWTEXT), Tx::ColourWindowText},
+    {System(COLOR_BTNFACE), Tx::ColourButtonFace},
+    {System(COLOR_BTNTEXT), Tx::ColourButtonText},
+    {System(COLOR_HIGHLIGHT), Tx::ColourHighlight},
+    {System(COLOR_HIGHLIGHTTEXT), Tx::ColourHighlightText},
+    {System(COLOR_INFOBK), Tx::ColourTooltip},
+    {System(COLOR_DESKTOP), Tx::ColourDesktop},
 }};
 
 constexpr UINT kFirstSwatch = 1;
@@ -84,6 +85,7 @@ public:
         std::vector<Swatch> swatches(kBasic.begin(), kBasic.end());
         if (system_colours) swatches.insert(swatches.end(), kSystem.begin(), kSystem.end());
 
+        const TextBook texts;
         const UniqueMenu menu(CreatePopupMenu());
         std::vector<UniqueBitmap> bitmaps;
         const auto add = [&](UINT id, const std::string& text, UniqueBitmap bitmap, bool checked) {
@@ -101,13 +103,14 @@ public:
         };
         for (std::size_t i = 0; i < swatches.size(); ++i) {
             if (i == kBasic.size()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-            add(kFirstSwatch + static_cast<UINT>(i), swatches[i].name,
+            add(kFirstSwatch + static_cast<UINT>(i), texts(swatches[i].name),
                 SwatchBitmap(ToColorRef(swatches[i].colour)), swatches[i].colour == current);
         }
         AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         // A blank in the swatches' column keeps the text in line with theirs (and inside the
         // menu: the menu is as wide as its widest text plus that column).
-        add(kMoreColours, "その他の色...", SwatchBitmap(GetSysColor(COLOR_MENU), false), false);
+        add(kMoreColours, texts(Tx::ColourMore), SwatchBitmap(GetSysColor(COLOR_MENU), false),
+            false);
 
         RECT r{};
         GetWindowRect(button, &r);

@@ -9,7 +9,8 @@ source "$(dirname "$0")/lib.sh"
 zip=$("$E2E_ROOT/tools/make_dist.sh" | tail -1)
 name=$(basename "$zip" .zip)
 expected=$(printf '%s\n' "$name/" "$name/Vistrel.exe" "$name/Nappo.exe" "$name/Nappo.dll" \
-    "$name/お読みください.txt" "$name/help/" $(cd "$E2E_ROOT/docs/help" && ls | sed "s|^|$name/help/|") |
+    "$name/お読みください.txt" "$name/help/" $(cd "$E2E_ROOT/docs/help" && ls | sed "s|^|$name/help/|") \
+    "$name/lang/" "$name/lang/en/" "$name/lang/en/Lang.dll" |
     sort)
 e2e_check "the package holds exactly the intended files" \
     diff <(unzip -Z1 "$zip" | sort) <(echo "$expected")
