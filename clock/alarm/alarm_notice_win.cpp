@@ -9,6 +9,7 @@
 #include "clock/common/error.h"
 #include "clock/common/monitors_win.h"
 #include "clock/common/placement.h"
+#include "clock/common/program_icon_win.h"
 #include "clock/common/wide_win.h"
 
 namespace vistrel {
@@ -78,6 +79,7 @@ void AlarmNotice::CreateNotice(const wchar_t* class_name, DWORD ex_style, const 
                                DWORD style, int x, int y, int width, int height) {
     CreateOf(class_name, ex_style, title, style, x, y, width, height, Owner());
     self_owned_ = true;
+    GiveProgramIcon(hwnd());
 }
 
 void AlarmNotice::OnFinalMessage() {

@@ -1,5 +1,6 @@
 #include "clock/app/app_window_win.h"
 
+#include "clock/common/program_icon_win.h"
 #include "clock/common/wide_win.h"
 
 namespace vistrel {
@@ -12,6 +13,7 @@ void AppWindow::Create() {
     CreateOf(kClassName, WS_EX_TOOLWINDOW, L"Vistrel",
              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, cx, cy, 0, 0, nullptr);
     title_ = L"Vistrel";
+    GiveProgramIcon(hwnd());
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 

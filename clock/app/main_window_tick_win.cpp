@@ -40,6 +40,8 @@ void TfrmVistrel::Timer1Timer() {
     const TickResult r = RunTick(tick_, now, shown, minimized_);
     if (!r.new_second) return;
     ResetFpu();
+    // A notification area that was not ready at the start (or took too long) gets the icon now.
+    if (tray_) tray_->Retry();
     if (r.catch_up) CatchUp();
     if (r.redraw) Redraw();
     app_.SetTitle(minimized_

@@ -14,6 +14,7 @@
 #include "clock/common/fpu.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/message_box.h"
+#include "clock/common/program_icon_win.h"
 #include "clock/common/run_command.h"
 #include "clock/common/system_info.h"
 #include "clock/common/vocabulary.h"
@@ -37,6 +38,8 @@ void TfrmVistrel::Create() {
     RegisterClassOnce(kMainWindowClass, CS_DBLCLKS);
     // The size before the settings give the real one.
     CreateOf(kMainWindowClass, 0, L"Vistrel", WS_POPUP, 0, 0, 162, 149, app_.hwnd());
+    // A window manager lists the clock too once it has been active (its menu makes it so).
+    GiveProgramIcon(hwnd());
     try {
         FormCreate();
     } catch (const std::exception& e) {
@@ -86,7 +89,7 @@ void TfrmVistrel::FormCreate() {
     LoadAlarmsAtStart();
 
     app_.on_activate = [] {}; // the text formats of this program are fixed; nothing to renew
-    app_.on_deactivate = [this] { app_.SetTopmost(window_.StayOnTop); };
+    app_.on_deactivate = [this] { ApplyStayOnTop(); };
     app_.on_minimize = [this] {
         minimized_ = true;
         app_.SetTaskbarButton(true);
@@ -163,7 +166,7 @@ void TfrmVistrel::ReadAllSettings() {
     const int pixels = Scale(window_.Size, monitors[MonitorIndexFor(monitors, stored)].dpi);
     PlaceWindow(Rect::Sized(window_.PointX, window_.PointY, pixels, pixels));
     ApplyTranslucency();
-    if (window_.StayOnTop) app_.SetTopmost(true);
+    if (window_.StayOnTop) ApplyStayOnTop();
     option_.Locked = false;
     if (window_.Lock) LockCmd1();
 }
@@ -209,6 +212,14 @@ void TfrmVistrel::ApplyTranslucency() {
     ex = set_layered_ ? (ex | WS_EX_LAYERED) : (ex & ~WS_EX_LAYERED);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex);
     SetLayeredAlpha(option_.UseTrans ? option_.Trans : 255);
+}
+
+void TfrmVistrel::ApplyStayOnTop() {
+    // The clock window's own place follows the setting too: an owner's change need not carry to
+    // the windows it owns (under Wine it does not), and the clock would stay above everything.
+    app_.SetTopmost(window_.StayOnTop);
+    SetWindowPos(hwnd(), window_.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TfrmVistrel::SetLayeredAlpha(int alpha) {

@@ -69,6 +69,7 @@ private:
     Rect Bounds() const;
     void PlaceWindow(const Rect& r);
     void ApplyTranslucency();
+    void ApplyStayOnTop();
     // The window's alpha (0-255, clamped) with its colour key; alpha applies only when
     // translucency is on.
     void SetLayeredAlpha(int alpha);

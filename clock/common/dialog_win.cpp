@@ -4,6 +4,7 @@
 #include "clock/common/message_loop_win.h"
 #include "clock/common/monitors_win.h"
 #include "clock/common/placement.h"
+#include "clock/common/program_icon_win.h"
 #include "clock/common/window_win.h"
 #include "clock/widgets/colour_button_win.h"
 
@@ -97,6 +98,9 @@ INT_PTR Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITDIALOG: {
         // A timer fires once the modal loop has shown the dialog and gone idle.
         if (modal_ && Driver()) SetTimer(hwnd_, kDriverTimer, 1, nullptr);
+        // A dialog of its own on the screen (not a page) shows the clock's icon in the task
+        // switcher; a page's parent has it already.
+        if (!(GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD)) GiveProgramIcon(hwnd_);
         return OnInit() ? TRUE : FALSE;
     }
     case WM_TIMER:

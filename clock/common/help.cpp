@@ -46,7 +46,13 @@ void ShowHelp(int context) {
         return;
     }
     const bool opened = TestOpener() ? TestOpener()(path) : detail::OpenInBrowser(path);
-    if (!opened) ShowMessageBox("ヘルプのページを開けませんでした。\r\n" + path, MsgType::Warning);
+    // Without a browser the user can still read the page: say where it is, whole.
+    if (!opened) {
+        ShowMessageBox("ヘルプのページを開けませんでした。\r\n"
+                       "ブラウザで次のファイルを開いてください。\r\n" +
+                           path,
+                       MsgType::Warning);
+    }
 }
 
 void SetHelpOpenerForTests(HelpOpener opener) { TestOpener() = std::move(opener); }

@@ -7,14 +7,15 @@
 #include <future>
 #include <memory>
 #include <thread>
+#include <utility>
 
 #include "clock/common/wide_win.h"
 #include "clock/widgets/tray_icon_win.h"
 
 namespace vistrel {
 
-TrayIcon::TrayIcon(HWND owner, UINT id, UINT callback_message)
-    : owner_(owner), id_(id), callback_(callback_message) {}
+TrayIcon::TrayIcon(HWND owner, UINT id, UINT callback_message, Notify notify)
+    : owner_(owner), id_(id), callback_(callback_message), notify_(std::move(notify)) {}
 
 TrayIcon::~TrayIcon() { Hide(); }
 
@@ -32,41 +33,48 @@ NOTIFYICONDATAW TrayIcon::Data() const {
 
 bool TrayIcon::Add() {
     NOTIFYICONDATAW d = Data();
-    return Shell_NotifyIconW(NIM_ADD, &d) != FALSE;
+    return notify_(NIM_ADD, &d) != FALSE;
 }
 
 void TrayIcon::Show(HICON icon, const std::string& tip) {
     icon_ = icon;
     tip_ = Widen(tip);
-    NOTIFYICONDATAW d = Data();
-    if (visible_) {
-        Shell_NotifyIconW(NIM_MODIFY, &d);
-        return;
+    wanted_ = true;
+    if (added_) {
+        NOTIFYICONDATAW d = Data();
+        // A shell that lost the icon (it ended without telling) refuses the change: add it anew.
+        if (notify_(NIM_MODIFY, &d)) return;
     }
-    visible_ = Add();
+    added_ = Add();
 }
 
 void TrayIcon::Hide() {
-    if (!visible_) return;
+    wanted_ = false;
+    if (!added_) return;
     NOTIFYICONDATAW d = Data();
-    Shell_NotifyIconW(NIM_DELETE, &d);
-    visible_ = false;
+    notify_(NIM_DELETE, &d);
+    added_ = false;
 }
 
 void TrayIcon::HideAtExit(unsigned wait_ms) {
-    if (!visible_) return;
-    visible_ = false;
+    wanted_ = false;
+    if (!added_) return;
+    added_ = false;
     auto done = std::make_shared<std::promise<void>>();
     std::future<void> removed = done->get_future();
-    std::thread([d = Data(), done]() mutable {
-        Shell_NotifyIconW(NIM_DELETE, &d);
+    std::thread([d = Data(), notify = notify_, done]() mutable {
+        notify(NIM_DELETE, &d);
         done->set_value();
     }).detach();
     removed.wait_for(std::chrono::milliseconds(wait_ms));
 }
 
+void TrayIcon::Retry() {
+    if (wanted_ && !added_) added_ = Add();
+}
+
 void TrayIcon::OnTaskbarCreated() {
-    if (visible_) visible_ = Add();
+    if (wanted_) added_ = Add();
 }
 
 UINT TrayIcon::TaskbarCreatedMessage() {
