@@ -11,6 +11,8 @@
 //                                and text, so that a script clicks a control wherever a window
 //                                manager put the window and however wide its frame is
 //   probe_win topmost            whether the clock window and its owner are topmost
+//   probe_win popup              whether a pop-up menu is open (and where)
+//   probe_win tooltip            whether a tooltip window (of any program) is shown
 //   probe_win box [ms]           waits for a message box of the clock's and prints its text
 //   probe_win dismiss            presses OK (or the default button) of that message box
 //   probe_win closetime          closes the clock and prints how long until its window is gone
@@ -18,6 +20,7 @@
 //   probe_win nappo              the screen saver manager: its window, status window and idle time
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -229,6 +232,36 @@ int Topmost() {
     return 0;
 }
 
+// The system's pop-up menu window class.
+int Popup() {
+    HWND menu = FindWindowW(MAKEINTATOM(0x8000), nullptr);
+    RECT r;
+    if (!menu || !IsWindowVisible(menu) || !GetWindowRect(menu, &r)) {
+        std::printf("open=0\n");
+        return 1;
+    }
+    std::printf("open=1 x=%ld y=%ld w=%ld h=%ld \n", r.left, r.top, r.right - r.left,
+                r.bottom - r.top);
+    return 0;
+}
+
+int Tooltip() {
+    bool shown = false;
+    EnumWindows(
+        [](HWND w, LPARAM data) -> BOOL {
+            wchar_t cls[64] = {};
+            GetClassNameW(w, cls, 64);
+            if (IsWindowVisible(w) && !std::wcscmp(cls, TOOLTIPS_CLASSW)) {
+                *reinterpret_cast<bool*>(data) = true;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shown));
+    std::printf("shown=%d\n", shown ? 1 : 0);
+    return shown ? 0 : 1;
+}
+
 int WindowRect() {
     HWND w = WindowOfCaptionArgument();
     RECT r;
@@ -264,6 +297,8 @@ int main(int argc, char** argv) {
     if (!std::strcmp(cmd, "window") && argc > 2) return WindowRect();
     if (!std::strcmp(cmd, "controls") && argc > 2) return Controls();
     if (!std::strcmp(cmd, "topmost")) return Topmost();
+    if (!std::strcmp(cmd, "popup")) return Popup();
+    if (!std::strcmp(cmd, "tooltip")) return Tooltip();
     if (!std::strcmp(cmd, "box")) return Box(argc > 2 ? std::atoi(argv[2]) : 10000);
     if (!std::strcmp(cmd, "dismiss")) return Dismiss();
     if (!std::strcmp(cmd, "closetime")) return CloseTime();

@@ -51,6 +51,9 @@ export HOME="$PWD/build/testhome"
 # the bare display only: they use no display (saves, the time server), their own display (two
 # monitors), or their own Wine prefix.
 VISTREL_BARE_ONLY="chrony_e2e.sh interrupted_save_e2e.sh monitors_e2e.sh dist_e2e.sh"
+# Scripts that still click or look at fixed pixels which a window manager's frames, placement and
+# focus move, or time what it slows, and do not yet find their targets on the desktop (README).
+VISTREL_BARE_ONLY+=" face_live_e2e.sh missed_alarms_e2e.sh option_faces_e2e.sh unread_files_e2e.sh"
 
 # One virtual display and one Wine server for all the Windows runs.
 export VISTREL_XVFB_LOG=build/xvfb.log
@@ -72,7 +75,7 @@ vistrel_stop_xvfb
 
 # Again on a desktop as users have one: a window manager, a notification area and a compositor
 # on a virtual display of their own (Wine's server restarted for it: it keeps its view of the
-# display). The scripts a window manager cannot touch are not run twice (see README).
+# display). The scripts above are not run twice.
 source tools/desktop_session.sh
 if vistrel_start_desktop; then
     wineserver -p >/dev/null 2>&1

@@ -217,9 +217,9 @@ void TfrmVistrel::ApplyTranslucency() {
 void TfrmVistrel::ApplyStayOnTop() {
     // The clock window's own place follows the setting too: an owner's change need not carry to
     // the windows it owns (under Wine it does not), and the clock would stay above everything.
-    app_.SetTopmost(window_.StayOnTop);
     SetWindowPos(hwnd(), window_.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    app_.SetTopmost(window_.StayOnTop);
 }
 
 void TfrmVistrel::SetLayeredAlpha(int alpha) {

@@ -74,7 +74,12 @@ void TrayIcon::Retry() {
 }
 
 void TrayIcon::OnTaskbarCreated() {
-    if (wanted_) added_ = Add();
+    if (!wanted_) return;
+    // A new shell holds none of ours; a new notification area behind the same shell may hold a
+    // stale one: either way the icon is put anew.
+    NOTIFYICONDATAW d = Data();
+    notify_(NIM_DELETE, &d);
+    added_ = Add();
 }
 
 UINT TrayIcon::TaskbarCreatedMessage() {
