@@ -2,12 +2,13 @@
 
 #include "clock/common/wide_win.h"
 #include "nappo/status_texts.h"
+#include "resources/resource.h"
 
 namespace nappo {
 
 namespace {
-constexpr int kClientWidth = 320;
-constexpr int kClientHeight = 196;
+constexpr int kClientWidth = 344;
+constexpr int kClientHeight = 204;
 constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
@@ -23,6 +24,12 @@ constexpr Row kRows[] = {
     {kWaitLabel, StatusWindow::kIdWait, kWaitUnit},
     {kModeLabel, StatusWindow::kIdMode, ""},
 };
+
+// The manager's own icon at a size; shared icons belong to the system, nothing frees them.
+HICON NappoIcon(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NAPPO),
+                                         IMAGE_ICON, size, size, LR_SHARED));
+}
 } // namespace
 
 void StatusWindow::Create(HWND owner) {
@@ -32,24 +39,33 @@ void StatusWindow::Create(HWND owner) {
     CreateOf(kStatusClass, kFrameExStyle, vistrel::Widen(kStatusCaption).c_str(), kFrameStyle, 0, 0,
              frame.right - frame.left, frame.bottom - frame.top, owner);
     CreateControls();
+    // The manager's own icon, in the title bar and wherever the system lists the window.
+    const auto set_icon = [this](WPARAM kind, int metric) {
+        SendMessageW(hwnd(), WM_SETICON, kind,
+                     reinterpret_cast<LPARAM>(NappoIcon(GetSystemMetrics(metric))));
+    };
+    set_icon(ICON_BIG, SM_CXICON);
+    set_icon(ICON_SMALL, SM_CXSMICON);
 }
 
 void StatusWindow::CreateControls() {
     font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                             L"MS UI Gothic"));
-    AddControl(L"STATIC", kTitleLine, SS_LEFT, -1, 14, 12, 292, 16);
-    int y = 40;
+    const HWND icon = AddControl(L"STATIC", "", SS_ICON, kIdIcon, 14, 8, 32, 32);
+    SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(NappoIcon(32)), 0);
+    AddControl(L"STATIC", kTitleLine, SS_LEFT, -1, 54, 16, 276, 16);
+    int y = 48;
     for (const Row& row : kRows) {
         AddControl(L"STATIC", row.label, SS_LEFT, -1, 24, y, 150, 16);
-        AddControl(L"STATIC", "", SS_RIGHT, row.value_id, 176, y, 76, 16);
-        AddControl(L"STATIC", row.unit, SS_LEFT, -1, 258, y, 50, 16);
+        AddControl(L"STATIC", "", SS_RIGHT, row.value_id, 188, y, 76, 16);
+        AddControl(L"STATIC", row.unit, SS_LEFT, -1, 270, y, 50, 16);
         y += 22;
     }
-    AddControl(L"STATIC", "", SS_CENTER, kIdState, 14, y + 4, 292, 16);
-    AddControl(L"BUTTON", kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kIdOk, 72, 158, 84,
+    AddControl(L"STATIC", "", SS_CENTER, kIdState, 14, y + 4, 316, 16);
+    AddControl(L"BUTTON", kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kIdOk, 83, 166, 84,
                26);
-    AddControl(L"BUTTON", kCloseButton, BS_PUSHBUTTON | WS_TABSTOP, kIdClose, 166, 158, 84, 26);
+    AddControl(L"BUTTON", kCloseButton, BS_PUSHBUTTON | WS_TABSTOP, kIdClose, 177, 166, 84, 26);
 }
 
 HWND StatusWindow::AddControl(const wchar_t* kind, const std::string& text, DWORD style, int id,

@@ -19,7 +19,16 @@ inline constexpr wchar_t kStatusClass[] = L"TfrmNappoStatus";
 
 class StatusWindow : public vistrel::Window {
 public:
-    enum : int { kIdOk = IDOK, kIdClose = 101, kIdIdle, kIdSaver, kIdWait, kIdMode, kIdState };
+    enum : int {
+        kIdOk = IDOK,
+        kIdClose = 101,
+        kIdIdle,
+        kIdSaver,
+        kIdWait,
+        kIdMode,
+        kIdState,
+        kIdIcon
+    };
 
     // on_end runs when the user asks to end the manager.
     explicit StatusWindow(std::function<void()> on_end) : on_end_(std::move(on_end)) {}

@@ -4,6 +4,8 @@
 
 #define IDI_VISTREL 1
 #define IDI_TRAY 2
+// The screen saver manager's icon: in Nappo.exe, and in the clock for the About window.
+#define IDI_NAPPO 3
 
 // The About window (controls 1100-1199).
 #define IDD_ABOUT 100

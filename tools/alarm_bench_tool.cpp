@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         AlarmEditor editor(list); // every row filled, as the editor opens
         const double open = Seconds(t3);
         const auto t4 = Clock::now();
-        const AlarmList accepted = editor.Accept();
+        const AlarmList accepted = TakeBackAlarms(list, editor.Accept(), Now(), nullptr);
         const double accept = Seconds(t4);
 
         std::printf("%zu alarms: load+catch-up+sort %.3f s, sort %.3f s, save %.3f s, "

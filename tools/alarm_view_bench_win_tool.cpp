@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
         const auto edited = RunAlarmView(nullptr, {}, alarms);
         const auto ended = Clock::now();
         if (!edited) return std::fprintf(stderr, "the editor did not end with OK\n"), 1;
-        if (!SaveAlarmFile("alarm_view_bench.CSV", *edited).saved) return 1;
+        const AlarmList taken = TakeBackAlarms(alarms, std::move(*edited), Now(), nullptr);
+        if (!SaveAlarmFile("alarm_view_bench.CSV", taken).saved) return 1;
         opens.push_back(Ms(shown - start));
         oks.push_back(Ms(ended - shown));
         saves.push_back(Ms(Clock::now() - ended));

@@ -1,6 +1,6 @@
 // Opens the alarm notification windows with a sample record, for a look at them (and a
 // screenshot) without waiting for an alarm. Usage: alarm_window_demo [msg|fusen|board|all]
-// [seconds] [speed]. The board lies across a stand-in clock of 200 pixels at (700, 80).
+// [seconds] [speed] [points]. The board lies across a stand-in clock of 200 pixels at (700, 80).
 #include <windows.h>
 
 #include <cstdlib>
@@ -13,12 +13,14 @@
 
 namespace {
 
+int g_points = 12;
+
 vistrel::TAlarmItem Sample(const char* message, std::uint32_t colour) {
     vistrel::TAlarmItem item;
     item.next_time = vistrel::EncodeDateTime(2026, 12, 8, 7, 30, 0, 0);
     item.message = message;
     item.colour = colour;
-    item.font_size = 12;
+    item.font_size = g_points;
     return item;
 }
 
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     using namespace vistrel;
     const std::string which = argc > 1 ? argv[1] : "all";
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
+    if (argc > 4) g_points = std::atoi(argv[4]);
     InitVocabulary();
 
     auto host = std::make_shared<AlarmHost>();

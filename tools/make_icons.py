@@ -50,6 +50,12 @@ class Canvas:
                 if math.hypot(px - (x0 + t * dx), py - (y0 + t * dy)) <= w / 2:
                     self._put(x, y, c)
 
+    def rounded_rect(self, x0, y0, x1, y1, r, c):
+        self.polygon([(x0 + r, y0), (x1 - r, y0), (x1 - r, y1), (x0 + r, y1)], c)
+        self.polygon([(x0, y0 + r), (x1, y0 + r), (x1, y1 - r), (x0, y1 - r)], c)
+        for cx, cy in ((x0 + r, y0 + r), (x1 - r, y0 + r), (x0 + r, y1 - r), (x1 - r, y1 - r)):
+            self.disc(cx, cy, r, c)
+
     def polygon(self, pts, c):
         pts = [(x * SS, y * SS) for x, y in pts]
         miny, maxy = int(min(p[1] for p in pts)), int(max(p[1] for p in pts)) + 1
@@ -208,12 +214,33 @@ def icon(size, tray=False):
     return c.pixels()
 
 
+NIGHT = (22, 30, 62)
+
+
+def nappo_icon(size):
+    """The screen saver manager: a screen in the clock's rim colour, asleep under a crescent moon
+    in the clock's face colour, with the second hand's red for a star."""
+    c = Canvas(size)
+    u = size / 32.0
+    c.rounded_rect(1 * u, 3 * u, 31 * u, 24 * u, 2.5 * u, RIM)     # the bezel
+    c.rounded_rect(3.5 * u, 5.5 * u, 28.5 * u, 21.5 * u, 1 * u, NIGHT)  # the sleeping screen
+    c.polygon([(13 * u, 24 * u), (19 * u, 24 * u), (20.5 * u, 28 * u), (11.5 * u, 28 * u)], RIM)
+    c.rounded_rect(8 * u, 27.5 * u, 24 * u, 30.5 * u, 1.2 * u, RIM)  # the stand
+    c.disc(13 * u, 13.5 * u, 6 * u, FACE)                            # the moon ...
+    c.disc(16 * u, 11.5 * u, 5.4 * u, NIGHT)                         # ... cut to a crescent
+    c.disc(23 * u, 9.5 * u, max(0.9, 1.4 * u), SECOND)
+    if size >= 24:
+        c.disc(21 * u, 17 * u, max(0.7, 0.9 * u), FACE)
+    return c.pixels()
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, (rows, hot) in cursors().items():
         write_group(os.path.join(OUT, name + ".cur"), 2, [(rows, hot)])
     write_group(os.path.join(OUT, "vistrel.ico"), 1, [(icon(s),) for s in (16, 24, 32, 48, 64)])
     write_group(os.path.join(OUT, "tray.ico"), 1, [(icon(s, tray=True),) for s in (16, 20, 24, 32)])
+    write_group(os.path.join(OUT, "nappo.ico"), 1, [(nappo_icon(s),) for s in (16, 24, 32, 48, 64)])
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 //   probe_win wait <ms>          waits until the clock window exists
 //   probe_win minimize|restore|close
 //   probe_win display <w> <h>    tells the clock the screen size changed
+//   probe_win dpi <dpi>          tells the clock its monitor's DPI changed
 //   probe_win command <n>        posts the clock the command number n, as its menu does
 //   probe_win monitors           every monitor: bounds and work area
 //   probe_win window <caption>   the rectangle of our visible top-level window with that caption
@@ -14,7 +15,7 @@
 //   probe_win popup              whether a pop-up menu is open (and where)
 //   probe_win tooltip            whether a tooltip window (of any program) is shown
 //   probe_win box [ms]           waits for a message box of the clock's and prints its text
-//   probe_win dismiss            presses OK (or the default button) of that message box
+//   probe_win dismiss [id]       presses OK (or the default button, or the button id) of that box
 //   probe_win closetime          closes the clock and prints how long until its window is gone
 //                                and until its process has ended
 //   probe_win nappo              the screen saver manager: its window, status window and idle time
@@ -120,11 +121,13 @@ int Box(int ms) {
     return 1;
 }
 
-int Dismiss() {
+int Dismiss(int button) {
     HWND box = FindBox();
     if (!box) return 1;
     const LRESULT def = SendMessageW(box, DM_GETDEFID, 0, 0);
-    const WORD id = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK;
+    const WORD id = button                       ? static_cast<WORD>(button)
+                    : HIWORD(def) == DC_HASDEFID ? LOWORD(def)
+                                                 : IDOK;
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     return 0;
 }
@@ -288,6 +291,14 @@ int main(int argc, char** argv) {
         const LPARAM size = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
         return main && SendMessageW(main, WM_DISPLAYCHANGE, 32, size) == 0 ? 0 : 1;
     }
+    if (!std::strcmp(cmd, "dpi") && argc > 2) {
+        // As the system tells a per-monitor aware window that its monitor's DPI changed (Wine
+        // never does). The system's suggested rectangle is a pointer into the sender's memory,
+        // which another process cannot read: none is passed, the clock sizes itself.
+        HWND main = MainWindow();
+        const WORD dpi = static_cast<WORD>(std::atoi(argv[2]));
+        return main && SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0) == 0 ? 0 : 1;
+    }
     if (!std::strcmp(cmd, "command") && argc > 2) {
         HWND main = MainWindow();
         return main && PostMessageW(main, WM_COMMAND, std::atoi(argv[2]), 0) ? 0 : 1;
@@ -300,7 +311,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(cmd, "popup")) return Popup();
     if (!std::strcmp(cmd, "tooltip")) return Tooltip();
     if (!std::strcmp(cmd, "box")) return Box(argc > 2 ? std::atoi(argv[2]) : 10000);
-    if (!std::strcmp(cmd, "dismiss")) return Dismiss();
+    if (!std::strcmp(cmd, "dismiss")) return Dismiss(argc > 2 ? std::atoi(argv[2]) : 0);
     if (!std::strcmp(cmd, "closetime")) return CloseTime();
     if (!std::strcmp(cmd, "nappo")) return Nappo();
     if (!std::strcmp(cmd, "close")) {

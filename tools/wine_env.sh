@@ -4,7 +4,9 @@
 VISTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export WINEPREFIX="${WINEPREFIX:-$VISTREL_ROOT/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# rasapi32 native first: a test loads a stand-in that checks record sizes as Windows does; with
+# none beside a program, Wine's own library is taken as before.
+export WINEDLLOVERRIDES="mscoree,mshtml=;rasapi32=n,b"
 export WINEARCH=win64
 
 # The process of this prefix only: other Wine prefixes may be running on the machine.

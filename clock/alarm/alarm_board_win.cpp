@@ -32,6 +32,7 @@ void TfrmAlarmBoard::FormCreate() {
     CreateNotice(kClassName, WS_EX_TOOLWINDOW, L"Vistrel", WS_POPUP, 0, 0, kClientWidth,
                  kClientHeight);
     PopupMenu1_.reset(CreatePopupMenu());
+    AppendMenuW(PopupMenu1_.get(), MF_STRING, kSnoozeCommand, SnoozeCaption().c_str());
     AppendMenuW(PopupMenu1_.get(), MF_STRING, kCloseItem, L"閉じる(&C)");
     const TextReplacement texts[] = {MenuCaption(kCloseTextNumber, PopupMenu1_.get(), kCloseItem)};
     ApplyLanguage(texts);
@@ -101,6 +102,16 @@ void TfrmAlarmBoard::Timer1Timer() {
 
 void TfrmAlarmBoard::OnRightButtonDown(POINT p) {
     ClientToScreen(hwnd(), &p);
+    ShowMenuAt(p);
+}
+
+void TfrmAlarmBoard::OnKeyboardMenu() {
+    POINT p{0, 0};
+    ClientToScreen(hwnd(), &p);
+    ShowMenuAt(p);
+}
+
+void TfrmAlarmBoard::ShowMenuAt(POINT p) {
     TrackPopupMenu(PopupMenu1_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd(),
                    nullptr);
 }
@@ -124,6 +135,10 @@ LRESULT TfrmAlarmBoard::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return AlarmNotice::HandleMessage(msg, wp, lp);
     case WM_RBUTTONDOWN: OnRightButtonDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
+    // Shift+F10 or the menu key; the mouse's menu has opened on the press already.
+    case WM_CONTEXTMENU:
+        if (lp == -1) OnKeyboardMenu();
+        return 0;
     case WM_LBUTTONDOWN:
         pressed_ = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         dragging_ = true;

@@ -48,6 +48,8 @@ private:
     void OnPaint();
     void Timer1Timer();
     void OnRightButtonDown(POINT p);
+    void OnKeyboardMenu();
+    void ShowMenuAt(POINT p);
     void OnMouseMove(WPARAM keys, POINT p);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 

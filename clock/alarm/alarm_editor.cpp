@@ -50,6 +50,23 @@ std::string FirstItemIfEmpty(const std::string& text, const std::string& first) 
 
 const AlarmRowTexts kNoTexts{};
 
+// A record's row: its next time is computed afresh, so every row shown or taken back is
+// scheduled from now.
+AlarmRowTexts TextsOf(TAlarmItem& item, const AlarmEditorTexts& formats) {
+    CalcNextTime(item, Now()); // leaves a record that cannot be scheduled as it was
+    AlarmRowTexts texts;
+    texts.set_time = SetTimeText(item, formats);
+    texts.next_time = IsShowableTime(item.next_time)
+                          ? FormatDateTime(formats.next_time_format, item.next_time)
+                          : std::string();
+    texts.message = item.message;
+    texts.action = item.action;
+    texts.sound = item.sound;
+    texts.mark = item.mark;
+    texts.colour = item.colour;
+    return texts;
+}
+
 } // namespace
 
 AlarmEditorTexts CurrentAlarmEditorTexts() {
@@ -179,8 +196,12 @@ TAlarmItem ReadEditors(const AlarmEditorFields& fields, TAlarmItem base) {
 }
 
 AlarmEditor::AlarmEditor(AlarmList records, AlarmEditorTexts texts)
-    : records_(std::move(records)), rows_(records_.size()), texts_(std::move(texts)) {
-    for (std::size_t row = 0; row < records_.size(); ++row) FillRow(row);
+    : records_(std::move(records)), origins_(records_.size()), rows_(records_.size()),
+      texts_(std::move(texts)) {
+    for (std::size_t row = 0; row < records_.size(); ++row) {
+        origins_[row] = row;
+        FillRow(row);
+    }
     EnterRow();
 }
 
@@ -192,17 +213,12 @@ AlarmEditorEnabling AlarmEditor::Enabling() const {
     return EditorEnabling(fields_.kind, !IsEmptyRow(current_), records_.size());
 }
 
-void AlarmEditor::FillRow(std::size_t row) {
-    TAlarmItem& item = records_[row];
-    CalcNextTime(item, Now()); // leaves a record that cannot be scheduled as it was
-    AlarmRowTexts& texts = rows_[row];
-    texts.set_time = SetTimeText(item, texts_);
-    texts.next_time = IsShowableTime(item.next_time)
-                          ? FormatDateTime(texts_.next_time_format, item.next_time)
-                          : std::string();
-    texts.message = item.message;
-    texts.action = item.action;
-    texts.sound = item.sound;
+void AlarmEditor::FillRow(std::size_t row) { rows_[row] = TextsOf(records_[row], texts_); }
+
+void AlarmEditor::ShowEdits() {
+    if (IsEmptyRow(current_) || !edited_) return;
+    TAlarmItem shown = ReadEditors(fields_, records_[current_]);
+    rows_[current_] = TextsOf(shown, texts_);
 }
 
 void AlarmEditor::EnterRow() {
@@ -230,17 +246,20 @@ template <typename T> void AlarmEditor::Change(T& field, T value) {
     if (field == value) return; // the control echoing what it was given
     field = std::move(value);
     edited_ = true;
+    ShowEdits();
 }
 
 void AlarmEditor::MakeNewRecord() {
     records_.push_back(ReadEditors(fields_));
+    origins_.push_back(kNewAlarm);
     rows_.emplace_back();
-    edited_ = true; // its cells are filled when the row is left
+    edited_ = true; // the record takes the editors' values when its row is left
     if (fields_.kind == akTimer) {
         const TimeParts now = DecodeTime(Now());
         fields_.hour = now.hour;
         fields_.minute = now.minute;
     }
+    ShowEdits();
 }
 
 void AlarmEditor::SetKind(int kind) {
@@ -280,23 +299,33 @@ void AlarmEditor::DeleteCurrent() {
     if (IsEmptyRow(current_)) return;
     const auto at = static_cast<std::ptrdiff_t>(current_);
     records_.erase(records_.begin() + at);
+    origins_.erase(origins_.begin() + at);
     rows_.erase(rows_.begin() + at);
     EnterRow(); // the row that moved up, or the empty row
 }
 
 void AlarmEditor::DeleteAll() {
     records_.clear();
+    origins_.clear();
     rows_.clear();
     current_ = 0;
     EnterRow();
 }
 
-AlarmList AlarmEditor::Accept() {
+EditedAlarms AlarmEditor::Accept() {
     LeaveRow();
     edited_ = false;
-    AlarmList list = records_;
-    SortAlarms(list);
-    return list;
+    std::vector<std::size_t> order(records_.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return NextTimeOrder(records_[a], records_[b]);
+    });
+    EditedAlarms edited;
+    for (const std::size_t i : order) {
+        edited.records.push_back(records_[i]);
+        edited.origins.push_back(origins_[i]);
+    }
+    return edited;
 }
 
 } // namespace vistrel

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "clock/alarm/alarm_item.h"
+#include "clock/alarm/scheduler.h"
 #include "clock/common/language.h"
 #include "clock/common/vocabulary.h"
 
@@ -99,13 +100,15 @@ struct HourMinute {
 };
 HourMinute NormaliseTime(int kind, int hour, int minute);
 
-// The grid's columns 1 to 5; column 0 is drawn from the record's mark and colour.
+// The grid's columns 1 to 5, and the mark and colour that column 0 is drawn with.
 struct AlarmRowTexts {
     std::string set_time;
     std::string next_time;
     std::string message;
     std::string action;
     std::string sound;
+    int mark = amNone;
+    std::uint32_t colour = kSystemWindowColour;
 };
 
 // Column 1: the set time in its kind's format; empty for a kind the editor does not know.
@@ -127,8 +130,8 @@ public:
     bool IsEmptyRow(std::size_t row) const { return row >= records_.size(); }
     std::size_t CurrentRow() const { return current_; }
     const AlarmList& Records() const { return records_; }
-    // The texts of a row; those of the empty row, and of a new record until its row is left,
-    // are empty.
+    // The texts of a row; the current row's follow its editors as they change (the record takes
+    // them when the row is left). The empty row's are empty.
     const AlarmRowTexts& RowTexts(std::size_t row) const;
 
     const AlarmEditorFields& Fields() const { return fields_; }
@@ -163,17 +166,20 @@ public:
 
     // OK: the current row takes the editors' values, and the records come back sorted by their
     // next time.
-    AlarmList Accept();
+    EditedAlarms Accept();
 
 private:
     void FillRow(std::size_t row);
+    // The current record's row shows what its editors hold.
+    void ShowEdits();
     void EnterRow();
     void LeaveRow();
     void MakeNewRecord();
     template <typename T> void Change(T& field, T value);
 
     AlarmList records_;
-    std::vector<AlarmRowTexts> rows_; // parallel to records_
+    std::vector<std::size_t> origins_; // parallel to records_: the place in the given list
+    std::vector<AlarmRowTexts> rows_;  // parallel to records_
     AlarmEditorTexts texts_;
     AlarmEditorFields fields_;
     std::size_t current_ = 0;

@@ -1,5 +1,7 @@
 #include "clock/alarm/alarm_file.h"
 
+#include <iterator>
+
 #include "clock/alarm/scheduler.h"
 #include "clock/common/file_in_use.h"
 #include "clock/common/file_io.h"
@@ -29,8 +31,10 @@ std::string InUseMessage(const std::string& path) {
     return "ｱﾗｰﾑ情報ﾌｧｲﾙの保存に失敗しました。\r\n" + path + "\r\n" + "は他のﾌﾟﾛｸﾞﾗﾑで使用中です。";
 }
 
-std::string WriteFailedMessage(const std::string& path) {
-    return "ｱﾗｰﾑ情報ﾌｧｲﾙ:" + path + "\r\n" + "の出力に失敗しました。";
+// The designed text, then the cause and what to do about it, as a failed settings save says.
+std::string WriteFailedMessage(const std::string& path, const FileError& e) {
+    return "ｱﾗｰﾑ情報ﾌｧｲﾙ:" + path + "\r\n" + "の出力に失敗しました。\r\n" +
+           FileFailureAdvice(e.failure(), e.code());
 }
 
 std::string RecoveryMessage(const std::string& backup_name, const std::string& error) {
@@ -108,24 +112,20 @@ std::string FileNameOf(const std::string& path) {
 void ReadAlarmText(std::string_view bytes, const std::string& path, const AlarmLineOptions& options,
                    AlarmList& list) {
     const std::string text = DecodeTextFile(bytes);
+    AlarmList read;
     std::size_t line_number = 0;
     ForEachLine(text, [&](std::string_view line) {
-        list.push_back(ParseAlarmLine(line, options, path, ++line_number));
+        read.push_back(ParseAlarmLine(line, options, path, ++line_number));
     });
+    list.insert(list.end(), std::make_move_iterator(read.begin()),
+                std::make_move_iterator(read.end()));
 }
 
 void LoadAlarmFile(const std::string& path, AlarmList& list, const AlarmLineOptions& options,
                    TDateTime now) {
     const AlarmBytes file = ReadAlarmBytes(path);
     if (!file.bytes) throw Error(file.failure);
-    try {
-        ReadAlarmText(*file.bytes, path, options, list);
-    } catch (...) {
-        // The scheduler looks only at the head, so the list must stay in order whatever
-        // part of the file made it in.
-        CatchUpAndSort(list, now);
-        throw;
-    }
+    ReadAlarmText(*file.bytes, path, options, list);
     CatchUpAndSort(list, now);
 }
 
@@ -143,8 +143,11 @@ AlarmSaveResult SaveAlarmFile(const std::string& path, const AlarmList& list) {
     if (FileInUse(path)) return {false, InUseMessage(path), AlarmFileNotice::Plain};
     try {
         WriteFileAtomic(path, EncodeTextFile(FormatAlarmText(list)));
-    } catch (const Error&) {
-        return {false, WriteFailedMessage(path), AlarmFileNotice::Error};
+    } catch (const FileError& e) {
+        return {false, WriteFailedMessage(path, e), AlarmFileNotice::Error};
+    } catch (const Error& e) {
+        return {false, WriteFailedMessage(path, FileError(e.what(), FileFailure::Other)),
+                AlarmFileNotice::Error};
     }
     return {true, {}, AlarmFileNotice::None};
 }

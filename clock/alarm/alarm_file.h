@@ -18,14 +18,14 @@ namespace vistrel {
 enum class AlarmFileNotice { None, Plain, Warning, Error };
 
 // Appends the records of a file's bytes (already read) to list. Throws AlarmFileError at the
-// first line that cannot become a record; the records before it stay in the list.
+// first line that cannot become a record; the whole file is read first, so nothing of a file
+// with a bad line is added.
 void ReadAlarmText(std::string_view bytes, const std::string& path, const AlarmLineOptions& options,
                    AlarmList& list);
 
 // Appends the file's records to list, then moves overdue alarms on (CatchUpAlarms) and sorts.
 // A missing file is no error. Throws AlarmFileError (or Error naming the file, in Japanese, when
-// it cannot be read or is UTF-16); the list is caught up and sorted even then, so that it stays
-// in order.
+// it cannot be read or is UTF-16); the list is then as it was.
 void LoadAlarmFile(const std::string& path, AlarmList& list, const AlarmLineOptions& options,
                    TDateTime now = Now());
 

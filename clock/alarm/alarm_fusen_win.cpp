@@ -38,8 +38,15 @@ void TfrmAlarmFusen::FormCreate() {
         0, L"BUTTON", L"×", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_FLAT, 0, 0,
         Scaled(kButtonSize), Scaled(kButtonSize), hwnd(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCloseButtonId)), instance, nullptr);
+    const std::wstring snooze = SnoozeCaption();
+    snooze_width_ = MeasureText(ButtonFont(), snooze).cx + Scaled(kSnoozeButtonPadding);
+    btnSnooze_ = CreateWindowExW(
+        0, L"BUTTON", snooze.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_FLAT,
+        0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSnoozeCommand)), instance,
+        nullptr);
     SendMessageW(pnlCaption_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
     SendMessageW(SpeedButton1_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
+    SendMessageW(btnSnooze_, WM_SETFONT, reinterpret_cast<WPARAM>(ButtonFont()), FALSE);
     const int inset = kBodyBevel + Scaled(kBodyBorder);
     CreateMemo(0, 0,
                {inset, Scaled(kTabHeight) + inset, Scaled(kClientWidth) - inset,
@@ -52,16 +59,23 @@ void TfrmAlarmFusen::FormShow(int interval) {
     const std::wstring caption = Widen(AlarmFusenCaption(item()));
     SetWindowTextW(pnlCaption_, caption.c_str());
     tab_width_ =
-        FusenTabWidth(MeasureText(WindowFont(), caption).cx, Scaled(kButtonPanelWidth), kTabBevel);
+        FusenTabWidth(MeasureText(WindowFont(), caption).cx, ButtonPanelWidth(), kTabBevel);
     LayoutTab();
+    UseDialogKeys();
     ShowNotice(SW_SHOWNORMAL);
 }
 
+int TfrmAlarmFusen::ButtonPanelWidth() const { return Scaled(kButtonPanelWidth) + snooze_width_; }
+
 void TfrmAlarmFusen::LayoutTab() {
-    // The caption takes the tab inside its bevel, the button panel its right end.
+    // The caption takes the tab inside its bevel, the button panel its right end: "あとで",
+    // then the close button.
     const int inner_right = tab_width_ - kTabBevel;
+    const int snooze_left = inner_right - ButtonPanelWidth();
     const int button_left = inner_right - Scaled(kButtonPanelWidth);
-    MoveWindow(pnlCaption_, kTabBevel * 2, kTabBevel, button_left - kTabBevel * 2,
+    MoveWindow(btnSnooze_, snooze_left, (Scaled(kTabHeight) - Scaled(kButtonSize)) / 2,
+               snooze_width_, Scaled(kButtonSize), TRUE);
+    MoveWindow(pnlCaption_, kTabBevel * 2, kTabBevel, snooze_left - kTabBevel * 2,
                Scaled(kTabHeight) - 2 * kTabBevel, TRUE);
     MoveWindow(SpeedButton1_, button_left + (Scaled(kButtonPanelWidth) - Scaled(kButtonSize)) / 2,
                (Scaled(kTabHeight) - Scaled(kButtonSize)) / 2, Scaled(kButtonSize),

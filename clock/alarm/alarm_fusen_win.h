@@ -16,16 +16,18 @@ public:
     static constexpr int kTabHeight = 25; // the strip at the top
     static constexpr int kTabBevel = 2;   // PnlTab's bevel width
     static constexpr int kTabDesignWidth = 159;
-    static constexpr int kButtonPanelWidth = 23; // PnlButton
-    static constexpr int kButtonSize = 19;       // SpeedButton1
-    static constexpr int kBodyBevel = 2;         // Panel2's bevel width
-    static constexpr int kBodyBorder = 3;        // Panel2's border width
+    static constexpr int kButtonPanelWidth = 23;    // PnlButton
+    static constexpr int kButtonSize = 19;          // SpeedButton1
+    static constexpr int kSnoozeButtonPadding = 10; // "あとで", left of the close button
+    static constexpr int kBodyBevel = 2;            // Panel2's bevel width
+    static constexpr int kBodyBorder = 3;           // Panel2's border width
     static constexpr int kCloseButtonId = 1;
 
     static HWND Open(const TAlarmItem& item, int interval, std::weak_ptr<const AlarmHost> host);
 
     HWND caption() const { return pnlCaption_; }
     HWND close_button() const { return SpeedButton1_; }
+    HWND snooze_button() const { return btnSnooze_; }
     int tab_width() const { return tab_width_; }
 
     // The system's window move runs a modal loop of its own; tests record the hand-over
@@ -38,6 +40,7 @@ private:
     void FormCreate();
     void FormShow(int interval);
     void LayoutTab();
+    int ButtonPanelWidth() const;
     void SetShape();
     void OnPaint();
     void pnlCaptionMouseDown(POINT p);
@@ -47,6 +50,8 @@ private:
 
     HWND pnlCaption_ = nullptr;
     HWND SpeedButton1_ = nullptr;
+    HWND btnSnooze_ = nullptr;
+    int snooze_width_ = 0; // its caption's width and padding
     int tab_width_ = kTabDesignWidth;
     POINT pressed_{};
     bool press_pending_ = false;

@@ -136,7 +136,7 @@ LRESULT AlarmGrid::CustomDraw(NMLVCUSTOMDRAW& draw) {
 
 void AlarmGrid::DrawMark(HDC dc, RECT cell, std::size_t row) const {
     if (editor_.IsEmptyRow(row)) return;
-    const TAlarmItem& item = editor_.Records()[row];
+    const AlarmRowTexts& item = editor_.RowTexts(row); // what the editors hold on the current row
     if (item.mark != amEdge && item.mark != amCircle) return;
     InflateRect(&cell, -3, -3);
     const int h = cell.bottom - cell.top;

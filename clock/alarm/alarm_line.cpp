@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 #include "clock/common/text_encoding.h"
@@ -55,42 +56,72 @@ std::vector<std::string> SplitLegacyFields(std::string_view line) {
     return fields;
 }
 
-std::string Where(std::size_t line_number) { return " (line " + std::to_string(line_number) + ")"; }
+// Where a field lies, for the messages: the file, the line and the field's place (from 0).
+struct FieldPlace {
+    const std::string& path;
+    std::size_t line_number;
+    std::size_t field;
+};
+
+// The field's number as a user counts (from 1) and what the field holds, as the file's
+// description calls it.
+std::string FieldName(std::size_t field) {
+    static constexpr const char* kNames[] = {
+        "予備",       "種類",         "予備",     "マーク",          "色",
+        "設定時刻",   "日",           "曜日",     "次回の時刻",      "メッセージ",
+        "文字サイズ", "実行する動作", "サウンド", "事前に鳴らす秒数"};
+    const std::string name = field < std::size(kNames) ? kNames[field] : "";
+    return std::to_string(field + 1) + " 番目の項目（" + name + "）";
+}
+
+// A field as a message shows it: a long one is cut, so that the box stays readable.
+std::string Shown(std::string_view field) {
+    constexpr std::size_t kShownBytes = 60;
+    if (field.size() <= kShownBytes) return std::string(field);
+    return CutToSjisBytes(field, kShownBytes) + "…";
+}
+
+// The message of a bad field: the file and the line first, then the field, what it holds and
+// what it should hold, so that the line can be mended in a text editor.
+[[noreturn]] void ThrowBadField(const FieldPlace& at, std::string_view field,
+                                const std::string& expected, std::string warning = {}) {
+    throw AlarmFileError("アラーム情報ファイル「" + at.path + "」の " +
+                             std::to_string(at.line_number) + " 行目、" + FieldName(at.field) +
+                             "「" + Shown(field) + "」を読み取れません。\r\n" + expected,
+                         std::move(warning));
+}
 
 std::int64_t ParseInteger(std::string_view field, std::int64_t lo, std::int64_t hi,
-                          std::size_t line_number) {
+                          const FieldPlace& at) {
     std::string_view s = Trim(field);
     if (s.size() > 1 && s[0] == '+' && s[1] != '-') s.remove_prefix(1);
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < lo || value > hi) {
-        throw AlarmFileError("'" + std::string(field) + "' is not a valid integer value" +
-                             Where(line_number));
+        ThrowBadField(at, field,
+                      std::to_string(lo) + " から " + std::to_string(hi) +
+                          " までの整数を書いてください。");
     }
     return value;
 }
 
-std::int32_t ParseInt32(std::string_view field, std::size_t line_number) {
+std::int32_t ParseInt32(std::string_view field, const FieldPlace& at) {
     return static_cast<std::int32_t>(ParseInteger(field, std::numeric_limits<std::int32_t>::min(),
-                                                  std::numeric_limits<std::int32_t>::max(),
-                                                  line_number));
+                                                  std::numeric_limits<std::int32_t>::max(), at));
 }
 
 // Colours are written signed; an unsigned form of the same 32 bits is read as well.
-std::uint32_t ParseColour(std::string_view field, std::size_t line_number) {
+std::uint32_t ParseColour(std::string_view field, const FieldPlace& at) {
     return static_cast<std::uint32_t>(ParseInteger(field, std::numeric_limits<std::int32_t>::min(),
-                                                   std::numeric_limits<std::uint32_t>::max(),
-                                                   line_number));
+                                                   std::numeric_limits<std::uint32_t>::max(), at));
 }
 
-TDateTime ParseDateTime(std::string_view field, bool warn, const std::string& path,
-                        std::size_t line_number) {
+TDateTime ParseDateTime(std::string_view field, bool warn, const FieldPlace& at) {
     if (auto t = TextToDateTime(field)) return *t;
     std::string warning;
-    if (warn) warning = path + "の日付時刻文字列が不正です。" + "\r\n" + std::string(field);
-    throw AlarmFileError("'" + std::string(field) + "' is not a valid date and time" +
-                             Where(line_number),
-                         std::move(warning));
+    if (warn) warning = at.path + "の日付時刻文字列が不正です。" + "\r\n" + std::string(field);
+    ThrowBadField(at, field, "日付時刻は「yyyy/mm/dd hh:mm:ss」の形で書いてください。",
+                  std::move(warning));
 }
 
 // A line break inside a field would split the record in two on the next read.
@@ -152,24 +183,27 @@ TAlarmItem ParseAlarmLine(std::string_view line, const AlarmLineOptions& options
     const std::vector<std::string> f =
         current ? SplitAlarmFields(line, kCurrentFields) : SplitLegacyFields(line);
     if (f.size() < kRequiredFields) {
-        throw AlarmFileError("Line " + std::to_string(line_number) + " has " +
-                             std::to_string(f.size()) + " fields where 13 are needed");
+        throw AlarmFileError(
+            "アラーム情報ファイル「" + path + "」の " + std::to_string(line_number) +
+            " 行目は項目が " + std::to_string(f.size()) + " 個しかありません。\r\n" +
+            "1 行に 13 個（または 14 個）の項目をコンマで区切って書いてください。");
     }
+    const auto at = [&](std::size_t field) { return FieldPlace{path, line_number, field}; };
     TAlarmItem a;
-    a.reserved = ParseInt32(f[0], line_number);
-    a.kind = ParseInt32(f[1], line_number);
-    a.reserved2 = ParseInt32(f[2], line_number);
-    a.mark = ParseInt32(f[3], line_number);
-    a.colour = ParseColour(f[4], line_number);
-    a.set_time = ParseDateTime(f[5], current, path, line_number);
-    a.day_of_month = ParseInt32(f[6], line_number);
-    a.weekday = ParseInt32(f[7], line_number);
-    a.next_time = ParseDateTime(f[8], current, path, line_number);
+    a.reserved = ParseInt32(f[0], at(0));
+    a.kind = ParseInt32(f[1], at(1));
+    a.reserved2 = ParseInt32(f[2], at(2));
+    a.mark = ParseInt32(f[3], at(3));
+    a.colour = ParseColour(f[4], at(4));
+    a.set_time = ParseDateTime(f[5], current, at(5));
+    a.day_of_month = ParseInt32(f[6], at(6));
+    a.weekday = ParseInt32(f[7], at(7));
+    a.next_time = ParseDateTime(f[8], current, at(8));
     a.message = StoredAlarmText(f[9]);
-    a.font_size = ParseInt32(f[10], line_number);
+    a.font_size = ParseInt32(f[10], at(10));
     a.action = StoredAlarmText(f[11]);
     a.sound = StoredAlarmText(f[12]);
-    a.before_seconds = current && f.size() > 13 ? ParseInt32(f[13], line_number) : 0;
+    a.before_seconds = current && f.size() > 13 ? ParseInt32(f[13], at(13)) : 0;
 
     if (a.action.empty()) a.action = options.no_action;
     if (a.sound.empty()) a.sound = options.no_sound;

@@ -1,5 +1,5 @@
 // The normal alarm window: the message in a read-only memo under a title with the alarm's date
-// and time.
+// and time, and below it "あとで" (the default button) and "閉じる".
 #pragma once
 
 #include "clock/alarm/alarm_notice_win.h"
@@ -9,8 +9,11 @@ namespace vistrel {
 class TfrmAlarmMsg final : public AlarmNotice {
 public:
     static constexpr const wchar_t* kClassName = L"TfrmAlarmMsg";
-    static constexpr int kWidth = 367; // outer size
-    static constexpr int kHeight = 112;
+    static constexpr int kWidth = 367; // outer size, with the button bar below the message
+    static constexpr int kHeight = 112 + 31;
+    static constexpr int kBarHeight = 31; // "あとで" and "閉じる" under the memo
+    static constexpr int kButtonWidth = 75;
+    static constexpr int kButtonHeight = 23;
 
     // Creates and shows the window; it closes after `interval` minutes (0: when closed by
     // hand) and frees itself.
@@ -21,7 +24,11 @@ private:
     void FormCreate();
     void FormShow(int interval);
     void FitMemo();
+    void CreateButtons();
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+    HWND btnSnooze_ = nullptr;
+    HWND btnClose_ = nullptr;
 };
 
 } // namespace vistrel

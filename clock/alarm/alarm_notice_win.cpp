@@ -7,6 +7,8 @@
 #include "clock/common/colour.h"
 #include "clock/common/colour_win.h"
 #include "clock/common/error.h"
+#include "clock/common/language.h"
+#include "clock/common/message_loop_win.h"
 #include "clock/common/monitors_win.h"
 #include "clock/common/placement.h"
 #include "clock/common/program_icon_win.h"
@@ -55,7 +57,8 @@ AlarmNotice::AlarmNotice(const TAlarmItem& item, std::weak_ptr<const AlarmHost> 
           ToColorRef(static_cast<std::uint32_t>(ContrastColour(static_cast<TColor>(item.colour))))),
       back_brush_(CreateSolidBrush(back_)),
       memo_font_(CreateAlarmFont(AlarmFontPoints(item.font_size), true, dpi_)),
-      window_font_(CreateAlarmFont(9, false, dpi_)) {}
+      window_font_(CreateAlarmFont(9, false, dpi_)), button_font_(CreateAlarmFont(9, false, dpi_)) {
+}
 
 HWND AlarmNotice::OpenOwned(std::unique_ptr<AlarmNotice> form, const std::function<void()>& create,
                             const std::function<void()>& show) {
@@ -73,6 +76,42 @@ HWND AlarmNotice::OpenOwned(std::unique_ptr<AlarmNotice> form, const std::functi
 HWND AlarmNotice::Owner() const {
     const auto host = host_.lock();
     return host ? host->app_window : nullptr;
+}
+
+std::wstring AlarmNotice::SnoozeCaption() {
+    std::string text = "あとで(&S)";
+    const TextReplacement texts[] = {ReplaceInto(kSnoozeTextNumber, text)};
+    ApplyLanguage(texts);
+    return Widen(text);
+}
+
+std::wstring AlarmNotice::CloseCaption() {
+    std::string text = "閉じる(&C)";
+    const TextReplacement texts[] = {ReplaceInto(kCloseTextNumber, text)};
+    ApplyLanguage(texts);
+    return Widen(text);
+}
+
+UniqueMenu AlarmNotice::NoticeMenu() {
+    UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.get(), MF_STRING, kSnoozeCommand, SnoozeCaption().c_str());
+    AppendMenuW(menu.get(), MF_STRING, kCloseCommand, CloseCaption().c_str());
+    return menu;
+}
+
+void AlarmNotice::UseDialogKeys() {
+    if (dialog_keys_) return;
+    RegisterModelessDialog(hwnd());
+    dialog_keys_ = true;
+}
+
+void AlarmNotice::Snooze() {
+    const auto host = host_.lock();
+    const TAlarmItem item = item_;
+    // The window and this object end here; the host's snooze runs on the copy afterwards, so
+    // that the sound it stops and the list it changes see the notice gone.
+    DestroyWindow(hwnd());
+    if (host && host->snooze) host->snooze(item);
 }
 
 void AlarmNotice::CreateNotice(const wchar_t* class_name, DWORD ex_style, const wchar_t* title,
@@ -118,6 +157,8 @@ void AlarmNotice::ShowNotice(int show_command) {
 
 void AlarmNotice::OnDestroy() {
     KillTimer(hwnd(), kCloseTimer);
+    if (dialog_keys_) UnregisterModelessDialog(hwnd());
+    dialog_keys_ = false;
     if (!shown_) return;
     shown_ = false;
     if (--g_open_notices > 0) return;
@@ -144,6 +185,20 @@ LRESULT AlarmNotice::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
         if (memo_ && reinterpret_cast<HWND>(lp) == memo_) {
             return OnMemoColour(reinterpret_cast<HDC>(wp));
+        }
+        return Default(msg, wp, lp);
+    case WM_COMMAND:
+        // Buttons and menu entries alike; IDOK and IDCANCEL are Enter and Escape.
+        if (HIWORD(wp) == BN_CLICKED || HIWORD(wp) == 0) {
+            const UINT id = LOWORD(wp);
+            if (id == kSnoozeCommand) {
+                Snooze();
+                return 0;
+            }
+            if (id == kCloseCommand || id == IDCANCEL) {
+                DestroyWindow(hwnd()); // the window and this object end here
+                return 0;
+            }
         }
         return Default(msg, wp, lp);
     case WM_DESTROY: OnDestroy(); return 0;

@@ -24,6 +24,8 @@ struct AlarmHost {
     HWND app_window = nullptr;
     std::function<void(bool topmost)> set_topmost; // the application window's layer
     std::function<bool()> stay_on_top;             // "常に手前に表示"; none counts as off
+    // "あとで": the fired record comes back after the snooze length; none offers no snooze.
+    std::function<void(const TAlarmItem&)> snooze;
 };
 
 // Milliseconds per minute of the self-closing timer; tests shorten it (0 restores a minute).
@@ -34,6 +36,11 @@ int OpenAlarmNotices();
 class AlarmNotice : public Window {
 public:
     static constexpr UINT_PTR kCloseTimer = 1;
+    // The command of "あとで" on every notice (a button or a menu entry), and of closing it.
+    static constexpr UINT kSnoozeCommand = 0x7E01;
+    static constexpr UINT kCloseCommand = 0x7E02;
+    static constexpr int kSnoozeTextNumber = 908;
+    static constexpr int kCloseTextNumber = 620;
 
     // The notification window behind a handle; nothing for any other window.
     static AlarmNotice* FromHandle(HWND hwnd);
@@ -51,6 +58,14 @@ protected:
     AlarmNotice(const TAlarmItem& item, std::weak_ptr<const AlarmHost> host);
 
     HWND Owner() const;
+    // "あとで(&S)" and "閉じる(&C)", as the language library has them.
+    static std::wstring SnoozeCaption();
+    static std::wstring CloseCaption();
+    // A menu of "あとで" and "閉じる" for the notices without buttons for both.
+    static UniqueMenu NoticeMenu();
+    // Tab, Enter, Escape and the buttons' access keys, as in a dialog (Enter is the default
+    // button, Escape closes), from the window's showing to its end.
+    void UseDialogKeys();
     // Creates the window, which from then on owns this object and frees it at its end. A
     // window that cannot be created throws, and the caller still owns the object.
     void CreateNotice(const wchar_t* class_name, DWORD ex_style, const wchar_t* title, DWORD style,
@@ -64,6 +79,8 @@ protected:
     // The window's own font: "ＭＳ Ｐゴシック" at the given size.
     HFONT WindowFont() const { return window_font_.get(); }
     void UseWindowFont(int points, bool bold);
+    // The buttons' font: "ＭＳ Ｐゴシック", 9 points, regular.
+    HFONT ButtonFont() const { return button_font_.get(); }
     HBRUSH BackBrush() const { return back_brush_.get(); }
     // A 96-DPI measure of the window in pixels on the clock's monitor, where it opens (bevels
     // drawn by the system keep their width).
@@ -75,6 +92,8 @@ protected:
 private:
     LRESULT OnMemoColour(HDC dc);
     void OnDestroy();
+    // Hands the record to the host's snooze and closes the window.
+    void Snooze();
 
     TAlarmItem item_;
     std::weak_ptr<const AlarmHost> host_;
@@ -84,9 +103,11 @@ private:
     UniqueBrush back_brush_;
     UniqueFont memo_font_;
     UniqueFont window_font_;
+    UniqueFont button_font_;
     HWND memo_ = nullptr;
     bool self_owned_ = false;
     bool shown_ = false;
+    bool dialog_keys_ = false;
 };
 
 // "ＭＳ Ｐゴシック" in the Shift-JIS character set at a point size, on a screen of `dpi` (0: the

@@ -93,7 +93,7 @@ public:
           exec_folder_(ProgramFolder()), sound_folder_(WindowsMediaFolder()) {}
     using Dialog::RunModal;
 
-    AlarmList Accept() { return editor_.Accept(); }
+    EditedAlarms Accept() { return editor_.Accept(); }
 
 protected:
     bool OnInit() override {
@@ -421,6 +421,8 @@ void TfrmAlarmView::OnCommand(int id, int code, HWND) {
     case btnViewHelp: ShowHelp(kHelpAlarmView); break;
     default: break;
     }
+    // The current row shows what its editors hold as they change.
+    if (grid_) grid_->RedrawRow(editor_.CurrentRow());
 }
 
 std::optional<LRESULT> TfrmAlarmView::OnNotify(const NMHDR& header) {
@@ -497,7 +499,7 @@ void TfrmAlarmView::btnAllDeleteClick() {
 
 } // namespace
 
-std::optional<AlarmList> RunAlarmView(HWND owner, const AlarmViewHost& host, AlarmList records) {
+std::optional<EditedAlarms> RunAlarmView(HWND owner, const AlarmViewHost& host, AlarmList records) {
     TfrmAlarmView view(host, std::move(records));
     if (view.RunModal(owner) != IDOK) return std::nullopt;
     return view.Accept();

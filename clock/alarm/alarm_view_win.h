@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "clock/alarm/alarm_item.h"
+#include "clock/alarm/scheduler.h"
 #include "clock/settings/option_item.h"
 
 namespace vistrel {
@@ -20,7 +21,8 @@ struct AlarmViewHost {
     AlarmSound* sound = nullptr; // "再生" and "停止"; nothing: both do nothing
 };
 
-// The edited list on OK; nothing on Cancel or the close box.
-std::optional<AlarmList> RunAlarmView(HWND owner, const AlarmViewHost& host, AlarmList records);
+// The edited list on OK (to be taken back with TakeBackAlarms); nothing on Cancel or the close
+// box.
+std::optional<EditedAlarms> RunAlarmView(HWND owner, const AlarmViewHost& host, AlarmList records);
 
 } // namespace vistrel

@@ -149,11 +149,11 @@ bool CalcNextTime(TAlarmItem& item, TDateTime now) {
     return true;
 }
 
-void SortAlarms(AlarmList& list) {
-    std::stable_sort(list.begin(), list.end(), [](const TAlarmItem& a, const TAlarmItem& b) {
-        return SortKey(a.next_time) < SortKey(b.next_time);
-    });
+bool NextTimeOrder(const TAlarmItem& a, const TAlarmItem& b) {
+    return SortKey(a.next_time) < SortKey(b.next_time);
 }
+
+void SortAlarms(AlarmList& list) { std::stable_sort(list.begin(), list.end(), NextTimeOrder); }
 
 TDateTime LastMissedTime(const TAlarmItem& item, TDateTime minute) {
     // Steps from occurrence to occurrence; a year of hourly alarms is some nine thousand steps,
@@ -194,6 +194,41 @@ bool CatchUpAlarms(AlarmList& list, TDateTime now, MissedAlarms* missed) {
     list.resize(kept);
     SortAlarms(list);
     return true;
+}
+
+namespace {
+// The fields that decide when a record is due, to the minute the editor sets.
+bool SameTimes(const TAlarmItem& a, const TAlarmItem& b) {
+    const auto minute_of_day = [](const TAlarmItem& x) {
+        return FloorDiv(TimeOfDayMs(TimeOfDay(x.set_time)), kMsPerMinute);
+    };
+    return a.kind == b.kind && minute_of_day(a) == minute_of_day(b) &&
+           (a.kind != akWeekly || a.weekday == b.weekday) &&
+           (a.kind != akMonthly || a.day_of_month == b.day_of_month);
+}
+} // namespace
+
+AlarmList TakeBackAlarms(const AlarmList& given, EditedAlarms edited, TDateTime now,
+                         MissedAlarms* missed) {
+    AlarmList list;
+    for (std::size_t i = 0; i < edited.records.size(); ++i) {
+        TAlarmItem& item = edited.records[i];
+        const std::size_t origin = i < edited.origins.size() ? edited.origins[i] : kNewAlarm;
+        const bool known = origin < given.size() && SameTimes(item, given[origin]);
+        if (!known) {
+            if (SecondOf(item.next_time) > SecondOf(now)) CalcNextTime(item, now);
+        } else if (item.kind == akTimer || !CanReschedule(item)) {
+            // The clock fired it (or will): its time as the clock had it.
+            item.next_time = given[origin].next_time;
+            if (SecondOf(item.next_time) <= SecondOf(now)) continue;
+        } else {
+            CalcNextTime(item, now);
+        }
+        list.push_back(std::move(item));
+    }
+    CatchUpAlarms(list, now, missed);
+    SortAlarms(list);
+    return list;
 }
 
 std::optional<TDateTime> WakeTimeFor(const AlarmList& list, bool wake_up, bool alarm_use) {

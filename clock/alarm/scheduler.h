@@ -29,6 +29,8 @@ bool CalcNextTime(TAlarmItem& item, TDateTime now = Now());
 
 // Orders the list ascending by next time; records with equal times keep their order.
 void SortAlarms(AlarmList& list);
+// The order SortAlarms keeps: a before b.
+bool NextTimeOrder(const TAlarmItem& a, const TAlarmItem& b);
 
 // An alarm whose time passed while nobody saw it: the record as it was, and its last missed
 // occurrence (for a repeating alarm missed several times, the latest one).
@@ -47,6 +49,25 @@ bool CatchUpAlarms(AlarmList& list, TDateTime now = Now(), MissedAlarms* missed 
 // The latest occurrence of a repeating record before `minute`, starting from its next time;
 // the next time itself for a timer or a record that cannot be rescheduled.
 TDateTime LastMissedTime(const TAlarmItem& item, TDateTime minute);
+
+// What the alarm list editor's OK hands back: the records and, for each, its place in the list
+// the editor was given (kNewAlarm for one made in the editor).
+inline constexpr std::size_t kNewAlarm = static_cast<std::size_t>(-1);
+struct EditedAlarms {
+    AlarmList records;
+    std::vector<std::size_t> origins;
+};
+
+// The editor's records taken back by the clock, which went on firing its own list while the
+// editor worked on copies; `given` is the list the editor was given, `now` the last second the
+// clock has dealt with. A record the clock had all along (same origin, same times) has had every
+// time up to now fired or caught up already: it gets its next time after now, and a timer whose
+// time has come leaves the list, so nothing fires twice. A new or re-timed record the clock never
+// saw: a time of it that passed meanwhile is caught up as after a sleep (still due in the current
+// minute, it fires; older, it is added to `missed`), so nothing is lost without a word. Every
+// other record gets its next time from now. The list comes back sorted.
+AlarmList TakeBackAlarms(const AlarmList& given, EditedAlarms edited, TDateTime now,
+                         MissedAlarms* missed);
 
 // When the wake timer is to go off: a minute before the head's first sound (its early sound,
 // or its time), so that the computer has resumed when it is due; nothing when waking is off,

@@ -4,18 +4,38 @@
 
 namespace vistrel {
 
-CommandState StateOf(Command command, const CommandFacts& f) {
+namespace {
+CommandState OwnState(Command command, const CommandFacts& f) {
     switch (command) {
     case kCmdTop: return {true, f.stay_on_top};
     case kCmdLock: return {true, f.locked};
-    case kCmdSetTime: return {f.set_time_available && !f.adjusting, false};
+    case kCmdSetTime: return {f.set_time_available, false};
     case kCmdStopSound: return {f.sound_playing, false};
     case kCmdStartupRegister: return {!f.startup_link_exists, false};
     case kCmdStartupUnregister: return {f.startup_link_exists, false};
-    case kCmdAbout: return {!f.about_open, false};
-    case kCmdOptions: return {!f.options_open, false};
-    case kCmdAlarmView: return {f.alarm_view_allowed && !f.alarm_view_open, false};
+    case kCmdAlarmView: return {f.alarm_view_allowed, false};
     default: return {};
+    }
+}
+} // namespace
+
+CommandState StateOf(Command command, const CommandFacts& f) {
+    CommandState state = OwnState(command, f);
+    if (!f.windows.Runs(EntryOf(command))) state.enabled = false;
+    return state;
+}
+
+Entry EntryOf(Command command) {
+    switch (command) {
+    case kCmdOptions: return Entry::OpenOptions;
+    case kCmdAlarmView: return Entry::OpenAlarmEditor;
+    case kCmdLoadStyle: return Entry::OpenStylePicker;
+    case kCmdAbout: return Entry::OpenAbout;
+    case kCmdLoadAlarm:
+    case kCmdAddAlarm: return Entry::AlarmFileChange;
+    case kCmdSetTime: return Entry::SetTime;
+    case kCmdExit: return Entry::EndSession;
+    default: return Entry::OtherCommand;
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <span>
 
+#include "clock/app/open_windows.h"
+
 namespace vistrel {
 
 enum Command : unsigned {
@@ -42,13 +44,10 @@ struct CommandFacts {
     bool stay_on_top = true;
     bool locked = false;
     bool set_time_available = false; // the network library is there
-    bool adjusting = false;          // a time adjustment is running
     bool sound_playing = false;
     bool startup_link_exists = false;
-    bool about_open = false;
-    bool options_open = false;
-    bool alarm_view_open = false;
     bool alarm_view_allowed = true; // the options dialog's alarm switch is on
+    OpenWindows windows;            // a command the open windows refuse is disabled
 };
 
 struct CommandState {
@@ -58,6 +57,9 @@ struct CommandState {
 };
 
 CommandState StateOf(Command command, const CommandFacts& facts);
+
+// The way in that a command is for the open windows' rules.
+Entry EntryOf(Command command);
 
 // The command of a double-click action (the setting DblClickAction); kCmdNone when it has none
 // (yet).

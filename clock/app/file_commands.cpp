@@ -21,6 +21,8 @@ MsgType BoxFor(AlarmFileNotice notice) {
     }
 }
 
+constexpr const char* kAlarmsKept = "\r\n現在のアラーム情報は変わりません。";
+
 void TakeFolderOf(const std::string& path, std::string& folder) {
     const std::string chosen = FolderOf(path);
     if (!chosen.empty() && chosen != folder) folder = chosen;
@@ -77,23 +79,26 @@ bool LoadAlarms(AlarmLoad how, AlarmList& alarms, std::string& folder,
                 const AlarmLineOptions& options, void* owner) {
     const auto path = CurrentShellServices().ChooseFileToOpen(AlarmFileRequest(folder), owner);
     if (!path) return false;
-    if (how == AlarmLoad::Replace) {
-        if (!alarms.empty() &&
-            ShowMessageBox("現在のアラーム情報を破棄して、データファイルを読み込みます。\r\n"
-                           "よろしいですか",
-                           MsgType::Information, MsgButtons::YesNo) != MsgResult::Yes) {
-            return false;
-        }
-        alarms.clear();
+    if (how == AlarmLoad::Replace && !alarms.empty() &&
+        ShowMessageBox("現在のアラーム情報を破棄して、データファイルを読み込みます。\r\n"
+                       "よろしいですか",
+                       MsgType::Information, MsgButtons::YesNo) != MsgResult::Yes) {
+        return false;
     }
+    // The whole file is read before the list is touched: a file that cannot be read leaves the
+    // alarms as they were, not half added and never traded for none.
+    AlarmList read = how == AlarmLoad::Add ? alarms : AlarmList{};
     try {
-        LoadAlarmFile(*path, alarms, options);
+        LoadAlarmFile(*path, read, options);
     } catch (const AlarmFileError& e) {
         if (!e.warning().empty()) ShowMessageBox(e.warning(), MsgType::Warning);
-        ShowMessageBox(e.what(), MsgType::Warning);
+        ShowMessageBox(e.what() + std::string(kAlarmsKept), MsgType::Warning);
+        return false;
     } catch (const std::exception& e) {
-        ShowMessageBox(e.what(), MsgType::Warning);
+        ShowMessageBox(e.what() + std::string(kAlarmsKept), MsgType::Warning);
+        return false;
     }
+    alarms = std::move(read);
     TakeFolderOf(*path, folder);
     return true;
 }

@@ -30,7 +30,8 @@ bool SaveStyleAs(TOptionItem& option, void* owner);
 enum class AlarmLoad { Replace, Add };
 // "ｱﾗｰﾑ情報" → "開く..." (Replace: asks before discarding a non-empty list) and "追加読み込み"
 // (Add: the file's alarms join the list). The chosen file's folder becomes `folder`. True when
-// a file was read into the list. A file that cannot be read is reported as its box asks.
+// a file was read into the list. A file that cannot be read, or has a bad line, is reported as
+// its box asks and changes nothing: neither the list nor `folder`.
 bool LoadAlarms(AlarmLoad how, AlarmList& alarms, std::string& folder,
                 const AlarmLineOptions& options, void* owner);
 

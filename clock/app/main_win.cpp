@@ -23,8 +23,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         app.Create();
         SetMessageBoxOwner(app.hwnd());
         TfrmVistrel clock(app, ParseCommandLine(CommandLineArguments()));
+        PrepareProcessEnd();
         clock.Create();
-        return RunMessageLoop();
+        const int exit_code = RunMessageLoop();
+        clock.Destroy();
+        // Every file is saved and the tray icon is gone: the system takes the rest.
+        EndProcessNow();
+        return exit_code;
     } catch (const std::exception& e) {
         ShowErrorBox(e.what());
         return 1;

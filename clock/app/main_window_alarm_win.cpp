@@ -2,10 +2,12 @@
 // is due: its sound, its window, the effect on the clock, and its action.
 #include "clock/app/main_window_win.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "clock/alarm/missed_alarms_win.h"
 #include "clock/alarm/scheduler.h"
+#include "clock/alarm/snooze.h"
 #include "clock/common/message_box.h"
 #include "clock/common/run_command.h"
 
@@ -38,6 +40,9 @@ void TfrmVistrel::UpdateWakeTimer(bool again) {
 }
 
 void TfrmVistrel::RunDueAlarms() {
+    // Queued (during a time adjustment): the list is left as it is, and what is due fires at the
+    // first tick after the window has closed, as a late tick's alarms do.
+    if (!Windows().Runs(Entry::AlarmDue)) return;
     const AlarmProcSettings settings{option_.AlarmUse, option_.MsgType, option_.Action};
     bool fired_any = false;
     for (int i = 0; i < kMostAlarmsInOneSecond; ++i) {
@@ -75,6 +80,29 @@ void TfrmVistrel::ShowAnnouncement(const AlarmAnnouncement& a) {
                                        if (effect == AlarmEffect::Shake) ShakeWindow(100);
                                    }};
     ShowAlarmWindow(a, AlarmWindowSettingsOf(option_), context);
+}
+
+void TfrmVistrel::SnoozeAlarm(const TAlarmItem& fired) {
+    const TAlarmItem snoozed = SnoozedAlarm(fired, Now(), option_.SnoozeMinutes);
+    alarms_.push_back(snoozed);
+    SortAlarms(alarms_);
+    // The editor's OK hands back its own copies; a snooze made meanwhile goes back in then.
+    const bool editing = open_.IsOpen(OpenWindow::AlarmEditor);
+    if (editing) snoozed_while_editing_.push_back(snoozed);
+    Redraw();
+    UpdateWakeTimer();
+    // Kept at once: a restart, or a crash, must not lose the message put off.
+    if (!editing) SaveAlarms();
+    MCIStopCmd1();
+}
+
+void TfrmVistrel::KeepSnoozesMadeWhileEditing(AlarmList& edited) {
+    for (const TAlarmItem& s : snoozed_while_editing_) {
+        // Those that have fired meanwhile are gone from the clock's list and stay gone.
+        if (std::find(alarms_.begin(), alarms_.end(), s) != alarms_.end()) edited.push_back(s);
+    }
+    snoozed_while_editing_.clear();
+    SortAlarms(edited);
 }
 
 void TfrmVistrel::MCIStopCmd1() {

@@ -17,22 +17,62 @@
 
 namespace vistrel {
 
+namespace {
+
+// The commands whose file dialog or question box waits for the user.
+bool AsksTheUser(Command command) {
+    switch (command) {
+    case kCmdSaveStyle:
+    case kCmdLoadAlarm:
+    case kCmdAddAlarm:
+    case kCmdSaveAlarm:
+    case kCmdStartupRegister:
+    case kCmdStartupUnregister: return true;
+    default: return false;
+    }
+}
+
+// A window that takes no input for as long as this lives (nothing: nothing to do).
+class InputOff {
+public:
+    explicit InputOff(HWND window) : window_(window && IsWindowEnabled(window) ? window : nullptr) {
+        if (window_) EnableWindow(window_, FALSE);
+    }
+    ~InputOff() {
+        if (window_ && IsWindow(window_)) EnableWindow(window_, TRUE);
+    }
+    InputOff(const InputOff&) = delete;
+    InputOff& operator=(const InputOff&) = delete;
+
+private:
+    HWND window_;
+};
+
+} // namespace
+
+OpenWindows TfrmVistrel::Windows() const {
+    OpenWindows windows = open_;
+    // The adjustment runs from the menu, a double-click, the options dialog and an alarm's action
+    // alike; it keeps the one flag of whether it runs.
+    if (AdjustTimeRunning()) windows.Opened(OpenWindow::TimeAdjustment);
+    return windows;
+}
+
 CommandFacts TfrmVistrel::Facts() const {
     CommandFacts f;
     f.stay_on_top = window_.StayOnTop;
     f.locked = option_.Locked;
     f.set_time_available = set_time_available_;
-    f.adjusting = AdjustTimeRunning();
     f.sound_playing = sound_ && sound_->IsPlaying();
     f.startup_link_exists = StartupLinkExists();
-    f.about_open = about_open_;
-    f.alarm_view_open = alarm_view_open_;
     f.alarm_view_allowed = alarm_view_enabled_;
-    f.options_open = options_ != nullptr;
+    f.windows = Windows();
     return f;
 }
 
 void TfrmVistrel::ShowPopupMenu() {
+    // The face's right-click and the tray icon's alike.
+    if (!Windows().Runs(Entry::Menu)) return;
     const UniqueMenu menu = BuildPopupMenu(menu_texts_, Facts());
     TrayIcon::TrackMenu(hwnd(), menu.get());
 }
@@ -42,6 +82,8 @@ void TfrmVistrel::ExecuteEnabled(Command command) {
 }
 
 void TfrmVistrel::Execute(Command command) {
+    std::optional<OpenWindows::Scope> asking;
+    if (AsksTheUser(command)) asking.emplace(open_, OpenWindow::CommandDialog);
     switch (command) {
     case kCmdErase: EraseCmd1(); break;
     case kCmdTop:
@@ -77,7 +119,8 @@ void TfrmVistrel::Execute(Command command) {
 }
 
 void TfrmVistrel::DoubleClickAction() {
-    ExecuteEnabled(DoubleClickCommand(option_.DblClickAction));
+    if (Windows().Runs(Entry::DoubleClick))
+        ExecuteEnabled(DoubleClickCommand(option_.DblClickAction));
 }
 
 void TfrmVistrel::EraseCmd1() {
@@ -140,7 +183,13 @@ void TfrmVistrel::RunAdjustment(const TOptionItem& option) {
 
 void TfrmVistrel::LoadStyleCmd() {
     // Every click in the picker loads its style into the live clock; Cancel puts the whole
-    // record back itself.
+    // record back itself. So the picker is modal to the whole program: the clock and the
+    // options dialog take no input while it is open (the rules refuse what they would start),
+    // and the tray icon's menu asks the same rules.
+    const OpenWindows::Scope picker(open_, OpenWindow::StylePicker);
+    const InputOff clock_off(Windows().Runs(Entry::Menu) ? nullptr : hwnd());
+    const InputOff options_off(options_ && !Windows().Runs(Entry::OptionsChange) ? options_->hwnd()
+                                                                                 : nullptr);
     StyleHost host{option_, window_.Ver, hwnd(), [this] { Redraw(); }};
     if (const auto folder = RunLoadStyle(app_.hwnd(), host, option_.StyleDir)) {
         option_.StyleDir = *folder;
@@ -161,33 +210,36 @@ void TfrmVistrel::LoadAlarmCmd(AlarmLoad how) {
 void TfrmVistrel::SaveAlarmCmd() { SaveAlarmsAs(alarms_, option_.Dir, hwnd()); }
 
 void TfrmVistrel::AboutCmd() {
-    if (about_open_) return;
-    about_open_ = true;
-    try {
-        RunAbout(app_.hwnd(), hwnd());
-    } catch (...) {
-        about_open_ = false;
-        throw;
-    }
-    about_open_ = false;
+    if (!Windows().Runs(Entry::OpenAbout)) return;
+    const OpenWindows::Scope about(open_, OpenWindow::About);
+    RunAbout(app_.hwnd(), hwnd());
 }
 
 void TfrmVistrel::AlarmViewCmd1() {
-    if (alarm_view_open_) return;
-    alarm_view_open_ = true;
+    if (!Windows().Runs(Entry::OpenAlarmEditor)) return;
     // The clock goes on ticking and firing alarms from its own list while the editor works on
-    // copies; OK replaces the list, saves it and the settings.
-    std::optional<AlarmList> edited;
-    try {
-        edited = RunAlarmView(app_.hwnd(), {hwnd(), option_, sound_.get()}, alarms_);
-    } catch (...) {
-        alarm_view_open_ = false;
-        throw;
+    // copies; OK takes the copies back with fresh next times (what fired meanwhile does not
+    // fire again, what was due and never seen is caught up), saves them and the settings.
+    const AlarmList given = alarms_;
+    std::optional<EditedAlarms> edited;
+    {
+        const OpenWindows::Scope editor(open_, OpenWindow::AlarmEditor);
+        edited = RunAlarmView(app_.hwnd(), {hwnd(), option_, sound_.get()}, given);
     }
-    alarm_view_open_ = false;
+    if (!edited) {
+        // Cancel: the clock's list is as it was, with the snoozes made meanwhile, which wait
+        // for this save.
+        if (!snoozed_while_editing_.empty()) SaveAlarms();
+        snoozed_while_editing_.clear();
+    }
     if (edited) {
-        alarms_ = std::move(*edited);
+        const TDateTime dealt_with = tick_.display.second >= 0 ? tick_.display.value : Now();
+        MissedAlarms missed;
+        AlarmList taken = TakeBackAlarms(given, std::move(*edited), dealt_with, &missed);
+        KeepSnoozesMadeWhileEditing(taken);
+        alarms_ = std::move(taken);
         SaveAll();
+        ReportMissedAlarms(missed);
         UpdateWakeTimer();
     }
     Redraw();

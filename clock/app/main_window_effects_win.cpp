@@ -32,11 +32,12 @@ void TfrmVistrel::ApplyOptions(const TOptionItem& working) {
     if (WindowFromPoint(p) == hwnd()) SetCursor(CursorFor(option_.PointType));
 }
 
-void TfrmVistrel::PaceRound(DWORD& round_start) {
-    ProcessMessages();
+bool TfrmVistrel::PaceRound(DWORD& round_start) {
+    if (ProcessMessages()) return false; // the program is closing: the effect ends here
     const DWORD spent = GetTickCount() - round_start;
     if (spent < kEffectRoundMs) Sleep(kEffectRoundMs - spent);
     round_start = GetTickCount();
+    return true;
 }
 
 TOptionItem FlashedColours(TOptionItem o) {
@@ -60,7 +61,7 @@ void TfrmVistrel::FlashColours(int n) {
         flash_inverted_ = !flash_inverted_;
         Redraw();
         UpdateWindow(hwnd());
-        PaceRound(round_start);
+        if (!PaceRound(round_start)) break;
     }
     flash_inverted_ = false;
     Redraw();
@@ -76,7 +77,7 @@ void TfrmVistrel::ShakeWindow(int n) {
         const int x = home.left - Nearest(10 * unit(random)) + 5;
         const int y = home.top - Nearest(10 * unit(random)) + 5;
         SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        PaceRound(round_start);
+        if (!PaceRound(round_start)) break;
     }
     SetWindowPos(hwnd(), nullptr, home.left, home.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

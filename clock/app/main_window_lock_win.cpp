@@ -90,8 +90,7 @@ void TfrmVistrel::FadeTo(int from, int to) {
     const int step = from <= to ? 1 : -1;
     for (int a = from;; a += step) {
         SetLayeredAlpha(a);
-        ProcessMessages();
-        if (a == to) break;
+        if (ProcessMessages() || a == to) break; // done, or the program is closing
     }
 }
 

@@ -23,8 +23,12 @@ OptionsDialogSetup TfrmVistrel::OptionsSetup() const {
 }
 
 void TfrmVistrel::OptionsCmd() {
-    if (!options_) options_ = TfrmOption::Open(*this, OptionsSetup(), option_, options_page_);
-    else options_->PlaceNearClock();
+    if (options_) {
+        options_->PlaceNearClock();
+        return;
+    }
+    options_ = TfrmOption::Open(*this, OptionsSetup(), option_, options_page_);
+    open_.Opened(OpenWindow::Options);
 }
 
 void TfrmVistrel::CloseOptions() {
@@ -37,6 +41,7 @@ void TfrmVistrel::WriteSettings() { SaveSettings(); }
 
 void TfrmVistrel::OptionsClosed(int page) {
     options_page_ = page;
+    if (options_) open_.Closed(OpenWindow::Options);
     options_ = nullptr;
 }
 

@@ -44,9 +44,9 @@ void TfrmVistrel::Timer1Timer() {
     if (tray_) tray_->Retry();
     if (r.catch_up) CatchUp();
     if (r.redraw) Redraw();
-    app_.SetTitle(minimized_
-                      ? painter_.DateText() + " " + FormatDateTime("hh:nn:ss", tick_.display.value)
-                      : std::string("Vistrel"));
+    const DateTextForm date_form{option_.DateCharForm, option_.WeekType, WeekdayAfterDate};
+    app_.SetTitle(minimized_ ? MinimizedTitle(tick_.display.value, date_form)
+                             : std::string("Vistrel"));
     RunDueAlarms();
 }
 

@@ -28,6 +28,10 @@ namespace vistrel {
 namespace {
 // How long the close waits for the shell to take the tray icon away; it goes on without us.
 constexpr unsigned kTrayRemovalWaitMs = 200;
+// The files are saved, the tray icon is gone and the screen saver manager is told when the close
+// begins; whatever still runs this long after (a modal loop of the system's that does not end on
+// the quit, a system call that does not come back) cannot keep the program alive.
+constexpr unsigned kCloseDeadlineMs = 300;
 } // namespace
 
 TfrmVistrel::TfrmVistrel(AppWindow& app, StartupFlags flags) : app_(app), flags_(flags) {}
@@ -48,6 +52,12 @@ void TfrmVistrel::Create() {
     }
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
     FormShow();
+    created_ = true;
+    if (close_after_create_) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void TfrmVistrel::Destroy() {
+    if (hwnd()) DestroyWindow(hwnd());
 }
 
 void TfrmVistrel::FormCreate() {
@@ -77,11 +87,14 @@ void TfrmVistrel::FormCreate() {
     screen_ = QueryScreenTraits();
     alarm_host_ = std::make_shared<AlarmHost>(
         AlarmHost{app_.hwnd(), [this](bool topmost) { app_.SetTopmost(topmost); },
-                  [this] { return window_.StayOnTop; }});
+                  [this] { return window_.StayOnTop; },
+                  [this](const TAlarmItem& fired) { SnoozeAlarm(fired); }});
     sound_ = std::make_unique<AlarmSound>();
     // The tick stands still while one of the painter's error boxes is up.
     painter_.SetBoxHooks({[this] { StopTick(); }, [this] { StartTick(); }});
     user_name_ = CurrentUserName();
+    // A save killed half-way left its temporary file; the file it was replacing is whole.
+    RemoveLeftoverSaves(ProgramFolder(), user_name_);
     {
         const std::string shared = SharedSettingsPath(ProgramFolder());
         NoteUnread(shared, ReadSharedSettings(shared, option_, window_));
@@ -259,8 +272,44 @@ void TfrmVistrel::SaveSettings() {
 
 void TfrmVistrel::FormClose() { SaveAll(); }
 
+void TfrmVistrel::RequestClose() {
+    // A close while a start-up box is up waits for the creation's end: the settings are not all
+    // read yet, and saving now would put defaults over the user's.
+    if (!created_) {
+        close_after_create_ = true;
+        return;
+    }
+    if (closing_) return; // a second request while the save's own box is up
+    closing_ = true;
+    StopTick(); // no alarm fires after the save, so the files hold the list as it ends
+    FormClose();
+    ShowWindow(hwnd(), SW_HIDE);
+    if (tray_) tray_->HideAtExit(kTrayRemovalWaitMs);
+    tray_.reset();
+    EndNappo();
+    // The request may have come through a loop that runs inside one of our own handlers (a
+    // box, the alarm list editor, an effect, the sound): the teardown must not free what that
+    // handler still uses. So the quit goes to every loop (each ends on it and hands it on),
+    // and the window is destroyed once the main loop has ended (Destroy).
+    RequestQuit(0);
+    EndProcessAfter(kCloseDeadlineMs);
+}
+
+void TfrmVistrel::EndNappo() {
+    const auto nappo =
+        NappoCommandLine(NappoMoment::Exit, IsWindows95(), flags_.start_nappo, ProgramFolder());
+    if (!nappo) return;
+    try {
+        vistrel::RunCommand(*nappo, option_);
+    } catch (const std::exception&) {
+        // Ending the manager is best effort: the clock is going away.
+    }
+}
+
 void TfrmVistrel::FormDestroy() {
-    CloseOptions();
+    // At the program's end the options dialog goes with the process: destroying a window with a
+    // caption one by one can wait on the window manager.
+    if (!closing_) CloseOptions();
     StopTick();
     sound_.reset();
     alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
@@ -270,14 +319,6 @@ void TfrmVistrel::FormDestroy() {
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);
     alarms_.clear();
-    if (const auto nappo = NappoCommandLine(NappoMoment::Exit, IsWindows95(), flags_.start_nappo,
-                                            ProgramFolder())) {
-        try {
-            vistrel::RunCommand(*nappo, option_);
-        } catch (const std::exception&) {
-            // Ending the manager is best effort: the clock is going away.
-        }
-    }
 }
 
 LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -321,10 +362,7 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp == PBT_APMRESUMEAUTOMATIC && ticking_) Timer1Timer();
         if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) UpdateWakeTimer(true);
         return TRUE;
-    case WM_CLOSE:
-        FormClose();
-        DestroyWindow(hwnd());
-        return 0;
+    case WM_CLOSE: RequestClose(); return 0;
     case WM_QUERYENDSESSION: SaveAll(); return Default(msg, wp, lp);
     case WM_DESTROY:
         SetClockWindow(nullptr);

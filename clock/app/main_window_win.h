@@ -16,6 +16,7 @@
 #include "clock/app/command_line.h"
 #include "clock/app/commands.h"
 #include "clock/app/file_commands.h"
+#include "clock/app/open_windows.h"
 #include "clock/app/popup_menu_win.h"
 #include "clock/app/tick.h"
 #include "clock/app/window_geometry.h"
@@ -46,6 +47,9 @@ public:
     ~TfrmVistrel() override;
     // Runs the creation sequence and shows the window.
     void Create();
+    // The teardown, once the main loop has ended: nothing of ours is left on the stack then,
+    // so no loop can still be using what it frees.
+    void Destroy();
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -56,6 +60,10 @@ private:
     void FormShow();
     void FormClose();
     void FormDestroy();
+    // Any close request: saves at once, then lets every running loop end (see the .cpp).
+    void RequestClose();
+    // Ends the screen saver manager where the clock started it.
+    void EndNappo();
     void LoadAlarmsAtStart();
     void ReadAllSettings();
     void EnsureDataFolders();
@@ -98,6 +106,8 @@ private:
     bool LockAppliesNow() const;
 
     // --- the menu and the commands (main_window_commands_win.cpp)
+    // The program's open windows, the running time adjustment included.
+    OpenWindows Windows() const;
     CommandFacts Facts() const;
     void ShowPopupMenu();
     // Runs a command when it is enabled (a double-click reaches disabled commands too).
@@ -116,6 +126,9 @@ private:
     void SaveAlarmCmd();
     void AboutCmd();
     void AlarmViewCmd1();
+    // "あとで" on a notice: the fired record comes back after the snooze length.
+    void SnoozeAlarm(const TAlarmItem& fired);
+    void KeepSnoozesMadeWhileEditing(AlarmList& edited);
 
     // --- the options dialog and the clock as its host (main_window_options_win.cpp)
     void OptionsCmd();
@@ -140,7 +153,8 @@ public:
     void ShakeWindow(int n);
 
 private:
-    void PaceRound(DWORD& round_start);
+    // Lets messages run and waits out the round; false when the program is closing.
+    bool PaceRound(DWORD& round_start);
 
     // --- alarms in the tick (main_window_alarm_win.cpp)
     void CatchUp();
@@ -186,9 +200,12 @@ private:
     Rect anchored_on_; // the bounds of the monitor the anchor was taken on
     bool minimized_ = false;
     bool ticking_ = false;
+    bool created_ = false;            // the creation sequence has run to its end
+    bool close_after_create_ = false; // a close came while the creation's boxes were up
+    bool closing_ = false;            // saved, and on the way out
     bool set_time_available_ = false;
-    bool about_open_ = false;
-    bool alarm_view_open_ = false;
+    OpenWindows open_; // what the menu, the double-click, the tray and the alarms may do
+    AlarmList snoozed_while_editing_; // put into the editor's list when it is taken back
     MissedAlarms missed_at_start_;
     WakeTimerKeeper wake_timer_;
     // The options dialog while it is open (it owns itself), and the page it opens with.

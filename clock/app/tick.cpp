@@ -2,7 +2,15 @@
 
 #include <cmath>
 
+#include "clock/common/date_format.h"
+#include "clock/face/face_texts.h"
+
 namespace vistrel {
+
+std::string MinimizedTitle(TDateTime now, const DateTextForm& form) {
+    return FormatDateText(now, form.date_form, form.week_type, form.weekday_after_date) + " " +
+           FormatDateTime("hh:nn:ss", now);
+}
 
 DisplayTime MakeDisplayTime(TDateTime now) {
     DisplayTime d;

@@ -3,6 +3,8 @@
 // every second only while something on the face shows seconds.
 #pragma once
 
+#include <string>
+
 #include "clock/common/date_time.h"
 
 namespace vistrel {
@@ -37,6 +39,14 @@ DisplayTime MakeDisplayTime(TDateTime now);
 
 // One tick at `now`; updates the state.
 TickResult RunTick(TickState& state, TDateTime now, SecondsShown shown, bool minimized);
+
+// The task-bar text while the clock is minimised: the date as the face writes it and the time,
+// both of `now`. Nothing is drawn while minimised, so the date cannot be the face's.
+struct DateTextForm {
+    int date_form = 0, week_type = 0;
+    bool weekday_after_date = true;
+};
+std::string MinimizedTitle(TDateTime now, const DateTextForm& form);
 
 // Milliseconds from `now` until just after the next second begins; the tick timer is aimed
 // there instead of polling, so the clock uses no processor time between seconds.

@@ -6,6 +6,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(INITCOMMONCONTROLSEX) == 8);
+
 bool InitCommonControlsOnce() {
     static const bool done = [] {
         INITCOMMONCONTROLSEX init{};

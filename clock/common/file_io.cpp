@@ -1,5 +1,7 @@
 #include "clock/common/file_io.h"
 
+#include <utility>
+
 namespace vistrel {
 
 namespace detail {
@@ -11,6 +13,8 @@ std::string& FolderOverride() {
     static std::string folder;
     return folder;
 }
+
+constinit FileReplacer* g_replacer = nullptr;
 
 // About half a second in all: long enough for a backup program to let go of a file, short
 // enough that the start-up does not seem to hang.
@@ -25,6 +29,22 @@ FileRead ReadWholeFile(const std::string& path, std::size_t max_bytes) {
         read = detail::ReadFileOnce(path, max_bytes);
     }
     return read;
+}
+
+void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+    if (g_replacer) return g_replacer->Replace(path, bytes);
+    detail::ReplaceWholeFile(path, SaveTemporaryPath(path), bytes);
+}
+
+std::string SaveTemporaryPath(const std::string& path) { return path + ".vistrel-save"; }
+
+bool RemoveLeftoverTemporary(const std::string& path) {
+    const std::string temp = SaveTemporaryPath(path);
+    return FileExists(temp) && detail::RemoveFile(temp);
+}
+
+FileReplacer* SetFileReplacerForTests(FileReplacer* replacer) {
+    return std::exchange(g_replacer, replacer);
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {

@@ -39,17 +39,37 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // A failed write or read, with the Japanese text to show and the kind of failure.
 class FileError : public Error {
 public:
-    FileError(const std::string& message, FileFailure failure)
-        : Error(message), failure_(failure) {}
+    FileError(const std::string& message, FileFailure failure, unsigned long code = 0)
+        : Error(message), failure_(failure), code_(code) {}
     FileFailure failure() const { return failure_; }
+    // The system's error number, when there is one.
+    unsigned long code() const { return code_; }
 
 private:
     FileFailure failure_;
+    unsigned long code_;
 };
 
 // Writes bytes to path atomically. Throws FileError naming the file on failure; the old file, if
 // any, is then left as it was.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// The temporary file a save of path writes before it replaces path: the name is ours alone
+// (path + ".vistrel-save"), so that a leftover one can be told from a file we did not make.
+std::string SaveTemporaryPath(const std::string& path);
+// Removes the temporary file that a save of path left when it was killed; any other file is
+// never touched. True when one was removed.
+bool RemoveLeftoverTemporary(const std::string& path);
+
+// The one step by which every save replaces a file. Tests put a recorder around it to count the
+// replaces of a save, or to stop a save between two of them as a kill would.
+class FileReplacer {
+public:
+    virtual ~FileReplacer() = default;
+    virtual void Replace(const std::string& path, std::string_view bytes) = 0;
+};
+// Installs a replacer (nullptr restores the real one) and returns the one it replaced.
+FileReplacer* SetFileReplacerForTests(FileReplacer* replacer);
 
 // What the user can do about a failure, in Japanese, ending in the system's error number.
 std::string FileFailureAdvice(FileFailure failure, unsigned long code);
@@ -87,6 +107,10 @@ namespace detail {
 // One attempt of ReadFile, in the platform's twin.
 FileRead ReadFileOnce(const std::string& path, std::size_t max_bytes);
 void PauseBeforeRetry();
+// The real replace, in the platform's twin: bytes to temp, flushed, then moved over path.
+void ReplaceWholeFile(const std::string& path, const std::string& temp, std::string_view bytes);
+// Deletes a file; true when it is gone.
+bool RemoveFile(const std::string& path);
 } // namespace detail
 
 } // namespace vistrel

@@ -44,7 +44,8 @@ FileFailure FailureOf(int e) {
 
 [[noreturn]] void ThrowWriteFailure(const std::string& path, int e) {
     const FileFailure failure = FailureOf(e);
-    throw FileError(WriteFailureText(path, failure, static_cast<unsigned long>(e)), failure);
+    const unsigned long code = static_cast<unsigned long>(e);
+    throw FileError(WriteFailureText(path, failure, code), failure, code);
 }
 } // namespace
 
@@ -87,8 +88,8 @@ FileRead ReadFileOnce(const std::string& path, std::size_t max_bytes) {
 void PauseBeforeRetry() { std::this_thread::sleep_for(std::chrono::milliseconds(100)); }
 } // namespace detail
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    const std::string temp = path + ".tmp";
+namespace detail {
+void ReplaceWholeFile(const std::string& path, const std::string& temp, std::string_view bytes) {
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) ThrowWriteFailure(path, errno);
     std::size_t done = 0;
@@ -113,6 +114,9 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
         ThrowWriteFailure(path, e);
     }
 }
+
+bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+} // namespace detail
 
 bool FileExists(const std::string& path) {
     struct stat st {};

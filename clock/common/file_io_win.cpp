@@ -39,7 +39,8 @@ FileFailure FailureOf(DWORD e) {
 
 [[noreturn]] void ThrowWriteFailure(const std::string& path, DWORD e) {
     const FileFailure failure = FailureOf(e);
-    throw FileError(WriteFailureText(path, failure, e), failure);
+    const unsigned long code = e;
+    throw FileError(WriteFailureText(path, failure, code), failure, code);
 }
 } // namespace
 
@@ -80,9 +81,11 @@ FileRead ReadFileOnce(const std::string& path, std::size_t max_bytes) {
 void PauseBeforeRetry() { Sleep(100); }
 } // namespace detail
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+namespace detail {
+void ReplaceWholeFile(const std::string& path, const std::string& temp_path,
+                      std::string_view bytes) {
     const std::wstring target = Widen(path);
-    const std::wstring temp = target + L".tmp";
+    const std::wstring temp = Widen(temp_path);
     {
         UniqueFile file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -108,6 +111,9 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
         ThrowWriteFailure(path, error);
     }
 }
+
+bool RemoveFile(const std::string& path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+} // namespace detail
 
 bool FileExists(const std::string& path) {
     const DWORD a = GetFileAttributesW(Widen(path).c_str());

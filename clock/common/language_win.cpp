@@ -6,6 +6,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(MENUITEMINFOW) == 80);
+
 namespace {
 // The library only holds strings: it is mapped as a resource image, so no code of it runs in
 // this process (a stray "Lang.dll" in the search path cannot take over the clock).

@@ -77,6 +77,42 @@ bool RenewQuitRequest() {
     return true;
 }
 
+namespace {
+struct ProcessEnd {
+    HANDLE armed = nullptr;
+    DWORD delay_ms = 0;
+};
+ProcessEnd& End() {
+    static ProcessEnd end;
+    return end;
+}
+} // namespace
+
+void PrepareProcessEnd() {
+    if (End().armed) return;
+    End().armed = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!End().armed) return;
+    // The thread is made now, not at the close: making a thread then can wait behind the
+    // system's worker threads (a file dialog leaves some) for seconds.
+    const auto wait = [](LPVOID) -> DWORD {
+        WaitForSingleObject(End().armed, INFINITE);
+        Sleep(End().delay_ms);
+        EndProcessNow();
+    };
+    if (HANDLE thread = CreateThread(nullptr, 0, wait, nullptr, 0, nullptr)) CloseHandle(thread);
+}
+
+void EndProcessAfter(unsigned ms) {
+    PrepareProcessEnd();
+    End().delay_ms = ms;
+    if (End().armed) SetEvent(End().armed);
+}
+
+void EndProcessNow() {
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(Quit().exit_code));
+    ExitProcess(static_cast<UINT>(Quit().exit_code)); // not reached
+}
+
 int RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);

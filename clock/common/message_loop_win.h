@@ -30,4 +30,15 @@ void RequestQuit(int exit_code);
 // requested.
 bool RenewQuitRequest();
 
+// Ends the process after ms milliseconds, whatever its main thread is doing then. The close
+// starts it once every file is saved: nothing that runs on can then lose anything, and nothing
+// can keep a closed program alive.
+void EndProcessAfter(unsigned ms);
+// Makes the thread that EndProcessAfter wakes; the program's start calls it.
+void PrepareProcessEnd();
+// Ends the process at once with the quit's exit code: the program's end once its teardown is
+// done. Under Wine a plain exit can wait on the window manager for windows the system takes
+// away (one with a caption that a file dialog left hidden, say), for seconds.
+[[noreturn]] void EndProcessNow();
+
 } // namespace vistrel

@@ -4,6 +4,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(MONITORINFO) == 40);
+
 namespace {
 HWND g_clock = nullptr;
 

@@ -9,6 +9,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(STARTUPINFOW) == 104);
+
 void StartCommandLine(const std::string& command_line) {
     // CreateProcessW may write into the command line, so it gets a buffer of its own.
     std::wstring buffer = Widen(command_line);

@@ -11,6 +11,9 @@
 
 namespace vistrel::detail {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(OPENFILENAMEW) == 152);
+
 namespace {
 
 // "Description|pattern" as the system wants it: NUL-separated, ended by two NULs.

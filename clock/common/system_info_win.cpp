@@ -12,6 +12,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(OSVERSIONINFOW) == 276);
+
 namespace {
 struct WindowsVersion {
     bool known = false;

@@ -7,6 +7,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(WNDCLASSEXW) == 80);
+
 Window::~Window() {
     if (hwnd_) {
         // Detach first: the object is going away, the messages of the destruction are not ours.

@@ -7,6 +7,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(BITMAPINFOHEADER) == 40);
+
 DibCanvas::DibCanvas(int bits_per_pixel) : bits_per_pixel_(bits_per_pixel == 8 ? 8 : 32) {
     dc_.reset(CreateCompatibleDC(nullptr));
     if (!dc_) throw Error("Cannot create a drawing context");

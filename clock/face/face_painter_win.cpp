@@ -243,8 +243,11 @@ void FacePainter::DrawNumerals(const Frame& f) {
     v.shadow_last = C(o.ColorBS2);
     v.hour = f.request.time.hour;
 
+    // All twelve in one face, the style's or the first that has every one of them.
+    std::wstring numerals;
+    for (int n = 1; n <= 12; ++n) numerals += Widen(NumeralText(v.type, n, v.hour));
     FontSpec font_spec{
-        o.MojiBanFont,
+        glyphs_.FaceFor(o.MojiBanFont, numerals),
         FontHeightForPoints(NumeralFontPoints(f.metrics.size, o.MojiSize), kFaceFontDpi), 0,
         o.MojiBanBold, o.MojiBanItalic};
     FontSpec narrow_spec = font_spec;
@@ -262,13 +265,13 @@ void FacePainter::DrawNumerals(const Frame& f) {
 void FacePainter::DrawCaption(const Frame& f, bool time) {
     const TOptionItem& o = f.o;
     if (time ? !o.TimeChar : !o.DateChar) return;
+    CaptionPaint c;
+    c.text = Widen(time ? time_text_ : date_text_);
     const FontSpec font_spec{
-        time ? o.TimeCharFont : o.DateCharFont,
+        glyphs_.FaceFor(time ? o.TimeCharFont : o.DateCharFont, c.text),
         FontHeightForPoints(CaptionFontPoints(f.metrics.size, time ? o.TimeSize : o.DateSize),
                             kFaceFontDpi),
         0, time ? o.TimeCharBold : o.DateCharBold, time ? o.TimeCharItalic : o.DateCharItalic};
-    CaptionPaint c;
-    c.text = Widen(time ? time_text_ : date_text_);
     c.font = fonts_.Get(font_spec);
     const TextExtent extent = f.face_text.Measure(c.font, c.text);
     c.top_left = CaptionTopLeft(f.metrics, extent, time ? o.TimeCharInOut : o.DateCharInOut,

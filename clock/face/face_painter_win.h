@@ -21,6 +21,7 @@
 #include "clock/face/face_metrics.h"
 #include "clock/face/face_request.h"
 #include "clock/face/font_cache_win.h"
+#include "clock/face/glyph_fallback_win.h"
 #include "clock/face/layer_guards.h"
 #include "clock/face/shape_scan.h"
 #include "clock/settings/option_item.h"
@@ -94,6 +95,7 @@ private:
     DibCanvas face_{32};
     DibCanvas shape_{8};
     FontCache fonts_;
+    GlyphFallback glyphs_;
     LayerGuards guards_;
     RunList runs_;
     std::vector<RECT> region_buffer_;

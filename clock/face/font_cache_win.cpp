@@ -12,13 +12,7 @@ int FontHeightForPoints(int points, int pixels_per_inch) {
     return -MulDiv(points, pixels_per_inch, 72);
 }
 
-HFONT FontCache::Get(const FontSpec& font_spec) {
-    const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const Entry& e) { return e.font_spec == font_spec; });
-    if (it != entries_.end()) {
-        std::rotate(it, it + 1, entries_.end());
-        return entries_.back().font.get();
-    }
+UniqueFont CreateFaceFont(const FontSpec& font_spec) {
     LOGFONTW lf{};
     lf.lfHeight = font_spec.height;
     lf.lfWidth = font_spec.width;
@@ -35,6 +29,17 @@ HFONT FontCache::Get(const FontSpec& font_spec) {
     wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     UniqueFont font(CreateFontIndirectW(&lf));
     if (!font) throw Error("Cannot create the font " + font_spec.face);
+    return font;
+}
+
+HFONT FontCache::Get(const FontSpec& font_spec) {
+    const auto it = std::find_if(entries_.begin(), entries_.end(),
+                                 [&](const Entry& e) { return e.font_spec == font_spec; });
+    if (it != entries_.end()) {
+        std::rotate(it, it + 1, entries_.end());
+        return entries_.back().font.get();
+    }
+    UniqueFont font = CreateFaceFont(font_spec);
     if (entries_.size() >= kCapacity) entries_.erase(entries_.begin());
     entries_.push_back({font_spec, std::move(font)});
     return entries_.back().font.get();

@@ -23,6 +23,9 @@ struct FontSpec {
 // The LOGFONT height of a size in points on a screen of pixels_per_inch.
 int FontHeightForPoints(int points, int pixels_per_inch);
 
+// A new font as the face draws text: not antialiased (see the .cpp).
+UniqueFont CreateFaceFont(const FontSpec& font_spec);
+
 class FontCache {
 public:
     // The font for font_spec; it stays valid until the cache holds kCapacity newer fonts.

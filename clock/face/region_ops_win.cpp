@@ -9,6 +9,10 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(BITMAPINFOHEADER) == 40);
+static_assert(sizeof(RGNDATAHEADER) == 32);
+
 namespace {
 
 UniqueRegion Checked(HRGN h, const char* what) {

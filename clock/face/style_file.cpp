@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "clock/settings/value_ranges.h"
+
 namespace vistrel {
 
 namespace {
@@ -186,6 +188,7 @@ int ReadStyle(const IniFile& ini, TOptionItem& option, int running_ver) {
     const int style_ver = ini.ReadInteger("Common", "StyleVer", running_ver);
     for (const auto& k : StyleKeys()) ReadKey(ini, k, option);
     if (style_ver < kFirstCurrentUnitsVersion) ConvertOldUnits(option);
+    ClampToRanges(option);
     return style_ver > kStyleVersion ? style_ver : 0;
 }
 

@@ -8,6 +8,8 @@ namespace vistrel {
 namespace {
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
+// Spelt out for clang 14 (the fuzzing build), which deduces no aggregate's arguments.
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 void FillOne(int id, const Binding& how, const TOptionItem& r, ControlSurface& s) {
     std::visit(Overloaded{

@@ -176,7 +176,7 @@ void TfrmOption::ShowPage(int page) {
 void TfrmOption::PlaceNearClock() { PlaceNearClockWindow(setup_.clock); }
 
 void TfrmOption::SetLockCheck(bool locked) {
-    if (surface_ && IsWindowVisible(hwnd())) surface_->SetCheck(oid::chkLockUse, locked);
+    if (session_ && IsWindowVisible(hwnd())) session_->LockChanged(locked);
 }
 
 void TfrmOption::RefreshCommands() {

@@ -104,7 +104,8 @@ inline constexpr int BitBtn1 = 2901, chkAlarmUse = 2902, grpAlarmStyle = 2903,
                      lblMRange = 2920, sedtHRange = 2921, lblHRange = 2922,
                      btnAlarmMsgPreview = 2923, grpAlarmAction = 2924, rbtnAlarmActionNone = 2925,
                      rbtnAlarmActionFlash = 2926, rbtnAlarmActionVibration = 2927,
-                     chkReportMissed = 2928, chkWakeUp = 2929;
+                     chkReportMissed = 2928, chkWakeUp = 2929, lblSnooze = 2930, sedtSnooze = 2931,
+                     lblSnoozeUnit = 2932;
 
 // 10 時間合わせ
 inline constexpr int lblNTPServer = 3001, cmbNTPServer = 3002, Label3 = 3003, Label4 = 3004,

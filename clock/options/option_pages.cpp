@@ -5,6 +5,7 @@
 
 #include "clock/common/help.h"
 #include "clock/options/option_ids.h"
+#include "clock/settings/value_ranges.h"
 
 namespace vistrel {
 
@@ -16,13 +17,23 @@ using namespace oid;
 
 constexpr int kHandStyles = 15;
 
+// A track bar or spin edit offers its field's range from the one table the readers use too.
+Track TrackOf(int O::*field) {
+    const ValueRange& r = RangeOf(field);
+    return {field, r.low, r.high};
+}
+Spin SpinOf(int O::*field) {
+    const ValueRange& r = RangeOf(field);
+    return {field, r.low, r.high};
+}
+
 // ---- bindings -----------------------------------------------------------------------------
 
 const std::vector<Bound> kGeneral = {
     {lstDspOrder, LayerOrder{}},
     {chkShowTray, Check{&O::ShowTray}},
     {chkUseTrans, Check{&O::UseTrans}},
-    {trbTrans, Track{&O::Trans, 30, 255}},
+    {trbTrans, TrackOf(&O::Trans)},
     {cmbDblClickAction, ComboIndex{&O::DblClickAction, 5}},
     {chkMultiUser, Check{&O::MultiUser}},
 };
@@ -33,15 +44,15 @@ const std::vector<Bound> kNeedle = {
     {chkSepNeedleStyle, Check{&O::SepStyle}},
     {cmbMNeedleStyle, ComboIndex{&O::MStyle, kHandStyles}},
     {cmbSNeedleStyle, ComboIndex{&O::SStyle, kHandStyles}},
-    {trbHNeedleW, Track{&O::HNeedleW, 0, 100}},
-    {trbMNeedleW, Track{&O::MNeedleW, 0, 100}},
-    {trbSNeedleW, Track{&O::SNeedleW, 0, 100}},
-    {trbHNeedleLL, Track{&O::HLongLen, 0, 100}},
-    {trbMNeedleLL, Track{&O::MLongLen, 0, 100}},
-    {trbSNeedleLL, Track{&O::SLongLen, 0, 100}},
-    {trbHNeedleLS, Track{&O::HShortLen, 0, 30}},
-    {trbMNeedleLS, Track{&O::MShortLen, 0, 30}},
-    {trbSNeedleLS, Track{&O::SShortLen, 0, 30}},
+    {trbHNeedleW, TrackOf(&O::HNeedleW)},
+    {trbMNeedleW, TrackOf(&O::MNeedleW)},
+    {trbSNeedleW, TrackOf(&O::SNeedleW)},
+    {trbHNeedleLL, TrackOf(&O::HLongLen)},
+    {trbMNeedleLL, TrackOf(&O::MLongLen)},
+    {trbSNeedleLL, TrackOf(&O::SLongLen)},
+    {trbHNeedleLS, TrackOf(&O::HShortLen)},
+    {trbMNeedleLS, TrackOf(&O::MShortLen)},
+    {trbSNeedleLS, TrackOf(&O::SShortLen)},
     {btnH, ColourButton{&O::ColorH}},
     {btnM, ColourButton{&O::ColorM}},
     {btnS, ColourButton{&O::ColorS}},
@@ -59,9 +70,9 @@ const std::vector<Bound> kMojiBan = {
     {chkMojiBanBold, Check{&O::MojiBanBold}},
     {chkMojiBanItalic, Check{&O::MojiBanItalic}},
     {chkMojiBanPitch, Check{&O::MojiBanPitch}},
-    {trbMojiBanPitchWidth, Track{&O::MojiBanPitchWidth, 20, 50}},
-    {trbMojiBanSize, Track{&O::MojiSize, 0, 10}},
-    {trbMojiBanPos, Track{&O::MojiBanPos, 0, 20}},
+    {trbMojiBanPitchWidth, TrackOf(&O::MojiBanPitchWidth)},
+    {trbMojiBanSize, TrackOf(&O::MojiSize)},
+    {trbMojiBanPos, TrackOf(&O::MojiBanPos)},
     {chkMojiBanShadow, Check{&O::MojiBanShadow}},
     {chkGuradeshon, Check{&O::MojiBanGuradeshon}},
     {btnB1, ColourButton{&O::ColorB1}},
@@ -77,12 +88,12 @@ const std::vector<Bound> kDateChar = {
     {cmbDateCharFont, ComboText{&O::DateCharFont}},
     {chkDateCharBold, Check{&O::DateCharBold}},
     {chkDateCharItalic, Check{&O::DateCharItalic}},
-    {trbDateCharSize, Track{&O::DateSize, 0, 10}},
+    {trbDateCharSize, TrackOf(&O::DateSize)},
     {chkDateCharShadow, Check{&O::DateCharShadow}},
     {btnD, ColourButton{&O::ColorD}},
     {btnDS, ColourButton{&O::ColorDS}},
     {grpDateCharPos, RadioGroup{&O::DateCharPos, rbtnDateCharPosAMPM, 4, 3}},
-    {trbDateCharInOut, Track{&O::DateCharInOut, 0, 20}},
+    {trbDateCharInOut, TrackOf(&O::DateCharInOut)},
 };
 
 const std::vector<Bound> kTime = {
@@ -91,21 +102,21 @@ const std::vector<Bound> kTime = {
     {cmbTimeCharFont, ComboText{&O::TimeCharFont}},
     {chkTimeCharBold, Check{&O::TimeCharBold}},
     {chkTimeCharItalic, Check{&O::TimeCharItalic}},
-    {trbTimeCharSize, Track{&O::TimeSize, 0, 10}},
+    {trbTimeCharSize, TrackOf(&O::TimeSize)},
     {chkTimeCharShadow, Check{&O::TimeCharShadow}},
     {btnTime, ColourButton{&O::ColorTime}},
     {btnTimeS, ColourButton{&O::ColorTimeS}},
     {grpTimeCharPos, RadioGroup{&O::TimeCharPos, rbtnTimeCharPosDateRev, 3, 2}},
-    {trbTimeCharInOut, Track{&O::TimeCharInOut, 0, 20}},
+    {trbTimeCharInOut, TrackOf(&O::TimeCharInOut)},
 };
 
 const std::vector<Bound> kMemori = {
     {chkMajorThick, Check{&O::MajorThick}},
     {chkMinorThick, Check{&O::MinorThick}},
     {lstThickStyle, ComboIndex{&O::ThickStyle, 4}},
-    {trbThickPos, Track{&O::ThickPos, 0, 100}},
-    {trbThick5Size, Track{&O::Thick5Size, 0, 100}},
-    {trbThickSize, Track{&O::ThickSize, 0, 100}},
+    {trbThickPos, TrackOf(&O::ThickPos)},
+    {trbThick5Size, TrackOf(&O::Thick5Size)},
+    {trbThickSize, TrackOf(&O::ThickSize)},
     {btn5, ColourButton{&O::Color5}},
     {btn52, ColourButton{&O::Color52}},
     {btnT, ColourButton{&O::ColorT}},
@@ -116,17 +127,17 @@ const std::vector<Bound> kMemori = {
 };
 
 const std::vector<Bound> kFrame = {
-    {chkFrame, Check{&O::FrameShow}},           {lstFrameStyle, ComboIndex{&O::FrameStyle, 3}},
-    {trbFramePos, Track{&O::FramePos, 1, 100}}, {trbFrameWidth, Track{&O::FrameWidth, 1, 100}},
-    {btnFrame, ColourButton{&O::ColorFrame}},   {btnFrameE, ColourButton{&O::ColorFrameE}},
+    {chkFrame, Check{&O::FrameShow}},         {lstFrameStyle, ComboIndex{&O::FrameStyle, 3}},
+    {trbFramePos, TrackOf(&O::FramePos)},     {trbFrameWidth, TrackOf(&O::FrameWidth)},
+    {btnFrame, ColourButton{&O::ColorFrame}}, {btnFrameE, ColourButton{&O::ColorFrameE}},
 };
 
 const std::vector<Bound> kLock = {
     {chkLockUse, Check{&O::Locked}},
     {rbtnLockNormal, RadioGroup{&O::Mode, rbtnLockNormal, 4}},
     {chkSlowlyHide, Check{&O::SlowlyHide}},
-    {trbLockHoleSize, Track{&O::HoleSize, 10, 100}},
-    {trbLockEscapeSpeed, Track{&O::EscapeSpeed, 1, 5}},
+    {trbLockHoleSize, TrackOf(&O::HoleSize)},
+    {trbLockEscapeSpeed, TrackOf(&O::EscapeSpeed)},
     {rgrpLockTempKey, RadioGroup{&O::TempKey, rbtnTempKeyNone, 4}},
 };
 
@@ -137,19 +148,20 @@ const std::vector<Bound> kPoint = {
 const std::vector<Bound> kAlarm = {
     {chkAlarmUse, Check{&O::AlarmUse}},
     {grpAlarmStyle, RadioGroup{&O::MsgType, rbtnAlarmMsgNormal, 3}},
-    {sedtAlarmMsgInterval, Spin{&O::Interval, 0, 59}},
-    {sedtAlarmMsgTimes, Spin{&O::Times, 0, 59}},
-    {trbAlarmMsgSpeed, Track{&O::Speed, 1, 6}},
+    {sedtAlarmMsgInterval, SpinOf(&O::Interval)},
+    {sedtAlarmMsgTimes, SpinOf(&O::Times)},
+    {trbAlarmMsgSpeed, TrackOf(&O::Speed)},
     {grpAlarmMark, RadioGroup{&O::Join, rbtnSymbolJoinNone, 3}},
-    {sedtMRange, Spin{&O::MRange, 1, 59}},
-    {sedtHRange, Spin{&O::HRange, 1, 11}},
+    {sedtMRange, SpinOf(&O::MRange)},
+    {sedtHRange, SpinOf(&O::HRange)},
     {grpAlarmAction, RadioGroup{&O::Action, rbtnAlarmActionNone, 3}},
     {chkReportMissed, Check{&O::ReportMissed}},
     {chkWakeUp, Check{&O::WakeUp}},
+    {sedtSnooze, SpinOf(&O::SnoozeMinutes)},
 };
 
 const std::vector<Bound> kINet = {
-    {cmbNTPServer, ComboText{&O::Server}},    {sedtTimeOut, Spin{&O::TimeOut, 1, 300}},
+    {cmbNTPServer, ComboText{&O::Server}},    {sedtTimeOut, SpinOf(&O::TimeOut)},
     {chkShowResult, Check{&O::ShowResult}},   {chkOnlyResultMsg, Check{&O::OnlyResultMsg}},
     {chkAutoDial, Check{&O::AutoDial}},       {chkAutoHangUp, Check{&O::AutoHangUp}},
     {chkErrorHangUp, Check{&O::ErrorHangUp}}, {chkAutoSetTime, Check{&O::AutoSetTime}},
@@ -293,7 +305,7 @@ bool AlarmOn(const O& r, const P&) { return r.AlarmUse; }
 const std::vector<Rule> kAlarmRules = {
     {{grpAlarmStyle, rbtnAlarmMsgNormal, rbtnAlarmMsgSimple, rbtnAlarmMsgBoard, grpAlarmMark,
       rbtnSymbolJoinNone, rbtnSymbolJoinM, rbtnSymbolJoinH, btnAlarmMsgPreview, chkReportMissed,
-      chkWakeUp},
+      chkWakeUp, lblSnooze, sedtSnooze, lblSnoozeUnit},
      AlarmOn},
     {{sedtAlarmMsgInterval, lblAlarmMsgInterval},
      [](const O& r, const P&) { return r.AlarmUse && r.MsgType != kBoard; }},

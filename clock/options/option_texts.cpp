@@ -214,6 +214,8 @@ std::vector<OptionText> BuildTable() {
         {btnAlarmMsgPreview, kCaption, "ﾌﾟﾚﾋﾞｭｰ", 262},
         {chkReportMissed, kCaption, "見逃したアラームを知らせる", 904},
         {chkWakeUp, kCaption, "スリープ中でもアラームで起こす", 905},
+        {lblSnooze, kCaption, "「あとで」は", 906},
+        {lblSnoozeUnit, kCaption, "分後", 907},
         {kAlarmPreviewText, kCaption, "ｱﾗｰﾑﾒｯｾｰｼﾞのﾌﾟﾚﾋﾞｭｰ", 263},
         // 時間合わせ
         {PageBase(10), kCaption, "時間合わせ", 281},

@@ -63,6 +63,16 @@ void OptionsSession::RefreshCommands() {
     surface_.Enable(oid::btnSetTime, host_.CommandEnabled(SharedCommand::SetTime));
 }
 
+void OptionsSession::LockChanged(bool locked) {
+    if (!open_) return;
+    {
+        LoadingScope loading(loading_);
+        surface_.SetCheck(oid::chkLockUse, locked);
+    }
+    working_.Locked = locked;
+    UpdateControlStates();
+}
+
 void OptionsSession::RunCommand(SharedCommand command) {
     if (!open_ || !host_.CommandEnabled(command)) return;
     host_.RunCommand(command);
@@ -130,6 +140,8 @@ void OptionsSession::Cancel() {
     if (!open_) return;
     working_ = original_;
     host_.ApplyOptions(working_);
+    // Everything as it was when the dialog was shown, the commands the dialog enables included.
+    host_.EnableCommand(SharedCommand::AlarmView, working_.AlarmUse);
     Close();
 }
 

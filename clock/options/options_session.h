@@ -35,6 +35,9 @@ public:
     // calls RefreshCommands whenever a command's state may have changed).
     void RunCommand(SharedCommand command);
     void RefreshCommands();
+    // The lock was changed from outside (the menu's lock command): the check box shows it, and
+    // the page's enabling follows as if the box had been clicked. The clock has it already.
+    void LockChanged(bool locked);
 
     void SelectPage(int page) { page_ = page; }
     int Page() const { return page_; }

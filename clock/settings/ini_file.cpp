@@ -183,8 +183,10 @@ void IniFile::AddLine(std::string_view raw, Eol eol) {
             return;
         }
         // Shift-JIS never uses CR or LF as a trail byte, so lines split cleanly before
-        // decoding; the raw bytes are kept so that the line is saved exactly as it came.
-        lines_.push_back(MakeLine(SjisToUtf8(raw), eol));
+        // decoding; the raw bytes are kept so that the line is saved exactly as it came. Bytes
+        // that are no character (a hand edit, another program's file) are decoded as escapes
+        // that give the same bytes back, also once the file has turned into UTF-8.
+        lines_.push_back(MakeLine(SjisToUtf8Escaped(raw), eol));
         lines_.back().raw = std::string(raw);
         return;
     }
@@ -200,11 +202,13 @@ IniFile::Line IniFile::MakeLine(std::string text, Eol eol) {
     if (t.front() == '[') {
         const auto close = t.rfind(']');
         if (close == std::string_view::npos || close == 0) return line;
-        // The profile functions take "[ Common ]" as the section "Common".
-        const auto name = Trim(t.substr(1, close - 1));
-        if (name.empty()) return line;
+        // The profile functions take "[ Common ]" as the section "Common", and "[]" as a
+        // section whose name is empty: the keys after it belong to no section the program
+        // asks for, not to the section before it.
+        const auto inside = t.substr(1, close - 1);
+        const auto name = Trim(inside);
         line.kind = Kind::Section;
-        line.name_at = Offset(whole, name);
+        line.name_at = Offset(whole, name.empty() ? inside : name);
         line.name_len = static_cast<std::uint32_t>(name.size());
         return line;
     }
@@ -297,7 +301,7 @@ void IniFile::CheckWritable(std::string_view section, std::string_view key,
 
 std::optional<std::string> IniFile::EncodedLine(const std::string& text) {
     if (encoding_ != Encoding::ShiftJis || IsAscii(text)) return std::nullopt;
-    if (auto sjis = Utf8ToSjis(text)) return sjis;
+    if (auto sjis = Utf8ToSjisEscaped(text)) return sjis;
     // Shift-JIS cannot hold the text: the whole file becomes UTF-8 with a byte-order mark
     // rather than losing a character.
     encoding_ = Encoding::Utf8;

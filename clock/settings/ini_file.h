@@ -1,11 +1,15 @@
 // Reading and writing INI files the way the Windows private-profile functions do, on every
 // platform: section and key names are case-insensitive, a missing section or key gives the
-// caller's default, and writing a key leaves every other line of the file exactly as it was.
+// caller's default, a "[]" line opens a section whose name is empty, and writing a key leaves
+// every other line of the file exactly as it was.
 //
 // The file is kept as its lines. A line that is not written to goes back to disk byte for byte
 // (with its own line ending), so comments, blank lines, unknown keys and even junk survive a save.
 // Files are Shift-JIS on disk; a file that starts with the UTF-8 byte-order mark is UTF-8, and a
-// Shift-JIS file turns into one only when a value that Shift-JIS cannot hold is written. A file
+// Shift-JIS file turns into one only when a value that Shift-JIS cannot hold is written. Bytes of
+// a Shift-JIS file that are no character read as the escapes of SjisToUtf8Escaped: a Shift-JIS
+// save writes them as they were, and a file turned into UTF-8 keeps the escapes, which read back
+// as the same value (and as the same bytes once written to a Shift-JIS file again). A file
 // that starts with the UTF-16LE byte-order mark (as the system's editors can save it) is read
 // and written back as UTF-16LE, as the system's own profile functions do.
 //

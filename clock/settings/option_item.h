@@ -16,6 +16,11 @@ inline constexpr int kLayerCount = 7;
 inline constexpr const char* kDefaultFontName = "Times New Roman";
 inline constexpr const char* kDefaultTimeServer = "pool.ntp.org";
 
+// "[Alarm] SnoozeMinutes": the length of "あとで" on an alarm notice.
+inline constexpr int kSnoozeMinutesDefault = 5;
+inline constexpr int kSnoozeMinutesMin = 1;
+inline constexpr int kSnoozeMinutesMax = 60;
+
 struct TOptionItem {
     // style: layer code at each stacking position, frontmost first (0 alarm marks, 1 hands,
     // 2 tick marks, 3 numerals, 4 date, 5 frame, 6 time); other codes draw nothing.
@@ -101,7 +106,8 @@ struct TOptionItem {
     int Action = 2;
     bool ReportMissed = true; // alarms missed while the clock was not running are listed
     bool WakeUp = false;      // a sleeping computer is woken for the next alarm
-    std::string Dir;          // the alarm folder; the program folder's "alarm" when none is stored
+    int SnoozeMinutes = kSnoozeMinutesDefault; // how long "あとで" puts a fired alarm off
+    std::string Dir; // the alarm folder; the program folder's "alarm" when none is stored
     std::string Server = kDefaultTimeServer;
     int TimeOut = 5;
     bool ShowResult = true;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <string_view>
 
 #include "clock/common/file_io.h"
 #include "clock/face/style_file.h"
 #include "clock/settings/ini_file.h"
+#include "clock/settings/value_ranges.h"
 
 namespace vistrel {
 
@@ -21,6 +23,15 @@ constexpr const char* kLook = "Look";
 // Settings written before version 176 numbered the date formats without the one inserted at 3.
 constexpr int kDateFormatInsertedVersion = 176;
 constexpr int kFirstMovedDateFormat = 3;
+
+// The system's file names ignore the case of letters: a user called "vistrel" shares the file.
+bool SamePath(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 bool PerUser(bool multi_user, int ver) { return multi_user && ver >= kSettingsVersion; }
 
@@ -85,6 +96,7 @@ void ReadAlarm(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& 
     o.Action = ini.ReadInteger(kAlarm, "Action", d.Action);
     o.ReportMissed = ini.ReadBool(kAlarm, "ReportMissed", d.ReportMissed);
     o.WakeUp = ini.ReadBool(kAlarm, "WakeUp", d.WakeUp);
+    o.SnoozeMinutes = ini.ReadInteger(kAlarm, "SnoozeMinutes", d.SnoozeMinutes);
     const std::string fallback = DefaultAlarmFolder(env.program_folder);
     o.Dir = ExistingFolderOr(ini.ReadString(kAlarm, "Dir", fallback), fallback);
 }
@@ -141,6 +153,7 @@ void WriteProgramSettings(IniFile& ini, const TOptionItem& o, const WindowSettin
     ini.WriteInteger(kAlarm, "Action", o.Action);
     ini.WriteBool(kAlarm, "ReportMissed", o.ReportMissed);
     ini.WriteBool(kAlarm, "WakeUp", o.WakeUp);
+    ini.WriteInteger(kAlarm, "SnoozeMinutes", o.SnoozeMinutes);
     ini.WriteString(kAlarm, "Dir", o.Dir);
     ini.WriteString(kNtp, "Server", o.Server);
     ini.WriteInteger(kNtp, "TimeOut", o.TimeOut);
@@ -220,7 +233,11 @@ std::string ReadSharedSettings(const std::string& shared_path, TOptionItem& opti
 
 std::string ReadSettings(const std::string& path, const SettingsEnvironment& env,
                          TOptionItem& option, WindowSettings& window) {
-    const IniFile ini(path);
+    return ReadSettings(IniFile(path), env, option, window);
+}
+
+std::string ReadSettings(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& option,
+                         WindowSettings& window) {
     ReadPlacement(ini, env, window);
     ReadDisplay(ini, env, option, window);
     ReadAlarm(ini, env, option);
@@ -228,30 +245,41 @@ std::string ReadSettings(const std::string& path, const SettingsEnvironment& env
     ReadLock(ini, option, window);
     const std::string styles = DefaultStyleFolder(env.program_folder);
     option.StyleDir = ExistingFolderOr(ini.ReadString(kCommon, "StyleDir", styles), styles);
+    ClampToRanges(option);
     return ini.LoadFailed() ? UnreadSettingsText(ini) : std::string();
 }
 
 void WriteSettings(const std::string& program_folder, const std::string& user_name,
                    const TOptionItem& option, const WindowSettings& window,
                    std::optional<WindowPoint> escaped_home, const UnreadFiles& unread) {
+    // Each file's new contents are built whole in memory and replace it in one step, so that a
+    // save stopped at any moment leaves each file wholly old or wholly new.
     const std::string shared_path = SharedSettingsPath(program_folder);
-    const bool shared_writable = !unread.Contains(shared_path);
-    if (shared_writable) {
+    const std::string settings_path =
+        SettingsFileName(program_folder, user_name, option.MultiUser, window.Ver);
+    const bool settings_writable = !unread.Contains(settings_path);
+    const bool own_file = !SamePath(settings_path, shared_path);
+    const WindowPoint position = escaped_home.value_or(WindowPoint{window.PointX, window.PointY});
+    if (!unread.Contains(shared_path)) {
         IniFile shared(shared_path);
         shared.WriteBool(kCommon, "MultiUser", option.MultiUser);
         shared.WriteInteger(kCommon, "Ver", window.Ver);
+        if (!own_file && settings_writable) WriteProgramSettings(shared, option, window, position);
+        WriteStyle(shared, option);
         shared.UpdateFile();
     }
-    const std::string settings_path =
-        SettingsFileName(program_folder, user_name, option.MultiUser, window.Ver);
-    if (!unread.Contains(settings_path)) {
+    if (own_file && settings_writable) {
         IniFile settings(settings_path);
-        const WindowPoint position =
-            escaped_home.value_or(WindowPoint{window.PointX, window.PointY});
         WriteProgramSettings(settings, option, window, position);
         settings.UpdateFile();
     }
-    if (shared_writable) WriteStyle(shared_path, option);
+}
+
+void RemoveLeftoverSaves(const std::string& program_folder, const std::string& user_name) {
+    for (const std::string& name : {std::string(kSharedSettingsName), std::string(kSharedAlarmName),
+                                    user_name + ".Ini", user_name + ".CSV"}) {
+        RemoveLeftoverTemporary(program_folder + name);
+    }
 }
 
 } // namespace vistrel

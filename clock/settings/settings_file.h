@@ -10,6 +10,7 @@
 #include "clock/common/file_io.h"
 #include "clock/common/geometry.h"
 #include "clock/common/placement.h"
+#include "clock/settings/ini_file.h"
 #include "clock/settings/option_item.h"
 
 namespace vistrel {
@@ -62,24 +63,32 @@ void KeepOnScreens(const SettingsEnvironment& env, WindowSettings& window);
 // that exists but cannot be read gives the defaults and the returned text to show (as above).
 // The caller then applies what takes effect at once: the window's place and size, layering with
 // option.Trans when option.UseTrans, topmost when window.StayOnTop, and the lock command (which
-// sets option.Locked) when window.Lock.
+// sets option.Locked) when window.Lock. Every measure comes back within the range the options
+// dialog offers (value_ranges); the file is not touched.
 std::string ReadSettings(const std::string& path, const SettingsEnvironment& env,
                          TOptionItem& option, WindowSettings& window);
+std::string ReadSettings(const IniFile& ini, const SettingsEnvironment& env, TOptionItem& option,
+                         WindowSettings& window);
 
 // A window position in screen pixels.
 using WindowPoint = Point;
 
-// Writes "MultiUser" and "Ver" to the shared file, then the program settings to the settings
-// file, then the style to the shared file. While the window has escaped from the cursor, pass
-// its home position as escaped_home: that is saved instead of window.PointX/PointY, so that the
-// next start does not begin at a spot the window only fled to.
-// A file in unread (one that could not be read at start-up) is left as it is; when that is the
-// shared file, the style in it is not written either.
-// Throws Error naming the file that could not be written; what follows it is not written.
+// Writes "MultiUser", "Ver" and the style to the shared file and the program settings to the
+// settings file (the shared one too, unless per-user). Each file's new contents are built in
+// memory and replace it in one step: the shared file first, then the per-user one. While the window
+// has escaped from the cursor, pass its home position as escaped_home: that is saved instead of
+// window.PointX/PointY, so that the next start does not begin at a spot the window only fled to. A
+// file in unread (one that could not be read at start-up) is left as it is; when that is the shared
+// file, the style in it is not written either. Throws Error naming the file that could not be
+// written; what follows it is not written.
 void WriteSettings(const std::string& program_folder, const std::string& user_name,
                    const TOptionItem& option, const WindowSettings& window,
                    std::optional<WindowPoint> escaped_home = std::nullopt,
                    const UnreadFiles& unread = {});
+
+// Removes what a save that was killed left of the program's own files (their temporary files,
+// SaveTemporaryPath); nothing else is touched. Run at start, before anything is read.
+void RemoveLeftoverSaves(const std::string& program_folder, const std::string& user_name);
 
 // The version to hold after start-up: files of older layouts are rewritten in this one.
 inline int RaisedSettingsVersion(int ver) {

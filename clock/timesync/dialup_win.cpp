@@ -1,5 +1,6 @@
 #include "clock/timesync/dialup_win.h"
 
+#include <ras.h>
 #include <wininet.h>
 
 #include <vector>
@@ -13,17 +14,14 @@ namespace vistrel {
 
 namespace {
 
-// The first version of the platform's connection record (412 bytes in a 32-bit process).
-struct RasConnectionV1 {
-    DWORD dwSize;
-    HANDLE hrasconn;
-    char szEntryName[257];
-    char szDeviceType[17];
-    char szDeviceName[129];
-};
+// The platform header's record, packed to 4 bytes as the system declares it: the library
+// checks dwSize against the sizes of its own versions and refuses any other with
+// ERROR_INVALID_SIZE. The header's version is the one with the LUID (Windows XP's), which every
+// later system accepts; a record of our own would be padded to other sizes.
+static_assert(sizeof(RASCONNA) == 708, "RASCONNA of the platform header, x64");
 constexpr int kMaxConnections = 100;
 
-using RasEnumConnectionsFn = DWORD(WINAPI*)(RasConnectionV1*, DWORD*, DWORD*);
+using RasEnumConnectionsFn = DWORD(WINAPI*)(RASCONNA*, DWORD*, DWORD*);
 
 RasEnumConnectionsFn FindRasEnum(HMODULE module) {
     // Through void*: a FARPROC cast straight to another function type draws a warning.
@@ -54,9 +52,9 @@ int RasConnectionCount(const DialUpNotice& notice) {
         notice("rasapi32.dll が ロードできませんでした。", MB_ICONWARNING | MB_OK);
         return 0;
     }
-    std::vector<RasConnectionV1> connections(kMaxConnections);
-    connections[0].dwSize = sizeof(RasConnectionV1);
-    DWORD bytes = static_cast<DWORD>(connections.size() * sizeof(RasConnectionV1));
+    std::vector<RASCONNA> connections(kMaxConnections);
+    connections[0].dwSize = sizeof(RASCONNA);
+    DWORD bytes = static_cast<DWORD>(connections.size() * sizeof(RASCONNA));
     DWORD count = 0;
     if (enumerate(connections.data(), &bytes, &count) != 0) {
         notice("RasEnumConnections failed.", MB_OK);

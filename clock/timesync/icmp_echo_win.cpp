@@ -4,6 +4,9 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(ICMP_ECHO_REPLY) == 40);
+
 namespace {
 
 template <class Fn> Fn LoadFunction(HMODULE module, const char* name) {

@@ -14,6 +14,10 @@
 
 namespace vistrel {
 
+// The platform header's records, of the sizes the system documents for 64-bit programs.
+static_assert(sizeof(MENUITEMINFOW) == 80);
+static_assert(sizeof(CHOOSECOLORW) == 72);
+
 namespace {
 
 struct Swatch {

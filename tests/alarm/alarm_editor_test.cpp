@@ -101,7 +101,7 @@ TEST_F(AlarmEditorTest, NewAlarmsOnTheEmptyRow) {
         if (c.hour != kUntouched) editor.SetHour(c.hour);
         if (c.minute != kUntouched) editor.SetMinute(c.minute);
         EXPECT_EQ(editor.RowCount(), 2u);
-        EXPECT_EQ(editor.RowTexts(0).set_time, "");
+        EXPECT_EQ(editor.RowTexts(0).set_time, c.set_time) << "shown as the editors change";
         editor.SelectRow(1);
         EXPECT_EQ(editor.RowTexts(0).set_time, c.set_time);
         EXPECT_EQ(editor.RowTexts(0).next_time, c.next_time) << c.set_time;
@@ -130,14 +130,41 @@ TEST_F(AlarmEditorTest, DeleteAndCancel) {
     EXPECT_EQ(last.Fields(), ClearEditors({}));
     EXPECT_FALSE(last.Enabling().delete_row);
     EXPECT_FALSE(last.Enabling().delete_all);
-    EXPECT_TRUE(last.Accept().empty());
+    EXPECT_TRUE(last.Accept().records.empty());
+}
+
+TEST_F(AlarmEditorTest, TheCurrentRowShowsItsEditorsAsTheyChange) {
+    AlarmEditor editor({Alarm(akDaily, 7, 0)});
+    editor.SelectRow(1);
+    editor.SetKind(akDaily); // a new alarm, with the empty row below it
+    EXPECT_EQ(editor.RowCount(), 3u);
+    EXPECT_EQ(editor.CurrentRow(), 1u);
+    EXPECT_EQ(editor.RowTexts(1).set_time, "毎日 00時 00分");
+    editor.SetHour(7);
+    editor.SetMinute(30);
+    editor.SetMessage("起きる");
+    editor.SetMark(amCircle);
+    EXPECT_EQ(editor.RowTexts(1).set_time, "毎日 07時 30分");
+    EXPECT_EQ(editor.RowTexts(1).mark, amCircle);
+    EXPECT_EQ(editor.RowTexts(1).next_time, "2026/12/09 07時 30分");
+    EXPECT_EQ(editor.RowTexts(1).message, "起きる");
+    EXPECT_EQ(editor.RowTexts(2).set_time, "") << "the empty row stays empty";
+    EXPECT_EQ(editor.Records().at(1).message, "") << "the record takes them when left";
+
+    editor.SelectRow(0); // an existing row shows its edits too
+    editor.SetMinute(5);
+    EXPECT_EQ(editor.RowTexts(0).set_time, "毎日 07時 05分");
+    EXPECT_EQ(editor.RowTexts(1).set_time, "毎日 07時 30分");
+    const EditedAlarms accepted = editor.Accept();
+    EXPECT_EQ(accepted.records.at(1).message, "起きる");
+    EXPECT_EQ(accepted.origins, (std::vector<std::size_t>{0, kNewAlarm}));
 }
 
 TEST_F(AlarmEditorTest, EditsSurviveAClickOnTheirOwnRow) {
     AlarmEditor editor({Alarm(akDaily, 7, 0)});
     editor.SetMessage("new text");
     editor.SelectRow(0);
-    EXPECT_EQ(editor.Accept().at(0).message, "new text");
+    EXPECT_EQ(editor.Accept().records.at(0).message, "new text");
 }
 
 TEST_F(AlarmEditorTest, HandEditedRecordsComeBackAsTheyWereWhenOnlyLookedAt) {
@@ -171,12 +198,12 @@ TEST_F(AlarmEditorTest, HandEditedRecordsComeBackAsTheyWereWhenOnlyLookedAt) {
         editor.SetHour(shown.hour);
     }
     editor.SelectRow(0);
-    EXPECT_EQ(editor.Accept(), want);
+    EXPECT_EQ(editor.Accept().records, want);
 
     // Edited, such a record keeps what the controls could not show.
     AlarmEditor edit(hostile);
     edit.SetMessage("mended");
-    const AlarmList edited = edit.Accept();
+    const AlarmList edited = edit.Accept().records;
     const auto found = std::find_if(edited.begin(), edited.end(),
                                     [](const TAlarmItem& x) { return x.message == "mended"; });
     ASSERT_NE(found, edited.end());
@@ -197,7 +224,7 @@ TEST_F(AlarmEditorTest, MessageIsCutTo255ShiftJisBytesBetweenCharacters) {
         AlarmEditor editor({});
         editor.SetKind(akDaily);
         editor.SetMessage(c.typed);
-        EXPECT_EQ(editor.Accept().at(0).message, c.want) << c.typed.size();
+        EXPECT_EQ(editor.Accept().records.at(0).message, c.want) << c.typed.size();
     }
 }
 

@@ -204,31 +204,51 @@ TEST_F(AlarmFile, LoadingCatchesUpAndSortsTheWholeList) {
     EXPECT_EQ(list.size(), 3u);
 }
 
-TEST_F(AlarmFile, BadLinesStopTheReadWithAClearError) {
+TEST_F(AlarmFile, BadLinesAreNamedInJapaneseAndAddNothing) {
     const std::string good = "0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",,9,,,0";
+    const std::string path = folder.Path("bad.CSV");
+    // Each message names the file and the line, then what the line holds and what it should.
     struct Case {
         std::string third;
-        std::string error;
+        std::vector<std::string> said;
+        bool warned; // the designed warning about a bad date comes first
     };
     for (const Case& c : std::vector<Case>{
-             {"0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",,9,", "12 fields"},
-             {"", "0 fields"},
+             {"0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08 07:00:00\",,9,",
+              {"3 行目は項目が 12 個しかありません", "13 個"},
+              false},
+             {"", {"3 行目は項目が 0 個しかありません"}, false},
              {"0,x,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08\",,9,,,0",
-              "'x' is not a valid integer"},
+              {"3 行目、2 番目の項目（種類）「x」", "-2147483648 から 2147483647 までの整数"},
+              false},
+             {",2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08\",,9,,,0",
+              {"3 行目、1 番目の項目（予備）「」", "までの整数"},
+              false},
              {"0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"2026/12/08\",,9,,,99999999999",
-              "valid integer"},
+              {"14 番目の項目（事前に鳴らす秒数）「99999999999」"},
+              false},
+             {"0,2,0,0,99999999999,\"1899/12/30 07:00:00\",1,1,\"2026/12/08\",,9,,,0",
+              {"5 番目の項目（色）", "から 4294967295 までの整数"},
+              false},
+             {"0,2,0,0,0,\"1899/12/30 07:00:00\",1,1,\"13/45/2030 99:99\",,9,,,0",
+              {"3 行目、9 番目の項目（次回の時刻）「13/45/2030 99:99」",
+               "「yyyy/mm/dd hh:mm:ss」の形"},
+              true},
          }) {
         WriteSjis("bad.CSV", good + "\r\n" + good + "\r\n" + c.third + "\r\n" + good + "\r\n");
-        AlarmList list;
+        AlarmList list{Daily(7, 0, "kept")};
+        const AlarmList before = list;
         try {
-            LoadAlarmFile(folder.Path("bad.CSV"), list, kOptions);
+            LoadAlarmFile(path, list, kOptions);
             ADD_FAILURE() << c.third;
         } catch (const AlarmFileError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.error), std::string::npos) << e.what();
-            EXPECT_NE(std::string(e.what()).find("3"), std::string::npos) << e.what();
-            EXPECT_TRUE(e.warning().empty());
+            const std::string what = e.what();
+            EXPECT_EQ(what.rfind("アラーム情報ファイル「" + path + "」の ", 0), 0u) << what;
+            for (const std::string& part : c.said)
+                EXPECT_NE(what.find(part), std::string::npos) << what << " / " << part;
+            EXPECT_EQ(e.warning().empty(), !c.warned) << e.warning();
         }
-        EXPECT_EQ(list.size(), 2u); // the lines before the bad one stay
+        EXPECT_EQ(list, before) << "nothing of a file with a bad line is added";
     }
 }
 
@@ -272,5 +292,10 @@ TEST_F(AlarmFile, AFailedWriteReportsAndKeepsTheOldFile) {
     const AlarmSaveResult r = SaveAlarmFile(path, {Daily(7, 0, "x")});
     EXPECT_FALSE(r.saved);
     EXPECT_EQ(r.notice, AlarmFileNotice::Error);
-    EXPECT_EQ(r.message, "ｱﾗｰﾑ情報ﾌｧｲﾙ:" + path + "\r\nの出力に失敗しました。");
+    // The designed text, then the cause as a failed settings save names it.
+    EXPECT_EQ(r.message.rfind("ｱﾗｰﾑ情報ﾌｧｲﾙ:" + path + "\r\nの出力に失敗しました。\r\n" +
+                                  "ファイルが見つかりません。（エラー ",
+                              0),
+              0u)
+        << r.message;
 }

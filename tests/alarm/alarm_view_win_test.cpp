@@ -70,7 +70,9 @@ protected:
                          reinterpret_cast<LPARAM>(GetDlgItem(d.hwnd(), ending)));
         });
         AlarmViewHost host{clock.get(), TOptionItem{}, nullptr};
-        return RunAlarmView(owner.get(), host, std::move(records));
+        auto edited = RunAlarmView(owner.get(), host, std::move(records));
+        if (!edited) return std::nullopt;
+        return std::move(edited->records);
     }
 
     static void Choose(HWND d, int id, int index) {
@@ -112,11 +114,16 @@ TEST_F(AlarmView, NewAlarmsOfEveryKindThroughTheControls) {
     bool hour_greyed_for_hourly = false;
     std::string hour_after_24;
     std::string timer_time;
+    std::string shown_at_once;
+    int rows_at_once = 0;
     const auto edited = Run({}, [&](HWND d) {
-        // 毎時 at 30 minutes: the hour is greyed; the text shows once the row is left.
+        // 毎時 at 30 minutes: the hour is greyed; the row shows its text at once, with a new
+        // empty row below it.
         Choose(d, cmbSelect, akHourly);
         hour_greyed_for_hourly = !Enabled(d, sedtHour) && Enabled(d, sedtMin);
         Type(d, sedtMin, "30");
+        shown_at_once = Cell(d, 0, 1);
+        rows_at_once = Rows(d);
         SelectRow(d, 1);
         // 毎日: 24 typed into the hour is kept at 23.
         Choose(d, cmbSelect, akDaily);
@@ -138,6 +145,8 @@ TEST_F(AlarmView, NewAlarmsOfEveryKindThroughTheControls) {
         for (int row = 0; row < Rows(d); ++row) texts.push_back(Cell(d, row, 1));
     });
     EXPECT_TRUE(hour_greyed_for_hourly);
+    EXPECT_EQ(shown_at_once, "毎時 30分");
+    EXPECT_EQ(rows_at_once, 2);
     EXPECT_EQ(hour_after_24, "23");
     EXPECT_EQ(timer_time, "11:0");
     EXPECT_EQ(texts, (std::vector<std::string>{"毎時 30分", "毎日 23時 00分", "毎週 月曜 07時 30分",

@@ -92,7 +92,7 @@ TEST_F(AlarmWindowsTest, NormalWindowShowsTheRecordAndClosesAfterItsInterval) {
     RECT r;
     GetWindowRect(w, &r);
     EXPECT_EQ(r.right - r.left, 367);
-    EXPECT_EQ(r.bottom - r.top, 112);
+    EXPECT_EQ(r.bottom - r.top, TfrmAlarmMsg::kHeight);
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 367) / 2);
     const LONG_PTR style = GetWindowLongPtrW(w, GWL_STYLE);
     EXPECT_TRUE(style & WS_THICKFRAME);
@@ -115,6 +115,10 @@ TEST_F(AlarmWindowsTest, NormalWindowShowsTheRecordAndClosesAfterItsInterval) {
     EXPECT_EQ(font.lfWeight, FW_BOLD);
     EXPECT_EQ(Narrow(font.lfFaceName), "ＭＳ Ｐゴシック");
     EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+    // The text keeps clear of the edges (a Japanese font alone would give it no margin).
+    const LRESULT margins = SendMessageW(memo, EM_GETMARGINS, 0, 0);
+    EXPECT_GT(LOWORD(margins), 1);
+    EXPECT_EQ(LOWORD(margins), HIWORD(margins));
 
     EXPECT_TRUE(AppTopmost());
     EXPECT_EQ(OpenAlarmNotices(), 1);
@@ -177,9 +181,11 @@ TEST_F(AlarmWindowsTest, StickyNoteHasItsTabShapeCaptionAndColours) {
     EXPECT_EQ(client.right, 371);
     EXPECT_EQ(client.bottom, 132);
 
-    // The tab is as wide as its caption, the button panel and the bevels.
+    // The tab is as wide as its caption, "あとで", the button panel and the bevels.
     const int caption_width = MeasureText(CreateAlarmFont(9, false).get(), L"07時 05分").cx;
-    EXPECT_EQ(note->tab_width(), caption_width + 23 + 8);
+    RECT snooze;
+    GetWindowRect(note->snooze_button(), &snooze);
+    EXPECT_EQ(note->tab_width(), caption_width + (snooze.right - snooze.left) + 23 + 8);
     UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(GetWindowRgn(w, shape.get()), ERROR);
     EXPECT_TRUE(PtInRegion(shape.get(), 2, 2));                       // tab
@@ -328,6 +334,62 @@ TEST_F(AlarmWindowsTest, BoardMenuClosesItAndTakesTheLanguageLibrarysText) {
     GetMenuStringW(BoardOf(w)->popup_menu(), TfrmAlarmBoard::kCloseItem, text, 64, MF_BYCOMMAND);
     EXPECT_EQ(Narrow(text), "Close(&C)");
     DestroyWindow(w);
+    EXPECT_EQ(LiveGdiObjects(), gdi_before);
+}
+
+// "あとで" on each of the three windows: the record goes to the host's snooze, the window
+// closes, and the caption is the language library's where it has one.
+TEST_F(AlarmWindowsTest, EachNoticeSnoozesItsRecordAndCloses) {
+    std::vector<TAlarmItem> snoozed;
+    host->snooze = [&](const TAlarmItem& item) { snoozed.push_back(item); };
+    test::ScopedLanguageLibrary library({{908, "Snooze(&S)"}});
+    struct Case {
+        const char* name;
+        HWND (*open)(const TAlarmItem&, std::weak_ptr<const AlarmHost>);
+        std::string (*caption)(HWND);
+        void (*snooze)(HWND);
+    };
+    const auto button_text = [](HWND w) {
+        return TextOf(GetDlgItem(w, AlarmNotice::kSnoozeCommand));
+    };
+    const auto click = [](HWND w) {
+        SendMessageW(GetDlgItem(w, AlarmNotice::kSnoozeCommand), BM_CLICK, 0, 0);
+    };
+    const Case cases[] = {
+        {"normal",
+         [](const TAlarmItem& i, std::weak_ptr<const AlarmHost> h) {
+             return TfrmAlarmMsg::Open(i, 0, std::move(h));
+         },
+         button_text, click},
+        {"sticky note",
+         [](const TAlarmItem& i, std::weak_ptr<const AlarmHost> h) {
+             return TfrmAlarmFusen::Open(i, 0, std::move(h));
+         },
+         button_text, click},
+        {"board",
+         [](const TAlarmItem& i, std::weak_ptr<const AlarmHost> h) {
+             return TfrmAlarmBoard::Open(i, 0, 2, ClockAt(0, 0, 120), std::move(h));
+         },
+         [](HWND w) {
+             wchar_t text[64] = {};
+             GetMenuStringW(BoardOf(w)->popup_menu(), AlarmNotice::kSnoozeCommand, text, 64,
+                            MF_BYCOMMAND);
+             return Narrow(text);
+         },
+         [](HWND w) { SendMessageW(w, WM_COMMAND, AlarmNotice::kSnoozeCommand, 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        snoozed.clear();
+        const HWND w = c.open(Record(c.name, kBlue), host);
+        ASSERT_TRUE(IsWindow(w));
+        EXPECT_EQ(c.caption(w), "Snooze(&S)");
+        c.snooze(w);
+        EXPECT_FALSE(IsWindow(w));
+        ASSERT_EQ(snoozed.size(), 1u);
+        EXPECT_EQ(snoozed[0].message, c.name);
+        EXPECT_EQ(OpenAlarmNotices(), 0);
+    }
     EXPECT_EQ(LiveGdiObjects(), gdi_before);
 }
 

@@ -365,3 +365,62 @@ TEST(AlarmProc, AHeadWhoseSecondWasMissedFiresLateInsteadOfBlockingTheList) {
     EXPECT_EQ(calls[0].announce->item.message, "behind");
     EXPECT_EQ(Ms(list[0].next_time), Ms(At(2026, 12, 9, 8, 1)));
 }
+
+// The editor was opened at 06:59:30 on its copies while the clock went on firing its own list;
+// OK comes at different moments. Nothing the clock fired meanwhile fires again, and nothing due
+// meanwhile that the clock never saw is lost: it fires once in its own minute, or is reported.
+TEST(Scheduler, TakingBackTheEditorsCopies) {
+    const TDateTime opened = At(2026, 12, 8, 6, 59, 30);
+    const AlarmList given = [&] {
+        AlarmList list = {Alarm(akDaily, 7, 0, "daily"), Alarm(akTimer, 7, 0, "timer"),
+                          Alarm(akDaily, 8, 0, "moved"), Alarm(akTimer, 9, 0, "later")};
+        for (TAlarmItem& a : list) CalcNextTime(a, opened);
+        return list;
+    }();
+    EditedAlarms edited{given, {0, 1, 2, 3}};
+    edited.records[1].message = "timer, its text edited";
+    edited.records[2].set_time = EncodeTime(7, 0, 0, 0); // re-timed: the clock never had 07:00
+    edited.records.push_back(Alarm(akDaily, 7, 0, "new"));
+    edited.origins.push_back(kNewAlarm);
+    for (TAlarmItem& a : edited.records) CalcNextTime(a, opened);
+
+    const TDateTime today7 = At(2026, 12, 8, 7, 0), tomorrow7 = At(2026, 12, 9, 7, 0);
+    const TDateTime today9 = At(2026, 12, 8, 9, 0);
+    const struct {
+        const char* when;
+        TDateTime now; // the last second the clock has dealt with
+        std::vector<std::pair<std::string, TDateTime>> want;
+        std::vector<std::string> missed;
+    } cases[] = {
+        {"before 07:00 came",
+         At(2026, 12, 8, 6, 59, 59),
+         {{"daily", today7},
+          {"timer, its text edited", today7},
+          {"moved", today7},
+          {"new", today7},
+          {"later", today9}},
+         {}},
+        {"in the second the clock fired 07:00",
+         opened + (30 * 1000 + 20) / 86400000.0,
+         {{"moved", today7}, {"new", today7}, {"later", today9}, {"daily", tomorrow7}},
+         {}},
+        {"five minutes later",
+         At(2026, 12, 8, 7, 5),
+         {{"later", today9}, {"daily", tomorrow7}, {"moved", tomorrow7}, {"new", tomorrow7}},
+         {"moved", "new"}},
+    };
+    for (const auto& c : cases) {
+        MissedAlarms missed;
+        const AlarmList list = TakeBackAlarms(given, edited, c.now, &missed);
+        std::vector<std::pair<std::string, TDateTime>> got;
+        for (const TAlarmItem& a : list) got.emplace_back(a.message, a.next_time);
+        ASSERT_EQ(got.size(), c.want.size()) << c.when;
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].first, c.want[i].first) << c.when << " " << i;
+            EXPECT_EQ(Ms(got[i].second), Ms(c.want[i].second)) << c.when << " " << got[i].first;
+        }
+        std::vector<std::string> missed_texts;
+        for (const MissedAlarm& m : missed) missed_texts.push_back(m.item.message);
+        EXPECT_EQ(missed_texts, c.missed) << c.when;
+    }
+}

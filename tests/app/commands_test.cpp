@@ -86,15 +86,19 @@ TEST(Commands, EnablingAndCheckMarksFollowTheFacts) {
     CommandFacts online = plain;
     online.set_time_available = true;
     CommandFacts adjusting = online;
-    adjusting.adjusting = true;
+    adjusting.windows.Opened(OpenWindow::TimeAdjustment);
     CommandFacts playing = plain;
     playing.sound_playing = true;
     CommandFacts linked = plain;
     linked.startup_link_exists = true;
     CommandFacts about = plain;
-    about.about_open = true;
+    about.windows.Opened(OpenWindow::About);
     CommandFacts editing = plain;
-    editing.alarm_view_open = true;
+    editing.windows.Opened(OpenWindow::AlarmEditor);
+    CommandFacts switched_off = plain;
+    switched_off.alarm_view_allowed = false;
+    CommandFacts picking = online;
+    picking.windows.Opened(OpenWindow::StylePicker);
     CommandFacts loose = plain;
     loose.stay_on_top = false;
     loose.locked = true;
@@ -115,6 +119,10 @@ TEST(Commands, EnablingAndCheckMarksFollowTheFacts) {
         {"about closed", plain, kCmdAbout, {true, false}},
         {"alarm editor open: disabled", editing, kCmdAlarmView, {false, false}},
         {"alarm editor closed", about, kCmdAlarmView, {true, false}},
+        {"alarms switched off in the options", switched_off, kCmdAlarmView, {false, false}},
+        {"alarm file opened while editing: disabled", editing, kCmdLoadAlarm, {false, false}},
+        {"a second style picker: disabled", picking, kCmdLoadStyle, {false, false}},
+        {"time setting while picking: disabled", picking, kCmdSetTime, {false, false}},
         {"erase always", adjusting, kCmdErase, {true, false}},
         {"exit always", linked, kCmdExit, {true, false}},
     };

@@ -149,3 +149,45 @@ TEST_F(FileCommands, AlarmsSavedUnderANameReadBackTheSame) {
     ASSERT_TRUE(LoadAlarms(AlarmLoad::Replace, back, folder, options, nullptr));
     EXPECT_EQ(FormatAlarmText(back), FormatAlarmText(alarms));
 }
+
+TEST_F(FileCommands, AFileThatCannotBeReadChangesNothing) {
+    const std::string good = WriteAlarmFile("two.vsa");
+    std::string fifth_bad = std::string(kTwoAlarms) + kTwoAlarms;
+    fifth_bad += "0,2,0,0\r\n";
+    struct Case {
+        std::string name, bytes;
+        AlarmLoad how;
+        std::string said; // part of the box's text
+    };
+    const std::vector<Case> cases{
+        {"random.vsa", std::string("\x9f\x01\xfe\x80,,\"\xff\r\n\x05", 12), AlarmLoad::Replace,
+         "1 行目"},
+        {"short.vsa", "0,2,0\r\n", AlarmLoad::Replace, "項目が 3 個しかありません"},
+        {"utf16.vsa",
+         std::string("\xff\xfe"
+                     "0\0,\0"
+                     "2\0",
+                     8),
+         AlarmLoad::Replace, "UTF-16"},
+        {"fifth.vsa", *Utf8ToSjis(fifth_bad), AlarmLoad::Add, "5 行目"},
+    };
+    for (const Case& c : cases) {
+        AlarmList alarms;
+        std::string folder = "before\\";
+        shell.answers = {good};
+        ASSERT_TRUE(LoadAlarms(AlarmLoad::Replace, alarms, folder, options, nullptr));
+        const AlarmList before = alarms;
+        folder = "before\\";
+        test::WriteBytes(dir.File(c.name), c.bytes);
+        shell.answers = {dir.File(c.name)};
+        boxes.clear();
+        EXPECT_FALSE(LoadAlarms(c.how, alarms, folder, options, nullptr)) << c.name;
+        EXPECT_EQ(alarms, before) << c.name;
+        EXPECT_EQ(folder, "before\\") << c.name;
+        ASSERT_FALSE(boxes.empty()) << c.name;
+        const std::string& told = boxes.back().text;
+        EXPECT_NE(told.find(c.said), std::string::npos) << told;
+        EXPECT_NE(told.find(dir.File(c.name)), std::string::npos) << told;
+        EXPECT_NE(told.find("現在のアラーム情報は変わりません。"), std::string::npos) << told;
+    }
+}

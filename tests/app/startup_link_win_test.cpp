@@ -139,7 +139,7 @@ TEST(PopupMenuWin, BuiltFromTheTableWithTheLibrarysCaptions) {
     EXPECT_EQ(caption(menu.get(), first + 15), "T15");
     EXPECT_EQ(caption(menu.get(), 0), "T1");
     EXPECT_EQ(GetMenuState(menu.get(), kCmdOptions, MF_BYCOMMAND) & MF_GRAYED, 0u);
-    facts.options_open = true;
+    facts.windows.Opened(OpenWindow::Options);
     const UniqueMenu open = BuildPopupMenu(captions, facts);
     EXPECT_NE(GetMenuState(open.get(), kCmdOptions, MF_BYCOMMAND) & MF_GRAYED, 0u);
     EXPECT_EQ(GetMenuState(menu.get(), kCmdTop, MF_BYCOMMAND) & MF_CHECKED, UINT{MF_CHECKED});

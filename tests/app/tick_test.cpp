@@ -55,3 +55,11 @@ TEST(Tick, TimerAimsJustPastTheNextSecond) {
     EXPECT_EQ(MillisecondsToNextSecond(At(7, 0, 0, 0), 20), 1020);
     EXPECT_EQ(MillisecondsToNextSecond(At(7, 0, 0, 990), 20), 30);
 }
+
+TEST(Tick, MinimizedTitleFollowsTheDateOverMidnight) {
+    const DateTextForm form{0, 3, true}; // yyyy/m/d, "Tue"
+    EXPECT_EQ(MinimizedTitle(EncodeDateTime(2026, 12, 8, 23, 59, 59, 0), form),
+              "2026/12/8 Tue 23:59:59");
+    EXPECT_EQ(MinimizedTitle(EncodeDateTime(2026, 12, 9, 0, 0, 0, 0), form),
+              "2026/12/9 Wed 00:00:00");
+}

@@ -47,8 +47,8 @@ desktop="srgb(58,110,165)"
 before=$(pixel 366 366)
 e2e_check "the hands' pivot is drawn ($before)" test "$before" != "$desktop"
 xdotool mousemove 366 326 sleep 0.3 mousemove 366 366 sleep 0.3 mousemove 367 366
-sleep 0.8
-during=$(pixel 366 366)
+shows_desktop() { during=$(pixel 366 366); test "$during" = "$desktop"; }
+e2e_eventually shows_desktop
 e2e_check "with the cursor over it, the desktop shows through ($during)" test "$during" = "$desktop"
 # The hole follows the cursor down over the window below; a click there is that window's.
 xdotool mousemove 366 370 sleep 0.3 mousemove 366 375 sleep 0.3 mousemove 366 380 sleep 0.5 click 1

@@ -12,6 +12,16 @@ e2e_check() { # description, then a command that must succeed
     if "$@"; then echo "ok: $what"; else e2e_fail "$what"; fi
 }
 
+# A command that must succeed within five seconds (a save or a repaint that a loaded machine
+# finishes a little later), tried every tenth of a second.
+e2e_eventually() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
+
 # A fresh folder with Vistrel.exe in it; echoes the folder.
 e2e_install() {
     local dir

@@ -130,8 +130,12 @@ e2e_check "the save dialog is open" test -n "$saver"
 [ -n "$saver" ] && xdotool mousemove --window "$saver" 10 10 sleep 1
 xdotool type --delay 80 "mine"
 xdotool key Return
-sleep 2
-e2e_check "the style is saved" test -f "$dir/style/mine.vsy"
+# The dialog closes and the style is written; on a busy machine that can take seconds.
+style_saved() {
+    for _ in $(seq 150); do [ -f "$dir/style/mine.vsy" ] && return 0; sleep 0.1; done
+    return 1
+}
+e2e_check "the style is saved" style_saved
 stop_clock
 
 # From the default face, the saved style in the picker gives the kept face again.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The style picker as a user meets it: "ｽﾀｲﾙﾃﾞｰﾀ" → "開く...", a style file chosen in the list
-# changes the face at once, Cancel puts the face back exactly. Screenshots land in
-# build/picker_*.png.
+# changes the face at once, Cancel puts the face back exactly. While it is open the clock takes
+# no input: a right click on the face opens no menu, so no second picker, and a double click on
+# it does nothing.
+# Screenshots land in build/picker_*.png.
 source "$(dirname "$0")/lib.sh"
 shots="$E2E_ROOT/build"
 
@@ -35,6 +37,18 @@ import -window root "$shots/picker_open.png"
 face "$dir/tried.png"
 changed=$(compare -metric AE "$dir/before.png" "$dir/tried.png" null: 2>&1)
 e2e_check "a click on a style changes the face ($changed pixels)" test "${changed:-0}" -gt 100
+
+# The picker is modal: a right click and a double click on the face change nothing on the screen.
+import -window root "$dir/modal_before.png"
+xdotool mousemove 366 266 sleep 0.3 click 3 sleep 0.8
+import -window root "$shots/picker_menu_refused.png"
+xdotool mousemove 366 266 sleep 0.3 click --repeat 2 --delay 80 1 sleep 0.8
+xdotool mousemove --window "$picker" 150 60 sleep 0.3
+import -window root "$dir/modal_after.png"
+moved=$(compare -metric AE "$dir/modal_before.png" "$dir/modal_after.png" null: 2>&1)
+e2e_check "no menu opens while the picker is open ($moved pixels changed)" test "$moved" = 0
+e2e_check "one picker only" \
+    test "$(xdotool search --onlyvisible --name 'ｽﾀｲﾙﾃﾞｰﾀを開く' | wc -l)" = 1
 # "ｷｬﾝｾﾙ" is the second button from the bottom right.
 eval "$(xdotool getwindowgeometry --shell "$picker")"
 xdotool mousemove --window "$picker" $((WIDTH - 109)) $((HEIGHT - 18)) sleep 0.3 click 1

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "clock/face/style_limits.h"
 #include "clock/settings/ini_file.h"
 #include "support/scratch_folder.h"
@@ -76,7 +74,7 @@ TEST(StyleFile, OldStylesUseTheOldUnitsIncludingDefaultedValues) {
     EXPECT_EQ(o.HNeedleW, 40);
     EXPECT_EQ(o.ThickSize, 36);
     EXPECT_EQ(o.Thick5Size, 72); // the default 37, in old units
-    EXPECT_EQ(o.MNeedleW, 310);
+    EXPECT_EQ(o.MNeedleW, 100);  // the default 31 in old units is 310: beyond the range
 
     ReadStyle(Parsed("[Common]\nStyleVer=75\n[Needle]\nHNeedleW=4\n[Thick]\nThickSize=1\n"), o);
     EXPECT_EQ(o.HNeedleW, 4);
@@ -89,13 +87,13 @@ TEST(StyleFile, OldStylesUseTheOldUnitsIncludingDefaultedValues) {
     ReadStyle(Parsed("[Needle]\nHNeedleW=4\n"), o);
     EXPECT_EQ(o.HNeedleW, 4);
 
-    // Converting hand-edited extremes saturates instead of overflowing.
+    // Converting hand-edited extremes saturates instead of overflowing, then comes into range.
     ReadStyle(Parsed("[Common]\nStyleVer=1\n[Needle]\nHNeedleW=2147483647\n"
                      "SNeedleW=-2147483648\n[Thick]\nThickSize=2147483647\n"),
               o);
-    EXPECT_EQ(o.HNeedleW, INT_MAX);
-    EXPECT_EQ(o.SNeedleW, INT_MIN);
-    EXPECT_EQ(o.ThickSize, INT_MAX);
+    EXPECT_EQ(o.HNeedleW, 100);
+    EXPECT_EQ(o.SNeedleW, 0);
+    EXPECT_EQ(o.ThickSize, 100);
 }
 
 TEST(StyleFile, NewerStylesLoadInFullAndReportTheirVersion) {

@@ -8,6 +8,8 @@
 #include "clock/common/message_box.h"
 #include "nappo/nappo_ini.h"
 #include "nappo/status_texts.h"
+#include "resources/resource.h"
+#include "support/icon_pixels_win.h"
 #include "support/pump_win.h"
 #include "support/recording_system_actions.h"
 #include "support/scratch_folder.h"
@@ -97,6 +99,19 @@ TEST_F(ManagerWindow, HookModeStartsTheSaverOnceAfterTheWaitingTimeUntilInputCom
     EXPECT_EQ(Shown(StatusWindow::kIdState), StateText(SaverState::Started));
     Tick();
     EXPECT_EQ(Starts(), 1u);
+}
+
+TEST_F(ManagerWindow, TheStatusWindowCarriesTheManagersOwnIcon) {
+    Start();
+    const HWND status = manager->Status().hwnd();
+    const auto nappo_exe = vistrel::test_support::ProgramIconPixels(L"Nappo.exe", IDI_NAPPO, 32);
+    ASSERT_FALSE(nappo_exe.empty()) << "Nappo.exe carries no icon of its own";
+    const auto shown = [&](HICON icon) { return vistrel::test_support::IconPixels(icon); };
+    EXPECT_EQ(shown(reinterpret_cast<HICON>(SendMessageW(status, WM_GETICON, ICON_BIG, 0))),
+              nappo_exe);
+    EXPECT_EQ(shown(reinterpret_cast<HICON>(
+                  SendDlgItemMessageW(status, StatusWindow::kIdIcon, STM_GETICON, 0, 0))),
+              nappo_exe);
 }
 
 TEST_F(ManagerWindow, DisabledSaverShowsTheIdleTimeAndNeverStartsIt) {

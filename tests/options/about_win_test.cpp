@@ -13,6 +13,7 @@
 #include "clock/common/help.h"
 #include "resources/resource.h"
 #include "resources/version.rh"
+#include "support/icon_pixels_win.h"
 #include "support/recorded_help.h"
 #include "support/test_windows_win.h"
 
@@ -25,7 +26,13 @@ struct Seen {
     std::string version;
     std::string link;
     RECT placed{};
+    std::vector<std::uint32_t> clock_icon, nappo_icon;
 };
+
+std::vector<std::uint32_t> ShownIcon(const Dialog& d, int id) {
+    return test_support::IconPixels(
+        reinterpret_cast<HICON>(SendMessageW(d.Item(id), STM_GETICON, 0, 0)));
+}
 
 class AboutWindow : public ::testing::Test {
 protected:
@@ -38,6 +45,8 @@ protected:
             seen.version = test_support::ItemText(d.hwnd(), IDC_ABOUT_VERSION);
             seen.link = test_support::ItemText(d.hwnd(), IDC_ABOUT_LINK);
             GetWindowRect(d.hwnd(), &seen.placed);
+            seen.clock_icon = ShownIcon(d, IDC_ABOUT_ICON);
+            seen.nappo_icon = ShownIcon(d, IDC_ABOUT_NAPPO_ICON);
             const HWND focus = GetFocus();
             PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
             PostMessageW(focus, WM_KEYUP, VK_RETURN, 0xC0000001);
@@ -60,7 +69,7 @@ TEST_F(AboutWindow, EnterClosesItAndTheNappoLineFollowsTheManagersWindow) {
     EXPECT_EQ(OpenAndEnter(seen), IDOK);
     EXPECT_FALSE(seen.nappo_shown);
     // The About window and the version resources tell one version.
-    EXPECT_EQ(seen.version, std::string("Vistrel for Windows95/98/Me/NT4.0/2000/XP Version ") +
+    EXPECT_EQ(seen.version, std::string("Vistrel for Windows 10/11 (64ビット版) Version ") +
                                 VISTREL_VERSION_TEXT);
     EXPECT_EQ(seen.link, "<a>help\\index.html</a>");
     EXPECT_EQ(seen.placed.right, 1024) << "a clock at the right edge: flush right";
@@ -79,6 +88,16 @@ TEST_F(AboutWindow, EnterClosesItAndTheNappoLineFollowsTheManagersWindow) {
     // The stand-in class must not outlive the test: the manager's own window registers it.
     UnregisterClassW(L"TfrmNappo", GetModuleHandleW(nullptr));
     EXPECT_TRUE(seen.nappo_shown);
+}
+
+TEST_F(AboutWindow, TheManagersLineCarriesTheIconOfNappoExe) {
+    Seen seen;
+    OpenAndEnter(seen);
+    const auto nappo_exe = test_support::ProgramIconPixels(L"Nappo.exe", IDI_NAPPO, 32);
+    ASSERT_FALSE(nappo_exe.empty()) << "Nappo.exe carries no icon of its own";
+    EXPECT_EQ(seen.nappo_icon, nappo_exe);
+    EXPECT_NE(seen.clock_icon, nappo_exe);
+    EXPECT_FALSE(seen.clock_icon.empty());
 }
 
 TEST_F(AboutWindow, TheLinkOpensTheHelpContents) {
@@ -118,4 +137,18 @@ TEST(VersionResource, TheProgramCarriesTheAboutWindowsVersion) {
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), 2);
     EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), 12);
+}
+
+TEST(VersionResource, TheManifestBacksWhatAboutSays) {
+    // The test program carries the program's manifest: a 64-bit program for Windows 10 and 11
+    // (one compatibility entry serves both), aware of each monitor's DPI.
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(found, nullptr);
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    const std::string manifest(bytes, SizeofResource(nullptr, found));
+    for (const char* part : {"processorArchitecture=\"amd64\"",
+                             "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+                             ">PerMonitorV2</dpiAwareness>"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
 }

@@ -81,6 +81,7 @@ inline TOptionItem EveryFieldChanged() {
     r.Action = 1;
     r.ReportMissed = false;
     r.WakeUp = true;
+    r.SnoozeMinutes = 25;
     r.Server = "time.example";
     r.TimeOut = 300;
     r.ShowResult = false;

@@ -96,6 +96,34 @@ TEST(OptionsSession, CancelRestoresAndAppliesTheOriginal) {
     EXPECT_FALSE(f.session.Open());
 }
 
+TEST(OptionsSession, CancelGivesBackTheCommandsItSwitched) {
+    Fixture f; // alarms on
+    f.surface.checks[oid::chkAlarmUse] = false;
+    f.session.Change();
+    EXPECT_FALSE(f.host.alarm_view);
+    EXPECT_FALSE(f.surface.Enabled(oid::BitBtn1));
+    f.session.Cancel();
+    EXPECT_TRUE(f.host.applied.back().AlarmUse);
+    EXPECT_TRUE(f.host.alarm_view) << "the editor's command is enabled again";
+}
+
+TEST(OptionsSession, TheLockPageFollowsALockFromOutside) {
+    TOptionItem live;
+    live.Mode = 2; // the see-through hole
+    live.TempKey = 0;
+    Fixture f(live, 1);
+    EXPECT_FALSE(f.surface.Enabled(oid::trbLockHoleSize));
+    EXPECT_TRUE(f.surface.Enabled(oid::chkShowTray));
+    f.session.LockChanged(true); // the menu's lock command
+    EXPECT_TRUE(f.surface.GetCheck(oid::chkLockUse));
+    EXPECT_TRUE(f.surface.Enabled(oid::rbtnLockHole));
+    EXPECT_TRUE(f.surface.Enabled(oid::trbLockHoleSize));
+    EXPECT_FALSE(f.surface.Enabled(oid::chkShowTray)) << "locked without a key: the icon stays";
+    EXPECT_TRUE(f.host.applied.empty()) << "the clock has the lock already";
+    f.session.Cancel();
+    EXPECT_FALSE(f.host.applied.back().Locked);
+}
+
 TEST(OptionsSession, EndingsWriteOnlyOnOk) {
     struct Case {
         void (OptionsSession::*end)();

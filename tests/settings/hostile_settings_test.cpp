@@ -127,6 +127,6 @@ TEST(HostileFiles, HugeLinesAndNegativeSizesLoad) {
     EXPECT_EQ(ReadStyle(dir.File("Vistrel.Ini"), o), 0);
     EXPECT_EQ(o.DSPOrder[0], 0); // not a number: the default
     EXPECT_EQ(o.DateCharFont, huge);
-    EXPECT_EQ(o.HLongLen, -100);
+    EXPECT_EQ(o.HLongLen, 0); // into its range
     ExpectDrawable(o);
 }

@@ -168,6 +168,45 @@ TEST(IniFileEncoding, TextShiftJisCannotHoldTurnsTheFileIntoUtf8) {
     EXPECT_EQ(again.ReadString("A", "other", ""), "x");
 }
 
+// A value holding bytes that are no Shift-JIS character (a hand edit, another program's file)
+// reads the same after any save, and gives back its bytes when written to a Shift-JIS file.
+TEST(IniFileEncoding, BytesThatAreNoShiftJisCharacterSurviveEverySave) {
+    const std::string junk = "\x82\xFF\x81"; // a lead byte with a bad trail, a lone lead byte
+    const std::string original = "[A]\r\njunk=" + junk + "\r\n";
+    struct Case {
+        const char* what;
+        std::string written; // a value written beside it
+        bool utf8_after;
+    };
+    const Case cases[] = {
+        {"a value Shift-JIS holds: the file stays Shift-JIS", "時計", false},
+        {"a value only UTF-8 holds: the file turns into UTF-8", "☃", true},
+    };
+    ScratchFolder dir;
+    for (const Case& c : cases) {
+        const std::string path = dir.File("junk.ini");
+        WriteBytes(path, original);
+        IniFile ini(path);
+        const std::string before = ini.ReadString("A", "junk", "");
+        EXPECT_EQ(Utf8ToSjisEscaped(before), junk) << c.what;
+        ini.WriteString("A", "new", c.written);
+        ini.UpdateFile();
+
+        const std::string saved = ReadBytes(path);
+        EXPECT_EQ(saved.rfind(kUtf8Bom, 0) == 0, c.utf8_after) << c.what;
+        if (!c.utf8_after) {
+            EXPECT_EQ(saved.substr(0, original.size()), original) << c.what;
+        }
+        const IniFile again(path);
+        EXPECT_EQ(again.ReadString("A", "junk", "-"), before) << c.what;
+        EXPECT_EQ(again.ReadString("A", "new", "-"), c.written) << c.what;
+        // The value copied into a Shift-JIS file is the bytes it was read from.
+        IniFile copy("unused.ini");
+        copy.WriteString("B", "junk", again.ReadString("A", "junk", ""));
+        EXPECT_EQ(copy.Bytes(), "[B]\r\njunk=" + junk + "\r\n") << c.what;
+    }
+}
+
 TEST(IniFileSave, WritesOnlyWhenChangedAndNamesTheFileOnFailure) {
     ScratchFolder dir;
     const std::string path = dir.File("s.ini");
@@ -221,22 +260,32 @@ TEST(IniFileForeign, HandEditedAndUtf16FilesReadAndSaveLikeTheProfileFunctions) 
     struct Case {
         const char* what;
         std::string bytes;
+        int size;                         // what ReadInteger("Common", "Size", 0) finds
         std::string expected_after_write; // after WriteInteger("Common", "Size", 200)
     };
     const std::string bom16(kUtf16LeBom);
     const Case cases[] = {
-        {"blanks inside the brackets", "[ Common ]\r\nSize=133\r\n", "[ Common ]\r\nSize=200\r\n"},
-        {"end-of-file mark after the last value", "[Common]\r\nSize=133\x1A",
+        {"blanks inside the brackets", "[ Common ]\r\nSize=133\r\n", 133,
+         "[ Common ]\r\nSize=200\r\n"},
+        {"end-of-file mark after the last value", "[Common]\r\nSize=133\x1A", 133,
          "[Common]\r\nSize=200\x1A"},
-        {"UTF-16LE with its mark", bom16 + Utf16("[Common]\r\n時計=針\r\nSize=133\r\n"),
+        {"UTF-16LE with its mark", bom16 + Utf16("[Common]\r\n時計=針\r\nSize=133\r\n"), 133,
          bom16 + Utf16("[Common]\r\n時計=針\r\nSize=200\r\n")},
         {"UTF-16LE, no final line end, end-of-file mark", bom16 + Utf16("[Common]\r\nSize=133\x1A"),
-         bom16 + Utf16("[Common]\r\nSize=200\x1A")},
+         133, bom16 + Utf16("[Common]\r\nSize=200\x1A")},
+        // "[]" opens a section with an empty name: the keys after it are not the previous
+        // section's, a key of that section goes before it, and the line stays.
+        {"keys after an empty section header", "[Common]\r\n[]\r\nSize=133\r\n", 0,
+         "[Common]\r\nSize=200\r\n[]\r\nSize=133\r\n"},
+        {"an empty section header before the section", "[]\r\nSize=1\r\n[Common]\r\nSize=133\r\n",
+         133, "[]\r\nSize=1\r\n[Common]\r\nSize=200\r\n"},
+        {"an empty header with blanks, last line", "[Common]\r\nSize=133\r\n[ ]", 133,
+         "[Common]\r\nSize=200\r\n[ ]"},
     };
     for (const Case& c : cases) {
         IniFile ini = Parsed(c.bytes);
         EXPECT_FALSE(ini.LoadFailed()) << c.what;
-        EXPECT_EQ(ini.ReadInteger("Common", "Size", 0), 133) << c.what;
+        EXPECT_EQ(ini.ReadInteger("Common", "Size", 0), c.size) << c.what;
         EXPECT_EQ(ini.Bytes(), c.bytes) << c.what;
         ini.WriteInteger("Common", "Size", 200);
         EXPECT_EQ(ini.Bytes(), c.expected_after_write) << c.what;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <string_view>
+#include <vector>
 
 #include "clock/common/error.h"
 #include "clock/common/file_io.h"
@@ -252,11 +255,73 @@ TEST_F(SettingsFileTest, AFileThatCannotBeWrittenStopsTheRestAndIsNamed) {
         EXPECT_NE(std::string(e.what()).find("alice.Ini"), std::string::npos) << e.what();
     }
     const IniFile shared = Shared();
-    EXPECT_EQ(shared.ReadInteger("Common", "Ver", 0), 202); // written before the failure
-    EXPECT_FALSE(shared.SectionExists("Color"));            // the style was skipped
+    EXPECT_EQ(shared.ReadInteger("Common", "Ver", 0), 202); // replaced whole before the failure
+    EXPECT_TRUE(shared.SectionExists("Color"));
 
     ScratchFolder other;
     EXPECT_THROW(WriteSettings(other.File("gone") + PathSeparator(), "alice", o, w), Error);
+}
+
+namespace {
+// Counts the replaces of a save and stops it, as a kill would, before replace number stop_at.
+struct RecordingReplacer : FileReplacer {
+    std::vector<std::string> replaced;
+    std::size_t stop_at = SIZE_MAX;
+    FileReplacer* previous = SetFileReplacerForTests(this);
+    ~RecordingReplacer() override { SetFileReplacerForTests(previous); }
+    void Replace(const std::string& path, std::string_view bytes) override {
+        if (replaced.size() == stop_at) throw Error("killed");
+        replaced.push_back(path);
+        WriteBytes(path, std::string(bytes));
+    }
+};
+} // namespace
+
+// One save replaces each file once, so a save stopped between any two steps leaves each file
+// wholly old or wholly new; a leftover temporary file of ours goes at the next start.
+TEST_F(SettingsFileTest, ASaveReplacesEachFileOnceAndAKillLeavesWholeFiles) {
+    for (const bool multi_user : {false, true}) {
+        TOptionItem o;
+        o.MultiUser = multi_user;
+        WindowSettings w;
+        WriteSettings(dir.Path(), "alice", o, w);
+        const std::vector<std::string> files =
+            multi_user ? std::vector<std::string>{dir.File("Vistrel.Ini"), dir.File("alice.Ini")}
+                       : std::vector<std::string>{dir.File("Vistrel.Ini")};
+        std::vector<std::string> old_bytes, new_bytes;
+        for (const auto& f : files) old_bytes.push_back(ReadBytes(f));
+        o.ColorH = 0x123456; // the style, in the shared file
+        o.Trans = 77;        // a program setting
+        {
+            RecordingReplacer recorder;
+            WriteSettings(dir.Path(), "alice", o, w);
+            EXPECT_EQ(recorder.replaced, files) << "each file replaced once";
+        }
+        for (const auto& f : files) new_bytes.push_back(ReadBytes(f));
+        for (std::size_t stop = 0; stop <= files.size(); ++stop) {
+            for (std::size_t i = 0; i < files.size(); ++i) WriteBytes(files[i], old_bytes[i]);
+            RecordingReplacer recorder;
+            recorder.stop_at = stop;
+            if (stop < files.size()) {
+                EXPECT_THROW(WriteSettings(dir.Path(), "alice", o, w), Error);
+            } else {
+                WriteSettings(dir.Path(), "alice", o, w);
+            }
+            for (std::size_t i = 0; i < files.size(); ++i) {
+                EXPECT_EQ(ReadBytes(files[i]), i < stop ? new_bytes[i] : old_bytes[i])
+                    << files[i] << " after a stop before step " << stop;
+            }
+        }
+    }
+    WriteBytes(dir.File("Vistrel.Ini.vistrel-save"), "half");
+    WriteBytes(dir.File("alice.CSV.vistrel-save"), "half");
+    WriteBytes(dir.File("Vistrel.Ini.tmp"), "not ours");
+    WriteBytes(dir.File("bob.Ini.vistrel-save"), "another user's save");
+    RemoveLeftoverSaves(dir.Path(), "alice");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Vistrel.Ini.vistrel-save")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("alice.CSV.vistrel-save")));
+    EXPECT_EQ(ReadBytes(dir.File("Vistrel.Ini.tmp")), "not ours");
+    EXPECT_EQ(ReadBytes(dir.File("bob.Ini.vistrel-save")), "another user's save");
 }
 
 // A settings file that could not be read at start-up (here: too large, a stand-in for one held
