@@ -81,7 +81,7 @@ void TfrmVistrel::ShakeWindow(int n) {
     }
     SetWindowPos(hwnd(), nullptr, home.left, home.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ApplyStayOnTop();
+    app_.SetTopmost(window_.StayOnTop);
     ProcessMessages();
 }
 

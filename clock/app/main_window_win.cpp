@@ -102,7 +102,7 @@ void TfrmVistrel::FormCreate() {
     LoadAlarmsAtStart();
 
     app_.on_activate = [] {}; // the text formats of this program are fixed; nothing to renew
-    app_.on_deactivate = [this] { ApplyStayOnTop(); };
+    app_.on_deactivate = [this] { app_.SetTopmost(window_.StayOnTop); };
     app_.on_minimize = [this] {
         minimized_ = true;
         app_.SetTaskbarButton(true);
@@ -230,6 +230,8 @@ void TfrmVistrel::ApplyTranslucency() {
 void TfrmVistrel::ApplyStayOnTop() {
     // The clock window's own place follows the setting too: an owner's change need not carry to
     // the windows it owns (under Wine it does not), and the clock would stay above everything.
+    // Only here, at the start and when the setting changes: asserted again at each loss of
+    // activation, it would come above a dialog of the program that is just being opened.
     SetWindowPos(hwnd(), window_.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     app_.SetTopmost(window_.StayOnTop);
