@@ -19,6 +19,8 @@
 //   probe_win closetime          closes the clock and prints how long until its window is gone
 //                                and until its process has ended
 //   probe_win nappo              the screen saver manager: its window, status window and idle time
+//   probe_win taskbarcreated     tells the clock a notification area has (re)started, as a shell
+//                                does with the message "TaskbarCreated"
 #include <windows.h>
 
 #include <commctrl.h>
@@ -314,6 +316,10 @@ int main(int argc, char** argv) {
     if (!std::strcmp(cmd, "dismiss")) return Dismiss(argc > 2 ? std::atoi(argv[2]) : 0);
     if (!std::strcmp(cmd, "closetime")) return CloseTime();
     if (!std::strcmp(cmd, "nappo")) return Nappo();
+    if (!std::strcmp(cmd, "taskbarcreated")) {
+        HWND main = MainWindow();
+        return main && PostMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0) ? 0 : 1;
+    }
     if (!std::strcmp(cmd, "close")) {
         HWND main = MainWindow();
         return main && PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -50,7 +50,9 @@ void TfrmVistrel::Create() {
         // The rest of the creation is skipped: the window shows but does not tick.
         ShowErrorBox(e.what());
     }
-    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    // Not on top, the clock comes up active: Wine hands a window that has never been active to
+    // no window manager, and such a window stays above every other one.
+    ShowWindow(hwnd(), window_.StayOnTop ? SW_SHOWNOACTIVATE : SW_SHOW);
     FormShow();
     created_ = true;
     if (close_after_create_) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
@@ -232,9 +234,16 @@ void TfrmVistrel::ApplyStayOnTop() {
     // the windows it owns (under Wine it does not), and the clock would stay above everything.
     // Only here, at the start and when the setting changes: asserted again at each loss of
     // activation, it would come above a dialog of the program that is just being opened.
+    // The owner first: a window owned by a topmost one stays topmost (under Wine). Turned off,
+    // the owner, which shows nothing, also goes to the bottom: Wine keeps an owned window just
+    // above its owner, and with the owner right below the clock the clock would stay topmost.
+    app_.SetTopmost(window_.StayOnTop);
+    if (!window_.StayOnTop) {
+        SetWindowPos(app_.hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     SetWindowPos(hwnd(), window_.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    app_.SetTopmost(window_.StayOnTop);
 }
 
 void TfrmVistrel::SetLayeredAlpha(int alpha) {
