@@ -50,9 +50,7 @@ void TfrmVistrel::Create() {
         // The rest of the creation is skipped: the window shows but does not tick.
         ShowErrorBox(e.what());
     }
-    // Not on top, the clock comes up active: Wine hands a window that has never been active to
-    // no window manager, and such a window stays above every other one.
-    ShowWindow(hwnd(), window_.StayOnTop ? SW_SHOWNOACTIVATE : SW_SHOW);
+    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
     FormShow();
     created_ = true;
     if (close_after_create_) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
@@ -88,7 +86,10 @@ void TfrmVistrel::FormCreate() {
     });
     screen_ = QueryScreenTraits();
     alarm_host_ = std::make_shared<AlarmHost>(
-        AlarmHost{app_.hwnd(), [this](bool topmost) { app_.SetTopmost(topmost); },
+        // The notices lift the application window while they show (Wine lifts the clock with
+        // it); the last one gone, both follow the setting again.
+        AlarmHost{app_.hwnd(),
+                  [this](bool topmost) { topmost ? app_.SetTopmost(true) : ApplyStayOnTop(); },
                   [this] { return window_.StayOnTop; },
                   [this](const TAlarmItem& fired) { SnoozeAlarm(fired); }});
     sound_ = std::make_unique<AlarmSound>();
