@@ -21,6 +21,7 @@
 //   probe_win nappo              the screen saver manager: its window, status window and idle time
 //   probe_win taskbarcreated     tells the clock a notification area has (re)started, as a shell
 //                                does with the message "TaskbarCreated"
+//   probe_win trayclick          a right click on the clock's tray icon, as the shell reports it
 #include <windows.h>
 
 #include <commctrl.h>
@@ -319,6 +320,11 @@ int main(int argc, char** argv) {
     if (!std::strcmp(cmd, "taskbarcreated")) {
         HWND main = MainWindow();
         return main && PostMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0) ? 0 : 1;
+    }
+    if (!std::strcmp(cmd, "trayclick")) {
+        // The clock's tray callback message (TfrmVistrel::kTrayMessage) with the mouse's message.
+        HWND main = MainWindow();
+        return main && PostMessageW(main, WM_APP + 1, 1, WM_RBUTTONUP) ? 0 : 1;
     }
     if (!std::strcmp(cmd, "close")) {
         HWND main = MainWindow();

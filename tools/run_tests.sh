@@ -47,14 +47,15 @@ mkdir -p build/testhome
 printf 'pcm.!default { type null }\n' >build/testhome/.asoundrc
 export HOME="$PWD/build/testhome"
 
-# Whole-program scripts that no window manager, notification area or compositor can change run on
-# the bare display only: they use no display (saves, the time server), their own display (two
-# monitors), or their own Wine prefix.
-VISTREL_BARE_ONLY="chrony_e2e.sh interrupted_save_e2e.sh monitors_e2e.sh dist_e2e.sh"
-# Scripts that still click or look at fixed pixels which a window manager's frames, placement and
-# focus move, or time what it slows, and do not yet find their targets on the desktop (README).
-VISTREL_BARE_ONLY+=" face_live_e2e.sh menu_e2e.sh missed_alarms_e2e.sh option_faces_e2e.sh options_e2e.sh"
-VISTREL_BARE_ONLY+=" single_instance_e2e.sh tray_e2e.sh unread_files_e2e.sh"
+# On the desktop again: the scripts whose subject a window manager, a notification area or a
+# compositor changes (menus, dialogs, notices, the tray, stay on top, dragging, icons), and those
+# in tests/e2e/desktop/. The others would run the same there, and both passes in full do not fit
+# the time of make test. Left out although a window manager touches them (README):
+#   face_live: its click through the face's hole lands on the window manager's root, not on a window
+#   missed_alarms: counts every visible window, the desktop's own too
+#   option_faces: clicks at pixel offsets inside the options pages and the palette
+#   single_instance: times the second start, which the desktop slows
+VISTREL_DESKTOP_SCRIPTS="alarm_fire alarm_view alarm_windows anchor lock menu nappo options style_picker tray"
 
 # One virtual display and one Wine server for all the Windows runs.
 export VISTREL_XVFB_LOG=build/xvfb.log
@@ -76,14 +77,13 @@ vistrel_stop_xvfb
 
 # Again on a desktop as users have one: a window manager, a notification area and a compositor
 # on a virtual display of their own (Wine's server restarted for it: it keeps its view of the
-# display). The scripts above are not run twice.
+# display).
 source tools/desktop_session.sh
 if vistrel_start_desktop; then
     wineserver -p >/dev/null 2>&1
     wineboot >/dev/null 2>&1 </dev/null
-    for t in tests/e2e/*_e2e.sh tests/e2e/desktop/*_e2e.sh; do
+    for t in $(printf 'tests/e2e/%s_e2e.sh ' $VISTREL_DESKTOP_SCRIPTS) tests/e2e/desktop/*_e2e.sh; do
         [ -e "$t" ] || continue
-        case " $VISTREL_BARE_ONLY " in *" $(basename "$t") "*) continue ;; esac
         step "e2e on the desktop $(basename "$t")" timeout 600 bash "$t"
     done
     wineserver -k >/dev/null 2>&1 || true
