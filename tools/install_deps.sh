@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build make libgtest-dev googletest
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xserver-xephyr xauth x11-utils x11-apps x11-xserver-utils
+    openbox trayer picom xcompmgr
     fonts-ipafont-gothic fonts-liberation imagemagick xdotool procps iproute2 clang-format-14 ccache zip unzip
 )
 

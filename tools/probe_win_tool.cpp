@@ -8,13 +8,23 @@
 //   probe_win command <n>        posts the clock the command number n, as its menu does
 //   probe_win monitors           every monitor: bounds and work area
 //   probe_win window <caption>   the rectangle of our visible top-level window with that caption
+//   probe_win controls <caption> its visible controls, one a line: id, class, screen rectangle
+//                                and text, so that a script clicks a control wherever a window
+//                                manager put the window and however wide its frame is
+//   probe_win topmost            whether the clock window and its owner are topmost
+//   probe_win popup              whether a pop-up menu is open (and where)
+//   probe_win tooltip            whether a tooltip window (of any program) is shown
 //   probe_win box [ms]           waits for a message box of the clock's and prints its text
 //   probe_win dismiss [id]       presses OK (or the default button, or the button id) of that box
 //   probe_win closetime          closes the clock and prints how long until its window is gone
 //                                and until its process has ended
 //   probe_win nappo              the screen saver manager: its window, status window and idle time
+//   probe_win taskbarcreated     tells the clock a notification area has (re)started, as a shell
+//                                does with the message "TaskbarCreated"
+//   probe_win trayclick          a right click on the clock's tray icon, as the shell reports it
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -176,11 +186,90 @@ BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
 }
 
 // The caption as typed: from the wide command line, since the narrow one depends on the code page.
-int WindowRect() {
+HWND WindowOfCaptionArgument() {
     int count = 0;
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
     HWND w = args && count > 2 ? FindWindowW(nullptr, args[2]) : nullptr;
     LocalFree(args);
+    return w;
+}
+
+void PrintUtf8(const wchar_t* text) {
+    char utf8[4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    for (char* c = utf8; *c; ++c) {
+        if (*c == '\n' || *c == '\r') *c = ' ';
+    }
+    std::fputs(utf8, stdout);
+}
+
+BOOL CALLBACK PrintControl(HWND control, LPARAM) {
+    RECT r;
+    if (!IsWindowVisible(control) || !GetWindowRect(control, &r)) return TRUE;
+    wchar_t cls[64] = {}, text[256] = {};
+    GetClassNameW(control, cls, 64);
+    GetWindowTextW(control, text, 256);
+    std::printf("id=%d x=%ld y=%ld w=%ld h=%ld class=", GetDlgCtrlID(control), r.left, r.top,
+                r.right - r.left, r.bottom - r.top);
+    PrintUtf8(cls);
+    std::printf(" text=");
+    PrintUtf8(text);
+    std::printf("\n");
+    return TRUE;
+}
+
+int Controls() {
+    HWND w = WindowOfCaptionArgument();
+    if (!w || !IsWindowVisible(w)) {
+        std::printf("found=0\n");
+        return 1;
+    }
+    EnumChildWindows(w, PrintControl, 0);
+    return 0;
+}
+
+int Topmost() {
+    HWND main = MainWindow();
+    if (!main) return 1;
+    const auto topmost = [](HWND w) {
+        return (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0;
+    };
+    std::printf("clock=%d owner=%d\n", topmost(main), topmost(Owner(main)));
+    return 0;
+}
+
+// The system's pop-up menu window class.
+int Popup() {
+    HWND menu = FindWindowW(MAKEINTATOM(0x8000), nullptr);
+    RECT r;
+    if (!menu || !IsWindowVisible(menu) || !GetWindowRect(menu, &r)) {
+        std::printf("open=0\n");
+        return 1;
+    }
+    std::printf("open=1 x=%ld y=%ld w=%ld h=%ld \n", r.left, r.top, r.right - r.left,
+                r.bottom - r.top);
+    return 0;
+}
+
+int Tooltip() {
+    bool shown = false;
+    EnumWindows(
+        [](HWND w, LPARAM data) -> BOOL {
+            wchar_t cls[64] = {};
+            GetClassNameW(w, cls, 64);
+            if (IsWindowVisible(w) && !std::wcscmp(cls, TOOLTIPS_CLASSW)) {
+                *reinterpret_cast<bool*>(data) = true;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shown));
+    std::printf("shown=%d\n", shown ? 1 : 0);
+    return shown ? 0 : 1;
+}
+
+int WindowRect() {
+    HWND w = WindowOfCaptionArgument();
     RECT r;
     if (!w || !IsWindowVisible(w) || !GetWindowRect(w, &r)) {
         std::printf("found=0\n");
@@ -220,10 +309,23 @@ int main(int argc, char** argv) {
     if (!std::strcmp(cmd, "monitors"))
         return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1;
     if (!std::strcmp(cmd, "window") && argc > 2) return WindowRect();
+    if (!std::strcmp(cmd, "controls") && argc > 2) return Controls();
+    if (!std::strcmp(cmd, "topmost")) return Topmost();
+    if (!std::strcmp(cmd, "popup")) return Popup();
+    if (!std::strcmp(cmd, "tooltip")) return Tooltip();
     if (!std::strcmp(cmd, "box")) return Box(argc > 2 ? std::atoi(argv[2]) : 10000);
     if (!std::strcmp(cmd, "dismiss")) return Dismiss(argc > 2 ? std::atoi(argv[2]) : 0);
     if (!std::strcmp(cmd, "closetime")) return CloseTime();
     if (!std::strcmp(cmd, "nappo")) return Nappo();
+    if (!std::strcmp(cmd, "taskbarcreated")) {
+        HWND main = MainWindow();
+        return main && PostMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0) ? 0 : 1;
+    }
+    if (!std::strcmp(cmd, "trayclick")) {
+        // The clock's tray callback message (TfrmVistrel::kTrayMessage) with the mouse's message.
+        HWND main = MainWindow();
+        return main && PostMessageW(main, WM_APP + 1, 1, WM_RBUTTONUP) ? 0 : 1;
+    }
     if (!std::strcmp(cmd, "close")) {
         HWND main = MainWindow();
         return main && PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -87,8 +87,8 @@ void TfrmVistrel::Execute(Command command) {
     switch (command) {
     case kCmdErase: EraseCmd1(); break;
     case kCmdTop:
-        // Takes effect at the next loss of activation, as the topmost state is renewed then.
         window_.StayOnTop = !window_.StayOnTop;
+        ApplyStayOnTop();
         break;
     case kCmdLock: LockCmd1(); break;
     case kCmdLoadStyle: LoadStyleCmd(); break;

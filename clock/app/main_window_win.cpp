@@ -82,7 +82,10 @@ void TfrmVistrel::FormCreate() {
 
     screen_ = QueryScreenTraits();
     alarm_host_ = std::make_shared<AlarmHost>(
-        AlarmHost{app_.hwnd(), [this](bool topmost) { app_.SetTopmost(topmost); },
+        // The notices lift the application window while they show (Wine lifts the clock with
+        // it); the last one gone, both follow the setting again.
+        AlarmHost{app_.hwnd(),
+                  [this](bool topmost) { topmost ? app_.SetTopmost(true) : ApplyStayOnTop(); },
                   [this] { return window_.StayOnTop; },
                   [this](const TAlarmItem& fired) { SnoozeAlarm(fired); }});
     sound_ = std::make_unique<AlarmSound>();
@@ -176,7 +179,7 @@ void TfrmVistrel::ReadAllSettings() {
     const int pixels = Scale(window_.Size, monitors[MonitorIndexFor(monitors, stored)].dpi);
     PlaceWindow(Rect::Sized(window_.PointX, window_.PointY, pixels, pixels));
     ApplyTranslucency();
-    if (window_.StayOnTop) app_.SetTopmost(true);
+    if (window_.StayOnTop) ApplyStayOnTop();
     option_.Locked = false;
     if (window_.Lock) LockCmd1();
 }
@@ -218,6 +221,23 @@ void TfrmVistrel::ApplyTranslucency() {
     ex = set_layered_ ? (ex | WS_EX_LAYERED) : (ex & ~WS_EX_LAYERED);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex);
     SetLayeredAlpha(option_.UseTrans ? option_.Trans : 255);
+}
+
+void TfrmVistrel::ApplyStayOnTop() {
+    // The clock window's own place follows the setting too: an owner's change need not carry to
+    // the windows it owns (under Wine it does not), and the clock would stay above everything.
+    // Only here, at the start and when the setting changes: asserted again at each loss of
+    // activation, it would come above a dialog of the program that is just being opened.
+    // The owner first: a window owned by a topmost one stays topmost (under Wine). Turned off,
+    // the owner, which shows nothing, also goes to the bottom: Wine keeps an owned window just
+    // above its owner, and with the owner right below the clock the clock would stay topmost.
+    app_.SetTopmost(window_.StayOnTop);
+    if (!window_.StayOnTop) {
+        SetWindowPos(app_.hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    SetWindowPos(hwnd(), window_.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TfrmVistrel::SetLayeredAlpha(int alpha) {

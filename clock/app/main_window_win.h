@@ -78,6 +78,7 @@ private:
     void SaveSettings();
     std::string AlarmFile() const;
     void ApplyTranslucency();
+    void ApplyStayOnTop();
 
     // --- what the parts ask of the window (ClockSurface, main_window_win.cpp)
     HWND Handle() const override { return hwnd(); }

@@ -53,3 +53,46 @@ e2e_finish() {
     e2e_wait_exit 10 || kill "$E2E_PID" 2>/dev/null
     [ "$E2E_FAILS" -eq 0 ]
 }
+
+# Waits up to $1 tenths of a second for a command to succeed: scripts poll for a state rather
+# than sleep, so that a loaded machine only makes them slower.
+e2e_wait_for() {
+    local limit="$1"; shift
+    for _ in $(seq "$limit"); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+
+# The screen rectangle "x y w h" of the first visible control of a window (by caption) whose text
+# or, given as "#id", whose control number matches: a window manager's frame and placement move
+# a dialog's controls, so scripts find them instead of counting pixels.
+e2e_control() { # caption, text or #id
+    local pattern=" text=$2\$"
+    [ "${2:0:1}" = "#" ] && pattern="^id=${2:1} "
+    e2e_probe controls "$1" | grep -m1 -e "$pattern" |
+        sed 's/.* x=\([-0-9]*\) y=\([-0-9]*\) w=\([0-9]*\) h=\([0-9]*\) .*/\1 \2 \3 \4/'
+}
+
+# Clicks a control at a point of it (its middle unless given, from its top left otherwise).
+e2e_click_control() { # caption, text or #id, [dx dy]
+    local x y w h
+    read -r x y w h < <(e2e_control "$1" "$2")
+    [ -n "${x:-}" ] || return 1
+    xdotool mousemove $((x + ${3:-$((w / 2))})) $((y + ${4:-$((h / 2))})) sleep 0.3 click 1
+}
+
+# The work area of the primary monitor: "left top right bottom" (a notification area or panel
+# makes it smaller than the screen).
+e2e_work_area() {
+    e2e_probe monitors | sed -n 's/.* work=\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\) primary=1.*/\1 \2 \3 \4/p'
+}
+
+# Where the clock's tray icon is: "x y w h" on the screen. Without a notification area Wine shows
+# the icon in its own "Wine System Tray" window; with one (trayer) the icon's window is docked
+# in that area's panel.
+e2e_tray_icon() {
+    local line
+    line=$(xwininfo -root -tree | grep -m1 '"Wine System Tray"')
+    [ -n "$line" ] || line=$(xwininfo -root -tree |
+        sed -n '/("panel" "trayer")/,/^        0x/p' | grep -m1 '("explorer.exe" "explorer.exe")')
+    sed -n 's/.* \([0-9]*\)x\([0-9]*\)+[-0-9]*+[-0-9]* *+\([-0-9]*\)+\([-0-9]*\) *$/\3 \4 \1 \2/p' <<<"$line"
+}

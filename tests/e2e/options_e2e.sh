@@ -28,7 +28,7 @@ sleep 2
 win=$(xdotool search --onlyvisible --name "オプション" | head -1)
 e2e_check "the options dialog is open" test -n "$win"
 [ -n "$win" ] || { e2e_finish; exit 1; }
-read -r wx wy <<<"$(xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')"
+read -r wx wy < <(e2e_probe window "オプション" | sed 's/.* x=\([-0-9]*\) y=\([-0-9]*\) .*/\1 \2/')
 e2e_check "it opens beside the clock, below it ($wx,$wy)" test "$wx" -ge 366 -a "$wy" -ge 333
 dialog_gone() {
     for _ in $(seq 60); do
@@ -37,13 +37,14 @@ dialog_gone() {
     done
     return 1
 }
-at() { xdotool mousemove $((wx + $1)) $((wy + $2)) sleep 0.3 click 1; sleep 0.5; }
+# A window manager frames and places the dialog: its controls are found, not counted in pixels.
+at() { e2e_click_control "オプション" "$@"; sleep 0.5; }
 import -window root -crop 460x290+$((wx - 4))+$((wy - 4)) "$shots/options_general.png"
 
 # "透明度を指定する", then a click on the bar's left part moves it down by a page.
-at 234 83
-at 300 107
-at 300 107
+at "透明度を指定する"
+at "#2008" 10
+at "#2008" 10
 sleep 0.5
 state_trans=$(e2e_probe state)
 alpha=$(sed -n 's/.* alpha=\([0-9]*\).*/\1/p' <<<"$state_trans")
@@ -55,7 +56,7 @@ import -window root "$shots/options_translucent.png"
 xdotool mousemove $((wx + 200)) $((wy + 270))
 for page in 1 2 3 4 5 6 7; do xdotool key ctrl+Tab; sleep 0.3; done
 sleep 0.5
-at 41 129
+at "ﾎｰﾙ"
 import -window root -crop 460x290+$((wx - 4))+$((wy - 4)) "$shots/options_lock.png"
 for name in point alarm inet; do
     xdotool key ctrl+Tab
