@@ -21,8 +21,11 @@ template <class Names> int IndexIn(const Names& names, const std::string& comman
 }
 
 // The index of command in CommandNames (the built-in names while the list is not filled yet),
-// or -1 when it names no built-in action.
+// or -1 when it names no built-in action. The built-in "no action" stays one whatever the
+// language library calls it: alarm files written before the library was put in place hold it,
+// and it must never be started as a program.
 int BuiltInIndex(const std::string& command) {
+    if (command == kBuiltInCommandNames[kCommandNone]) return kCommandNone;
     return CommandNames.empty() ? IndexIn(kBuiltInCommandNames, command)
                                 : IndexIn(CommandNames, command);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include "clock/alarm/alarm_sound_choice.h"
 #include "clock/common/error.h"
 #include "clock/common/vocabulary.h"
 #include "support/fake_string_source.h"
@@ -78,6 +79,20 @@ TEST_F(RunCommandTest, NamesAreComparedExactlyWithTheCurrentList) {
     EXPECT_EQ(system.calls, (std::vector<std::string>{"privilege", "exit 9"}));
     EXPECT_THROW(RunCommand("Windowsを終了"), Error);
     EXPECT_EQ(system.calls.size(), 2u);
+}
+
+TEST_F(RunCommandTest, TheBuiltInNoneStaysNoneUnderALanguageLibrary) {
+    // Alarm files written in Japanese hold "(なし)" as their action and sound; an English
+    // library must neither start it as a program nor look for it as a sound file.
+    {
+        ScopedLanguageLibrary english({{481, "(none)"}, {491, "(none)"}});
+        InitVocabulary();
+    }
+    EXPECT_NO_THROW(RunCommand("(なし)"));
+    EXPECT_EQ(ChooseSound("(なし)").kind, SoundChoice::Kind::None);
+    EXPECT_EQ(ChooseSound("(none)").kind, SoundChoice::Kind::None);
+    EXPECT_TRUE(system.calls.empty());
+    InitVocabulary();
 }
 
 TEST(SystemActionsGuard, TestProgramNeverReachesTheRealActions) {
