@@ -14,8 +14,11 @@ template <class Names> int IndexIn(const Names& names, const std::string& text) 
 }
 
 // The index of text in CommandNames (the built-in names while the list is not filled yet),
-// or -1 when it names no built-in action.
+// or -1 when it names no built-in action. The built-in "no action" stays one whatever the
+// language library calls it: alarm files written before the library was put in place hold it,
+// and it must never be started as a program.
 int BuiltInIndex(const std::string& text) {
+    if (text == kBuiltInCommandNames[kCommandNone]) return kCommandNone;
     return CommandNames.empty() ? IndexIn(kBuiltInCommandNames, text) : IndexIn(CommandNames, text);
 }
 } // namespace

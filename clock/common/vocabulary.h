@@ -26,8 +26,8 @@ enum CommandIndex : int {
 inline constexpr std::array kCommandTexts = {Tx::CommandNone, Tx::CommandAdjustTime,
                                              Tx::CommandShutdown, Tx::CommandPowerOff,
                                              Tx::CommandRestart};
-inline constexpr std::array kSoundTexts = {Tx::SoundNone,    Tx::SoundBeep,
-                                           Tx::SoundError,   Tx::SoundWarning,
+inline constexpr std::array kSoundTexts = {Tx::SoundNone,        Tx::SoundBeep,
+                                           Tx::SoundError,       Tx::SoundWarning,
                                            Tx::SoundInformation, Tx::SoundQuestion};
 inline constexpr std::array<std::string_view, 5> kBuiltInCommandNames = {
     BuiltInText(kCommandTexts[0]), BuiltInText(kCommandTexts[1]), BuiltInText(kCommandTexts[2]),

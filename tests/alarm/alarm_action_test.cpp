@@ -54,6 +54,8 @@ TEST(AlarmAction, TheTextNamesABuiltInActionExactlyOrIsACommandLine) {
         {Names::FromLibrary, "Adjust", AdjustTimeAction{}},
         {Names::FromLibrary, "Power off", EndSessionAction{kExitShutdown | kExitPowerOff}},
         {Names::FromLibrary, "Windowsを終了", StartProgramAction{"Windowsを終了"}},
+        // Except the built-in "no action": files written in Japanese hold it.
+        {Names::FromLibrary, "(なし)", NoAction{}},
         {Names::FromLibrary, "", NoAction{}},
     };
     for (const Case& c : cases) {

@@ -130,5 +130,7 @@ TEST(SoundChoice, NamesOfTheSoundListAndFiles) {
     EXPECT_EQ(ChooseSound("(silent)").kind, Kind::None);
     EXPECT_EQ(ChooseSound("Beep").kind, Kind::Beep);
     EXPECT_EQ(ChooseSound("一般の警告音").kind, Kind::File);
+    // Except the built-in "no sound": files written in Japanese hold it.
+    EXPECT_EQ(ChooseSound("(なし)").kind, Kind::None);
     InitVocabulary();
 }
