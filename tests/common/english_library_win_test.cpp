@@ -27,6 +27,7 @@
 #include "clock/options/option_ids.h"
 #include "nappo/status_window_win.h"
 #include "resources/resource.h"
+#include "support/quiet_options_host.h"
 #include "support/scratch_folder.h"
 #include "support/test_windows_win.h"
 
@@ -117,17 +118,6 @@ void AddWindow(Texts& texts, HWND window, const std::string& name) {
         reinterpret_cast<LPARAM>(&texts));
 }
 
-class OptionsStub : public OptionsHost {
-public:
-    void ApplyOptions(const TOptionItem&) override {}
-    void WriteSettings() override {}
-    void OptionsClosed(int) override {}
-    bool CommandEnabled(SharedCommand) const override { return true; }
-    void EnableCommand(SharedCommand, bool) override {}
-    void RunCommand(SharedCommand) override {}
-    void PreviewAlarm(const std::string&) override {}
-};
-
 // Every window of the program, each opened, read and closed again.
 Texts EveryWindowsTexts(HWND owner, HWND clock) {
     Texts texts;
@@ -139,7 +129,7 @@ Texts EveryWindowsTexts(HWND owner, HWND clock) {
         AddMenu(texts, BuildPopupMenu(menu, CommandFacts{}).get(), "menu");
     }
     {
-        OptionsStub host;
+        test::QuietOptionsHost host;
         OptionsDialogSetup setup;
         setup.owner = owner;
         setup.clock = clock;

@@ -12,6 +12,7 @@
 #include "clock/options/option_pages.h"
 #include "clock/options/options_session.h"
 #include "tests/options/fake_control_surface.h"
+#include "tests/support/quiet_options_host.h"
 
 namespace vistrel {
 namespace {
@@ -20,15 +21,9 @@ using test::FakeControlSurface;
 using namespace oid;
 
 // Only what reaches the clock matters here.
-class ApplyingHost : public OptionsHost {
+class ApplyingHost : public vistrel::test::QuietOptionsHost {
 public:
     void ApplyOptions(const TOptionItem& options) override { applied = options; }
-    void WriteSettings() override {}
-    void OptionsClosed(int) override {}
-    bool CommandEnabled(SharedCommand) const override { return true; }
-    void EnableCommand(SharedCommand, bool) override {}
-    void RunCommand(SharedCommand) override {}
-    void PreviewAlarm(const std::string&) override {}
     std::optional<TOptionItem> applied;
 };
 
