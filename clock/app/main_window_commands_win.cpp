@@ -63,9 +63,9 @@ CommandFacts TfrmVistrel::Facts() const {
     f.stay_on_top = window_.StayOnTop;
     f.locked = option_.Locked;
     f.set_time_available = set_time_available_;
-    f.sound_playing = sound_ && sound_->IsPlaying();
+    f.sound_playing = alarms_.SoundPlaying();
     f.startup_link_exists = StartupLinkExists();
-    f.alarm_view_allowed = alarm_view_enabled_;
+    f.alarm_view_allowed = options_.AlarmViewAllowed();
     f.windows = Windows();
     return f;
 }
@@ -104,7 +104,7 @@ void TfrmVistrel::Execute(Command command) {
     case kCmdMoveCenter: MoveToCorner(command); break;
     case kCmdMinimize: MinimizeCmd1(); break;
     case kCmdSetTime: SetTimeCmd1(); break;
-    case kCmdStopSound: MCIStopCmd1(); break;
+    case kCmdStopSound: alarms_.StopSound(); break;
     case kCmdStartScreenSaver: CurrentSystemActions().StartScreenSaver(hwnd()); break;
     case kCmdStartupRegister: StartUpRegCmd(); break;
     case kCmdStartupUnregister: StartUpRelCmd(); break;
@@ -132,7 +132,7 @@ void TfrmVistrel::EraseCmd1() {
         ProcessMessages();
         // Dropping the outline and repainting the whole square wipes what a driver left behind;
         // the render below builds the outline afresh.
-        if (!set_layered_) SetWindowRgn(hwnd(), nullptr, TRUE);
+        if (!drawing_.Layered()) SetWindowRgn(hwnd(), nullptr, TRUE);
         InvalidateRect(hwnd(), nullptr, FALSE);
         UpdateWindow(hwnd());
         ProcessMessages();
@@ -157,7 +157,7 @@ void TfrmVistrel::LockCmd1() {
     option_.Locked = !option_.Locked;
     window_.Lock = option_.Locked;
     UpdateTrayIcon();
-    if (options_) options_->SetLockCheck(option_.Locked);
+    options_.ShowLock(option_.Locked);
 }
 
 void TfrmVistrel::MinimizeCmd1() { app_.Minimize(); }
@@ -175,9 +175,7 @@ void TfrmVistrel::RunAdjustment(const TOptionItem& option) {
         TfrmVistrel& clock;
         explicit FollowingDialog(TfrmVistrel& c) : clock(c) { Refresh(); }
         ~FollowingDialog() { Refresh(); }
-        void Refresh() {
-            if (clock.options_) clock.options_->RefreshCommands();
-        }
+        void Refresh() { clock.options_.RefreshCommands(); }
     } following(*this);
     AdjustTime(
         AdjustSettingsFrom(option),
@@ -191,8 +189,7 @@ void TfrmVistrel::LoadStyleCmd() {
     // and the tray icon's menu asks the same rules.
     const OpenWindows::Scope picker(open_, OpenWindow::StylePicker);
     const InputOff clock_off(Windows().Runs(Entry::Menu) ? nullptr : hwnd());
-    const InputOff options_off(options_ && !Windows().Runs(Entry::OptionsChange) ? options_->hwnd()
-                                                                                 : nullptr);
+    const InputOff options_off(Windows().Runs(Entry::OptionsChange) ? nullptr : options_.Window());
     StyleHost host{option_, window_.Ver, hwnd(), [this] { Redraw(); }};
     if (const auto folder = RunLoadStyle(app_.hwnd(), host, option_.StyleDir)) {
         option_.StyleDir = *folder;
@@ -204,13 +201,10 @@ void TfrmVistrel::SaveStyleCmd() { SaveStyleAs(option_, hwnd()); }
 
 void TfrmVistrel::LoadAlarmCmd(AlarmLoad how) {
     const AlarmLineOptions options{window_.Ver, CommandNames[0], SoundNames[0]};
-    if (LoadAlarms(how, alarms_, option_.Dir, options, hwnd())) {
-        Redraw();
-        UpdateWakeTimer();
-    }
+    alarms_.Load(how, option_.Dir, options, hwnd());
 }
 
-void TfrmVistrel::SaveAlarmCmd() { SaveAlarmsAs(alarms_, option_.Dir, hwnd()); }
+void TfrmVistrel::SaveAlarmCmd() { SaveAlarmsAs(alarms_.List(), option_.Dir, hwnd()); }
 
 void TfrmVistrel::AboutCmd() {
     if (!Windows().Runs(Entry::OpenAbout)) return;
@@ -223,7 +217,7 @@ void TfrmVistrel::AlarmViewCmd1() {
     // The clock goes on ticking and firing alarms from its own list while the editor works on
     // copies; OK takes the copies back with fresh next times (what fired meanwhile does not
     // fire again, what was due and never seen is caught up), saves them and the settings.
-    const AlarmList given = alarms_;
+    const AlarmList given = alarms_.List();
     std::optional<EditedAlarms> edited;
     {
         const OpenWindows::Scope editor(open_, OpenWindow::AlarmEditor);
@@ -231,22 +225,18 @@ void TfrmVistrel::AlarmViewCmd1() {
         const auto carry_out = [this, settings = option_](const AlarmAction& action) {
             CarryOut(action, settings);
         };
-        edited = RunAlarmView(app_.hwnd(), {hwnd(), carry_out, sound_.get()}, given);
+        edited = RunAlarmView(app_.hwnd(), {hwnd(), carry_out, alarms_.Sound()}, given);
     }
     if (!edited) {
         // Cancel: the clock's list is as it was, with the snoozes made meanwhile, which wait
         // for this save.
-        if (snoozes_.Drop()) SaveAlarms();
+        if (alarms_.DropEditorSnoozes()) SaveAlarms();
     }
     if (edited) {
-        const TDateTime dealt_with = tick_.Display().second >= 0 ? tick_.Display().value : Now();
-        MissedAlarms missed;
-        AlarmList taken = TakeBackAlarms(given, std::move(*edited), dealt_with, &missed);
-        snoozes_.KeepSnoozesMadeWhileEditing(taken, alarms_);
-        alarms_ = std::move(taken);
+        const MissedAlarms missed = alarms_.TakeBack(given, std::move(*edited), DealtWith());
         SaveAll();
-        ReportMissedAlarms(missed);
-        UpdateWakeTimer();
+        alarms_.ReportMissed(missed);
+        alarms_.UpdateWakeTimer();
     }
     Redraw();
 }

@@ -18,10 +18,10 @@ void TfrmVistrel::ApplyOptions(const TOptionItem& working) {
         option_.Locked = !working.Locked;
         LockCmd1();
     }
-    if (layered_changed || option_.UseTrans) ApplyTranslucency();
+    if (layered_changed || option_.UseTrans) drawing_.ApplyTranslucency();
     UpdateTrayIcon();
     Redraw();
-    UpdateWakeTimer(); // the alarm switch or the wake setting may have changed
+    alarms_.UpdateWakeTimer(); // the alarm switch or the wake setting may have changed
     POINT p;
     GetCursorPos(&p);
     if (WindowFromPoint(p) == hwnd()) SetCursor(CursorFor(option_.PointType));
@@ -32,7 +32,7 @@ OptionsDialogSetup TfrmVistrel::OptionsSetup() const {
     setup.owner = app_.hwnd();
     setup.clock = hwnd();
     // Translucency exists wherever the layered-window call does (every system since 2000).
-    setup.layered_windows = set_layered_ != nullptr;
+    setup.layered_windows = drawing_.Layered();
     setup.ras = RasAvailable();
     setup.deep_colour = IsDeepColour(ScreenColourDepth());
     for (int n = 0; n < kPointerChoiceCount; ++n)
@@ -41,26 +41,13 @@ OptionsDialogSetup TfrmVistrel::OptionsSetup() const {
 }
 
 void TfrmVistrel::OptionsCmd() {
-    if (options_) {
-        options_->PlaceNearClock();
-        return;
-    }
-    options_ = TfrmOption::Open(*this, OptionsSetup(), option_, options_page_);
-    open_.Opened(OpenWindow::Options);
-}
-
-void TfrmVistrel::CloseOptions() {
-    // The dialog tells OptionsClosed as it goes.
-    if (options_) DestroyWindow(options_->hwnd());
-    options_ = nullptr;
+    if (options_.Open(*this, OptionsSetup(), option_)) open_.Opened(OpenWindow::Options);
 }
 
 void TfrmVistrel::WriteSettings() { SaveSettings(); }
 
 void TfrmVistrel::OptionsClosed(int page) {
-    options_page_ = page;
-    if (options_) open_.Closed(OpenWindow::Options);
-    options_ = nullptr;
+    if (options_.Closed(page)) open_.Closed(OpenWindow::Options);
 }
 
 bool TfrmVistrel::CommandEnabled(SharedCommand command) const {
@@ -69,7 +56,7 @@ bool TfrmVistrel::CommandEnabled(SharedCommand command) const {
 }
 
 void TfrmVistrel::EnableCommand(SharedCommand command, bool enabled) {
-    if (command == SharedCommand::AlarmView) alarm_view_enabled_ = enabled;
+    if (command == SharedCommand::AlarmView) options_.AllowAlarmView(enabled);
 }
 
 void TfrmVistrel::RunCommand(SharedCommand command) {

@@ -7,7 +7,6 @@
 #include "clock/common/fpu.h"
 #include "clock/common/handles_win.h"
 #include "clock/common/vocabulary.h"
-#include "clock/face/gdi_paint_win.h"
 #include "resources/resource.h"
 
 namespace vistrel {
@@ -20,39 +19,28 @@ void TfrmVistrel::Timer1Timer() {
     ResetFpu();
     // A notification area that was not ready at the start (or took too long) gets the icon now.
     if (tray_) tray_->Retry();
-    if (r.catch_up) CatchUp();
+    if (r.catch_up) alarms_.CatchUp(tick_.Display().value);
     if (r.redraw) Redraw();
     const DateTextForm date_form{option_.DateCharForm, option_.WeekType, WeekdayAfterDate};
     app_.SetTitle(minimized_ ? MinimizedTitle(tick_.Display().value, date_form)
                              : std::string("Vistrel"));
-    RunDueAlarms();
+    // Queued during a time adjustment: what is due fires at the first tick after its window
+    // has closed, as a late tick's alarms do.
+    if (Windows().Runs(Entry::AlarmDue)) alarms_.RunDue(tick_.Display().value);
 }
 
 void TfrmVistrel::Redraw() {
     if (minimized_ || !hwnd()) return;
-    marks_.clear();
-    for (const TAlarmItem& a : alarms_) {
-        marks_.push_back({a.mark, static_cast<Colour>(a.colour), a.next_time});
-    }
-    FaceRequest request;
-    request.size = Bounds().width();
     // The face shows the time of the tick; before the first tick, the time now.
-    request.time = FaceTimeAt(tick_.Display().second >= 0 ? tick_.Display().value : Now());
-    request.alarms = marks_;
-    request.minimized = minimized_;
-    request.hole_active = lock_.HoleActive();
-    if (request.hole_active) request.cursor = CursorInClient(hwnd());
-    request.weekday_after_date = WeekdayAfterDate;
-    request.reset_fpu = ResetFpuEnabled();
-    request.screen = screen_;
-    if (effects_.Flashed()) painter_.RenderClock(hwnd(), FlashedColours(option_), request);
-    else painter_.RenderClock(hwnd(), option_, request);
+    if (effects_.Flashed())
+        drawing_.Draw(FlashedColours(option_), DealtWith(), alarms_.List(), lock_.HoleActive());
+    else drawing_.Draw(option_, DealtWith(), alarms_.List(), lock_.HoleActive());
 }
 
 void TfrmVistrel::OnPaint() {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(hwnd(), &ps);
-    painter_.PaintTo(dc);
+    drawing_.PaintTo(dc);
     EndPaint(hwnd(), &ps);
 }
 

@@ -18,8 +18,6 @@
 #include "clock/common/system_info.h"
 #include "clock/common/texts.h"
 #include "clock/common/vocabulary.h"
-#include "clock/face/colour_key_win.h"
-#include "clock/face/gdi_paint_win.h"
 #include "clock/settings/style_file.h"
 #include "clock/settings/settings_file.h"
 
@@ -71,26 +69,17 @@ void TfrmVistrel::FormCreate() {
     SetResetFpu(flags_.reset_fpu);
     ResetFpu();
 
-    // Translucency exists where the layered-window call exists.
-    if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
-        set_layered_ = reinterpret_cast<SetLayeredFn>(
-            reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
-    }
-    // A layered window takes its outline from a colour key: far cheaper to change every second
-    // than a window region. Without layered windows the region stays.
-    if (set_layered_) painter_.SetShapeKey(kFaceShapeKey);
-
-    screen_ = QueryScreenTraits();
-    alarm_host_ = std::make_shared<AlarmHost>(
+    // The tick stands still while one of the painter's error boxes is up.
+    drawing_.Start({[this] { tick_.StopTick(); }, [this] { tick_.StartTick(); }});
+    alarms_.Start(
         // The notices lift the application window while they show (Wine lifts the clock with
         // it); the last one gone, both follow the setting again.
         AlarmHost{app_.hwnd(),
                   [this](bool topmost) { topmost ? app_.SetTopmost(true) : ApplyStayOnTop(); },
                   [this] { return window_.StayOnTop; },
-                  [this](const TAlarmItem& fired) { SnoozeAlarm(fired); }});
-    sound_ = std::make_unique<AlarmSound>();
-    // The tick stands still while one of the painter's error boxes is up.
-    painter_.SetBoxHooks({[this] { tick_.StopTick(); }, [this] { tick_.StartTick(); }});
+                  [this](const TAlarmItem& fired) {
+                      alarms_.Snooze(fired, open_.IsOpen(OpenWindow::AlarmEditor));
+                  }});
     user_name_ = CurrentUserName();
     // A save killed half-way left its temporary file; the file it was replacing is whole.
     RemoveLeftoverSaves(ProgramFolder(), user_name_);
@@ -147,11 +136,9 @@ void TfrmVistrel::FormCreate() {
 }
 
 void TfrmVistrel::LoadAlarmsAtStart() {
-    alarms_.clear();
     const std::string path = AlarmFile();
     const AlarmLineOptions options{window_.Ver, CommandNames[0], SoundNames[0]};
-    AlarmStartup startup = LoadAlarmFileAtStartup(path, alarms_, options);
-    missed_at_start_ = std::move(startup.missed); // reported once the settings are read
+    const AlarmStartup startup = alarms_.LoadAtStart(path, options);
     for (const AlarmStartup::Notice& notice : startup.notices) {
         ShowMessageBox(notice.text, MsgType::Warning);
     }
@@ -171,14 +158,14 @@ void TfrmVistrel::NoteUnread(const std::string& path, const std::string& failure
 void TfrmVistrel::ReadAllSettings() {
     const std::vector<Monitor> monitors = CurrentMonitors();
     const SettingsEnvironment env{ProgramFolder(), GetSystemMetrics(SM_CXSCREEN),
-                                  set_layered_ != nullptr, monitors, monitors.front().dpi};
+                                  drawing_.Layered(), monitors, monitors.front().dpi};
     const std::string path =
         SettingsFileName(ProgramFolder(), user_name_, option_.MultiUser, window_.Ver);
     NoteUnread(path, ReadSettings(path, env, option_, window_));
     const Rect stored = Rect::Sized(window_.PointX, window_.PointY, window_.Size, window_.Size);
     const int pixels = Scale(window_.Size, monitors[MonitorIndexFor(monitors, stored)].dpi);
     PlaceWindow(Rect::Sized(window_.PointX, window_.PointY, pixels, pixels));
-    ApplyTranslucency();
+    drawing_.ApplyTranslucency();
     if (window_.StayOnTop) ApplyStayOnTop();
     option_.Locked = false;
     if (window_.Lock) LockCmd1();
@@ -197,8 +184,8 @@ void TfrmVistrel::EnsureDataFolders() {
 void TfrmVistrel::FormShow() {
     app_.SetTaskbarButton(false);
     Timer1Timer();
-    ReportMissedAlarms(std::exchange(missed_at_start_, {}));
-    UpdateWakeTimer(true);
+    alarms_.ReportMissedAtStart();
+    alarms_.UpdateWakeTimer(true);
 }
 
 std::string TfrmVistrel::AlarmFile() const {
@@ -216,13 +203,6 @@ void TfrmVistrel::PlaceWindow(const Rect& r) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TfrmVistrel::ApplyTranslucency() {
-    LONG_PTR ex = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
-    ex = set_layered_ ? (ex | WS_EX_LAYERED) : (ex & ~WS_EX_LAYERED);
-    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex);
-    SetLayeredAlpha(option_.UseTrans ? option_.Trans : 255);
-}
-
 void TfrmVistrel::ApplyStayOnTop() {
     // The clock window's own place follows the setting too: an owner's change need not carry to
     // the windows it owns (under Wine it does not), and the clock would stay above everything.
@@ -238,21 +218,6 @@ void TfrmVistrel::ApplyStayOnTop() {
     }
     SetWindowPos(hwnd(), window_.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void TfrmVistrel::SetLayeredAlpha(int alpha) {
-    if (!set_layered_) return;
-    const BYTE a = static_cast<BYTE>(alpha < 0 ? 0 : alpha > 255 ? 255 : alpha);
-    set_layered_(hwnd(), kFaceShapeKey, a, LWA_COLORKEY | (option_.UseTrans ? LWA_ALPHA : 0));
-}
-
-void TfrmVistrel::SaveAlarms() {
-    if (unread_.Contains(AlarmFile())) return;
-    const AlarmSaveResult r = SaveAlarmFile(AlarmFile(), alarms_);
-    if (!r.saved && !r.message.empty()) {
-        ShowMessageBox(r.message,
-                       r.notice == AlarmFileNotice::Error ? MsgType::Error : MsgType::Plain);
-    }
 }
 
 void TfrmVistrel::SaveAll() {
@@ -315,15 +280,13 @@ void TfrmVistrel::EndNappo() {
 void TfrmVistrel::FormDestroy() {
     // At the program's end the options dialog goes with the process: destroying a window with a
     // caption one by one can wait on the window manager.
-    if (!closing_) CloseOptions();
+    if (!closing_) options_.Close();
     tick_.StopTick();
-    sound_.reset();
-    alarm_host_.reset(); // open notices hold it weakly: they touch the clock no more
+    alarms_.End(); // open notices hold its host weakly: they touch the clock no more
     lock_.StopLockPoll();
     if (tray_) tray_->HideAtExit(kTrayRemovalWaitMs);
     tray_.reset();
     SetWindowRgn(hwnd(), nullptr, FALSE);
-    alarms_.clear();
 }
 
 LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -361,11 +324,12 @@ LRESULT TfrmVistrel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // The system time was set: aim the tick at the new second boundary at once, and the
         // wake timer (kept in universal time) at the alarm's new moment.
         if (tick_.Ticking()) tick_.ScheduleNextTick();
-        UpdateWakeTimer(true);
+        alarms_.UpdateWakeTimer(true);
         return 0;
     case WM_POWERBROADCAST:
         if (wp == PBT_APMRESUMEAUTOMATIC && tick_.Ticking()) Timer1Timer();
-        if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) UpdateWakeTimer(true);
+        if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND)
+            alarms_.UpdateWakeTimer(true);
         return TRUE;
     case WM_CLOSE: RequestClose(); return 0;
     case WM_QUERYENDSESSION: SaveAll(); return Default(msg, wp, lp);

@@ -9,22 +9,21 @@
 
 #include "clock/alarm/alarm_action.h"
 #include "clock/alarm/alarm_item.h"
-#include "clock/alarm/alarm_sound_win.h"
 #include "clock/alarm/scheduler.h"
-#include "clock/alarm/wake_timer.h"
-#include "clock/alarm/show_alarm_window_win.h"
 #include "clock/app/app_window_win.h"
+#include "clock/app/clock_alarms_win.h"
 #include "clock/app/clock_anchor_win.h"
 #include "clock/app/clock_drag_win.h"
+#include "clock/app/clock_drawing_win.h"
 #include "clock/app/clock_effects_win.h"
 #include "clock/app/clock_lock_win.h"
 #include "clock/app/clock_surface_win.h"
 #include "clock/app/clock_tick_win.h"
 #include "clock/app/command_line.h"
-#include "clock/app/editor_snoozes.h"
 #include "clock/app/commands.h"
 #include "clock/app/file_commands.h"
 #include "clock/app/open_windows.h"
+#include "clock/app/options_link_win.h"
 #include "clock/app/popup_menu_win.h"
 #include "clock/app/tick.h"
 #include "clock/app/window_geometry.h"
@@ -32,17 +31,15 @@
 #include "clock/common/placement.h"
 #include "clock/common/reentry_guard.h"
 #include "clock/common/window_win.h"
-#include "clock/face/face_painter_win.h"
 #include "clock/options/options_host.h"
 #include "clock/settings/option_item.h"
 #include "clock/widgets/tray_icon_win.h"
 
 namespace vistrel {
 
-class TfrmOption;
 struct OptionsDialogSetup;
 
-class TfrmVistrel : public Window, public OptionsHost, private ClockSurface {
+class TfrmVistrel : public Window, public OptionsHost, private ClockSurface, private AlarmStage {
 public:
     static constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -72,12 +69,10 @@ private:
     void EnsureDataFolders();
     // Shows a start-up read failure once and keeps the file from being written this run.
     void NoteUnread(const std::string& path, const std::string& failure);
-    void SaveAlarms();
     void SaveAll();
     // The settings files (not the alarm file), with the window's place and size.
     void SaveSettings();
     std::string AlarmFile() const;
-    void ApplyTranslucency();
     void ApplyStayOnTop();
 
     // --- what the parts ask of the window (ClockSurface, main_window_win.cpp)
@@ -86,10 +81,8 @@ private:
     Rect Bounds() const override;
     void PlaceWindow(const Rect& r) override;
     void KeepSize(int size) override { window_.Size = size; }
-    bool Layered() const override { return set_layered_ != nullptr; }
-    // The window's alpha (0-255, clamped) with its colour key; alpha applies only when
-    // translucency is on.
-    void SetLayeredAlpha(int alpha) override;
+    bool Layered() const override { return drawing_.Layered(); }
+    void SetLayeredAlpha(int alpha) override { drawing_.SetAlpha(alpha); }
     void RenewTopmost() override { app_.SetTopmost(window_.StayOnTop); }
 
     // --- the tick's work, the drawing and the icon (main_window_tick_win.cpp)
@@ -131,13 +124,10 @@ private:
     void SaveAlarmCmd();
     void AboutCmd();
     void AlarmViewCmd1();
-    // "あとで" on a notice: the fired record comes back after the snooze length.
-    void SnoozeAlarm(const TAlarmItem& fired);
 
     // --- the options dialog and the clock as its host (main_window_options_win.cpp)
     void OptionsCmd();
     OptionsDialogSetup OptionsSetup() const;
-    void CloseOptions();
 
 public:
     void WriteSettings() override;
@@ -151,39 +141,25 @@ public:
     void ApplyOptions(const TOptionItem& working) override;
 
 private:
-    // --- alarms in the tick (main_window_alarm_win.cpp)
-    void CatchUp();
-    // The notice of alarms whose time passed unseen, when the settings ask for it.
-    void ReportMissedAlarms(const MissedAlarms& missed);
-    // Keeps the wake timer aimed at the next alarm (or cancelled); `again` re-aims it also when
-    // the alarm is the same (after a wake or a change of the system time).
-    void UpdateWakeTimer(bool again = false);
-    void RunDueAlarms();
-    void Announce(const AlarmAnnouncement& announcement);
+    // --- what the alarms ask of the window (AlarmStage, main_window_alarm_win.cpp)
+    void Announce(const AlarmAnnouncement& announcement) override;
+    void SaveAlarms() override;
     // An alarm's action, with the settings copy that a time adjustment runs with. Throws Error
     // when a program cannot be started.
     void CarryOut(const AlarmAction& action, const TOptionItem& settings);
     // Opens an announcement's window and runs its effect (no action, no sound).
     void ShowAnnouncement(const AlarmAnnouncement& announcement);
-    void MCIStopCmd1();
-
-    using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    // The last second the tick dealt with; before the first tick, the time now.
+    TDateTime DealtWith() const;
 
     AppWindow& app_;
     StartupFlags flags_;
     TOptionItem option_;
     WindowSettings window_;
-    AlarmList alarms_;
     MenuTexts menu_texts_;
     std::string user_name_;
     UnreadFiles unread_; // what could not be read at start-up is never written over
     std::unique_ptr<TrayIcon> tray_;
-    FacePainter painter_;
-    std::shared_ptr<AlarmHost> alarm_host_;
-    std::unique_ptr<AlarmSound> sound_;
-    ScreenTraits screen_;
-    std::vector<AlarmMarkSource> marks_; // reused between renders
-    SetLayeredFn set_layered_ = nullptr;
 
     bool minimized_ = false;
     bool created_ = false;            // the creation sequence has run to its end
@@ -191,24 +167,19 @@ private:
     bool closing_ = false;            // saved, and on the way out
     bool set_time_available_ = false;
     OpenWindows open_; // what the menu, the double-click, the tray and the alarms may do
-    MissedAlarms missed_at_start_;
-    WakeTimerKeeper wake_timer_;
-    // The options dialog while it is open (it owns itself), and the page it opens with.
-    TfrmOption* options_ = nullptr;
-    int options_page_ = 0;
-    bool alarm_view_enabled_ = true; // the dialog's alarm switch enables the editor's command
-    // The places of the clock that let messages run, each refusing its own re-entry.
+    // The places of the window itself that let messages run, each refusing its own re-entry.
     ReentryGuard erasing_;
     ReentryGuard minimizing_;
-    ReentryGuard stopping_sound_;
 
     // the parts, one per concern
     ClockTick tick_{*this};
+    ClockDrawing drawing_{*this};
+    ClockAlarms alarms_{*this, *this};
     ClockLock lock_{*this};
     ClockDrag drag_{*this};
     ClockEffects effects_{*this};
     ClockAnchor anchor_{*this};
-    EditorSnoozes snoozes_; // put into the editor's list when it is taken back
+    OptionsLink options_;
 };
 
 } // namespace vistrel
