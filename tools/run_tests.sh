@@ -37,7 +37,7 @@ format_check() {
     clang-format-14 --dry-run -Werror $files
 }
 step "source layout (clang-format)" format_check
-step "no include up a floor" bash tools/check_floors.sh
+step "no include up a floor, no part of the clock including another" bash tools/check_floors.sh
 
 step "native tests" timeout 900 build/native/vistrel_tests --gtest_brief=1
 

@@ -1,6 +1,7 @@
-// What the clock window's parts (the lock, the drag and resize, the effects) ask of the window
-// itself: its handle, its live settings, its place, and its drawing. The window implements it;
-// a part holds no other part and touches no state of the window's own.
+// What the clock window's parts (the tick, the drawing, the alarms, the lock, the drag and
+// resize, the effects, the anchor) ask of the window itself: its handle, its live settings, its
+// place, and its drawing. The window implements it; a part holds no other part and touches no
+// state of the window's own.
 #pragma once
 
 #include <windows.h>

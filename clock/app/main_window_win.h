@@ -39,7 +39,9 @@ namespace vistrel {
 
 struct OptionsDialogSetup;
 
-class TfrmVistrel : public Window, public OptionsHost, private ClockSurface, private AlarmStage {
+// The window answers its parts through ClockSurface, the alarms through AlarmStage and the options
+// dialog through OptionsHost; none of them is its public face.
+class TfrmVistrel : public Window, private OptionsHost, private ClockSurface, private AlarmStage {
 public:
     static constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -125,11 +127,9 @@ private:
     void AboutCmd();
     void AlarmViewCmd1();
 
-    // --- the options dialog and the clock as its host (main_window_options_win.cpp)
+    // --- the options dialog and the clock as its host (OptionsHost, main_window_options_win.cpp)
     void OptionsCmd();
     OptionsDialogSetup OptionsSetup() const;
-
-public:
     void WriteSettings() override;
     void OptionsClosed(int page) override;
     bool CommandEnabled(SharedCommand command) const override;
@@ -140,7 +140,6 @@ public:
     // Takes the options dialog's working copy as the live settings and refreshes the clock.
     void ApplyOptions(const TOptionItem& working) override;
 
-private:
     // --- what the alarms ask of the window (AlarmStage, main_window_alarm_win.cpp)
     void Announce(const AlarmAnnouncement& announcement) override;
     void SaveAlarms() override;
