@@ -46,6 +46,7 @@ void TfrmMissedAlarms::FormCreate(const std::string& title, std::size_t lines) {
     RECT client;
     GetClientRect(hwnd(), &client);
     CreateMemo(ES_READONLY | WS_VSCROLL, WS_EX_CLIENTEDGE, client);
+    UseDialogKeys(); // Escape closes it, wherever the focus is
 }
 
 LRESULT TfrmMissedAlarms::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

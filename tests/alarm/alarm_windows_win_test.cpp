@@ -7,6 +7,7 @@
 #include "clock/alarm/alarm_board_win.h"
 #include "clock/alarm/alarm_fusen_win.h"
 #include "clock/alarm/alarm_msg_win.h"
+#include "clock/alarm/missed_alarms_win.h"
 #include "clock/alarm/show_alarm_window_win.h"
 #include "clock/common/colour.h"
 #include "clock/common/handles_win.h"
@@ -391,6 +392,33 @@ TEST_F(AlarmWindowsTest, EachNoticeSnoozesItsRecordAndCloses) {
         EXPECT_EQ(OpenAlarmNotices(), 0);
     }
     EXPECT_EQ(LiveGdiObjects(), gdi_before);
+}
+
+// The message of these notices takes the focus but no typing: Escape there closes the notice,
+// through the program's own message loop as a key press arrives.
+TEST_F(AlarmWindowsTest, EscapeInAReadOnlyMessageClosesTheNotice) {
+    using Open = HWND (*)(const TAlarmItem&, std::weak_ptr<const AlarmHost>);
+    const std::pair<const char*, Open> cases[] = {
+        {"normal",
+         [](const TAlarmItem& i, std::weak_ptr<const AlarmHost> h) {
+             return TfrmAlarmMsg::Open(i, 0, std::move(h));
+         }},
+        {"missed alarms",
+         [](const TAlarmItem& i, std::weak_ptr<const AlarmHost> h) {
+             return TfrmMissedAlarms::Open({{i, i.next_time}}, std::move(h));
+         }},
+    };
+    for (const auto& [name, open] : cases) {
+        SCOPED_TRACE(name);
+        const HWND w = open(Record(name, kBlue), host);
+        ASSERT_TRUE(IsWindow(w));
+        const HWND memo = AlarmNotice::FromHandle(w)->memo();
+        SetFocus(memo);
+        PostMessageW(memo, WM_KEYDOWN, VK_ESCAPE, 1);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(w); }, 1000));
+        if (IsWindow(w)) DestroyWindow(w);
+    }
+    EXPECT_EQ(OpenAlarmNotices(), 0);
 }
 
 TEST_F(AlarmWindowsTest, BoardFollowsTheMouseWithTheLeftButtonHeld) {

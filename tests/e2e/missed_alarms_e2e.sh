@@ -34,6 +34,14 @@ e2e_check "the missed timer is listed in the notice" shown "$notice \\(1件\\)"
 e2e_check "no alarm window opened for it" test -z "$(others)"
 e2e_check "the timer has left the alarm file" bash -c "! grep -q 'missed tea' '$dir/Default.CSV'"
 e2e_check "the alarm to come is kept" grep -q ',later,' "$dir/Default.CSV"
+# The user clicks into the list (the keyboard's focus goes there), then presses Escape.
+win=$(xdotool search --onlyvisible --name "$notice" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+sleep 0.5
+xdotool key Escape
+e2e_wait_for 30 bash -c "$(declare -f shown); ! shown '$notice'"
+e2e_check "Escape closes the notice" bash -c "$(declare -f shown); ! shown '$notice'"
 e2e_finish || e2e_fail "the clock did not end"
 rm -rf "$dir"
 
