@@ -10,6 +10,10 @@ namespace {
 constexpr int kTickMarginMs = 20;
 } // namespace
 
+TDateTime ClockTick::DealtWith() const {
+    return tick_.display.second >= 0 ? tick_.display.value : Now();
+}
+
 void ClockTick::StartTick() {
     ticking_ = true;
     ScheduleNextTick();

@@ -27,6 +27,8 @@ public:
     TickResult Run(SecondsShown shown, bool minimized);
     // The last second the tick dealt with.
     const DisplayTime& Display() const { return tick_.display; }
+    // That second; before the first tick, the time now.
+    TDateTime DealtWith() const;
     // The next tick catches up on alarms.
     void ForgetLastMinute() { tick_.last_minute = 0; }
 

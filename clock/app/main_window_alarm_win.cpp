@@ -7,7 +7,6 @@
 
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/show_alarm_window_win.h"
-#include "clock/common/clock_source.h"
 #include "clock/common/message_box.h"
 #include "clock/common/run_command.h"
 #include "clock/common/system_actions.h"
@@ -61,10 +60,6 @@ void TfrmVistrel::SaveAlarms() {
         ShowMessageBox(r.message,
                        r.notice == AlarmFileNotice::Error ? MsgType::Error : MsgType::Plain);
     }
-}
-
-TDateTime TfrmVistrel::DealtWith() const {
-    return tick_.Display().second >= 0 ? tick_.Display().value : Now();
 }
 
 } // namespace vistrel

@@ -233,7 +233,7 @@ void TfrmVistrel::AlarmViewCmd1() {
         if (alarms_.DropEditorSnoozes()) SaveAlarms();
     }
     if (edited) {
-        const MissedAlarms missed = alarms_.TakeBack(given, std::move(*edited), DealtWith());
+        const MissedAlarms missed = alarms_.TakeBack(given, std::move(*edited), tick_.DealtWith());
         SaveAll();
         alarms_.ReportMissed(missed);
         alarms_.UpdateWakeTimer();

@@ -33,8 +33,9 @@ void TfrmVistrel::Redraw() {
     if (minimized_ || !hwnd()) return;
     // The face shows the time of the tick; before the first tick, the time now.
     if (effects_.Flashed())
-        drawing_.Draw(FlashedColours(option_), DealtWith(), alarms_.List(), lock_.HoleActive());
-    else drawing_.Draw(option_, DealtWith(), alarms_.List(), lock_.HoleActive());
+        drawing_.Draw(FlashedColours(option_), tick_.DealtWith(), alarms_.List(),
+                      lock_.HoleActive());
+    else drawing_.Draw(option_, tick_.DealtWith(), alarms_.List(), lock_.HoleActive());
 }
 
 void TfrmVistrel::OnPaint() {

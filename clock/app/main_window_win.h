@@ -148,8 +148,6 @@ private:
     void CarryOut(const AlarmAction& action, const TOptionItem& settings);
     // Opens an announcement's window and runs its effect (no action, no sound).
     void ShowAnnouncement(const AlarmAnnouncement& announcement);
-    // The last second the tick dealt with; before the first tick, the time now.
-    TDateTime DealtWith() const;
 
     AppWindow& app_;
     StartupFlags flags_;
